@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev
   fonts-liberation
   mdbtools mdbtools-dev
+  unrtf libreoffice-writer-nogui
 )
 # The database tests check our files with a second reader that runs on Node.js.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
