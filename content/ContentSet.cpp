@@ -1,0 +1,20 @@
+#include "content/ContentSet.h"
+
+#include <QFile>
+
+namespace content {
+
+QByteArray file(const QString &relativePath)
+{
+    QFile f(QStringLiteral(":/content/") + relativePath);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QJsonDocument json(const QString &relativePath)
+{
+    return QJsonDocument::fromJson(file(relativePath));
+}
+
+} // namespace content
