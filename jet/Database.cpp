@@ -1,0 +1,126 @@
+#include "jet/Database.h"
+
+#include "jet/PageFile.h"
+#include "jet/Text.h"
+
+namespace jet {
+
+namespace {
+
+constexpr std::uint32_t CatalogPage = 2;
+constexpr std::int64_t ObjectTable = 1;
+constexpr std::uint32_t FlagSystem = 0x80000000;
+constexpr std::uint32_t FlagHidden = 0x00000002;
+
+} // namespace
+
+Result<std::unique_ptr<Database>> Database::open(const std::string &path)
+{
+    return guarded([&]() -> Result<std::unique_ptr<Database>> {
+        std::unique_ptr<Database> db(new Database);
+        db->m_file = PageFile::open(path);
+        db->loadCatalog();
+        return db;
+    });
+}
+
+Database::~Database() = default;
+
+const std::string &Database::path() const
+{
+    return m_file->path();
+}
+
+Version Database::version() const
+{
+    return m_file->format().version;
+}
+
+bool Database::readOnly() const
+{
+    return m_file->readOnly();
+}
+
+void Database::failAfterPageWrites(int writes)
+{
+    m_file->failAfterPageWrites(writes);
+}
+
+void Database::loadCatalog()
+{
+    const TableDef catalog = readTableDef(*m_file, CatalogPage, "MSysObjects");
+    const Column *id = catalog.column("Id");
+    const Column *name = catalog.column("Name");
+    const Column *type = catalog.column("Type");
+    const Column *flags = catalog.column("Flags");
+    if (!id || !name || !type || !flags)
+        fail(ErrorKind::Corrupt,
+             "Corrupt database \"" + m_file->path() + "\": the catalog lacks its columns");
+    auto index = [&](const Column *c) { return static_cast<std::size_t>(c - catalog.columns.data()); };
+    for (RowId row : scanRows(*m_file, catalog)) {
+        const std::vector<Value> values = jet::readRow(*m_file, catalog, row);
+        if (values[index(type)].integer != ObjectTable || values[index(name)].isNull())
+            continue;
+        const auto objectFlags = static_cast<std::uint32_t>(values[index(flags)].integer);
+        m_catalog.push_back({values[index(name)].text,
+                             static_cast<std::uint32_t>(values[index(id)].integer) & 0x00FFFFFF,
+                             (objectFlags & (FlagSystem | FlagHidden)) != 0});
+    }
+}
+
+std::vector<std::string> Database::tableNames(bool includeSystem) const
+{
+    std::vector<std::string> names;
+    for (const CatalogEntry &e : m_catalog)
+        if (includeSystem || !e.system)
+            names.push_back(e.name);
+    return names;
+}
+
+const Database::CatalogEntry &Database::entry(const std::string &table) const
+{
+    const std::u32string wanted = foldCase(table);
+    for (const CatalogEntry &e : m_catalog)
+        if (foldCase(e.name) == wanted)
+            return e;
+    fail(ErrorKind::NoSuchTable, "No table \"" + table + "\" in \"" + m_file->path() + "\"");
+}
+
+const TableDef &Database::cachedDef(const std::string &table)
+{
+    const CatalogEntry &e = entry(table);
+    auto it = m_defs.find(e.page);
+    if (it == m_defs.end())
+        it = m_defs.emplace(e.page, readTableDef(*m_file, e.page, e.name)).first;
+    return it->second;
+}
+
+Result<TableDef> Database::tableDef(const std::string &table)
+{
+    return guarded([&]() -> Result<TableDef> { return cachedDef(table); });
+}
+
+Result<std::vector<RowId>> Database::rowIds(const std::string &table)
+{
+    return guarded([&]() -> Result<std::vector<RowId>> { return scanRows(*m_file, cachedDef(table)); });
+}
+
+Result<std::vector<Value>> Database::readRow(const std::string &table, RowId row)
+{
+    return guarded(
+        [&]() -> Result<std::vector<Value>> { return jet::readRow(*m_file, cachedDef(table), row); });
+}
+
+Result<TableData> Database::readTable(const std::string &table)
+{
+    return guarded([&]() -> Result<TableData> {
+        const TableDef &def = cachedDef(table);
+        TableData data;
+        data.columns = def.columns;
+        for (RowId row : scanRows(*m_file, def))
+            data.rows.push_back(jet::readRow(*m_file, def, row));
+        return data;
+    });
+}
+
+} // namespace jet

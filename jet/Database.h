@@ -1,0 +1,77 @@
+#pragma once
+
+#include "jet/Error.h"
+#include "jet/Rows.h"
+#include "jet/TableDef.h"
+#include "jet/Value.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace jet {
+
+class PageFile;
+
+struct TableData
+{
+    std::vector<Column> columns;
+    std::vector<std::vector<Value>> rows; // in the order of the table's pages
+};
+
+// One field to change: the column's index in TableDef::columns and its new value.
+using FieldChange = std::pair<std::size_t, Value>;
+
+// An open Jet 3 or Jet 4 file. Reads see the pages as they were last read; every write runs in its own
+// transaction under an advisory lock, starts from the pages on disk and is atomic (see PageFile).
+class Database
+{
+public:
+    // Opens shared; read-only (see readOnly()) when the file or its folder is not writable.
+    static Result<std::unique_ptr<Database>> open(const std::string &path);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    const std::string &path() const;
+    Version version() const;
+    bool readOnly() const;
+    std::vector<std::string> tableNames(bool includeSystem = false) const;
+
+    Result<TableDef> tableDef(const std::string &table);
+    Result<std::vector<RowId>> rowIds(const std::string &table);
+    Result<std::vector<Value>> readRow(const std::string &table, RowId row);
+    Result<TableData> readTable(const std::string &table);
+
+    // Whether rows of the table may be changed; the error says why not.
+    Status checkWritable(const std::string &table);
+    // values: one per column of the table, in TableDef::columns order; an auto-number column left null is
+    // numbered by the table.
+    Result<RowId> insertRow(const std::string &table, std::vector<Value> values);
+    Status updateRow(const std::string &table, RowId row, const std::vector<FieldChange> &changes);
+    Status deleteRow(const std::string &table, RowId row);
+
+    // Test hook: the next commit stops, as if the process died, after this many page writes.
+    void failAfterPageWrites(int writes);
+
+private:
+    Database() = default;
+    struct CatalogEntry
+    {
+        std::string name;
+        std::uint32_t page;
+        bool system;
+    };
+    const CatalogEntry &entry(const std::string &table) const;
+    const TableDef &cachedDef(const std::string &table);
+    void requireWritable(const TableDef &def) const;
+    void loadCatalog();
+
+    std::unique_ptr<PageFile> m_file;
+    std::vector<CatalogEntry> m_catalog;
+    std::map<std::uint32_t, TableDef> m_defs;
+};
+
+} // namespace jet

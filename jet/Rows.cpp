@@ -1,0 +1,311 @@
+#include "jet/Rows.h"
+
+#include "jet/Text.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace jet {
+
+namespace {
+
+[[noreturn]] void corrupt(PageFile &file, std::uint32_t page, const std::string &what)
+{
+    fail(ErrorKind::Corrupt,
+         "Corrupt database \"" + file.path() + "\": page " + std::to_string(page) + ": " + what);
+}
+
+template <typename T> T readAs(const Bytes &bytes)
+{
+    T v;
+    std::memcpy(&v, bytes.data(), sizeof v);
+    return v;
+}
+
+} // namespace
+
+std::uint16_t pageRowCount(const Format &format, const Bytes &page)
+{
+    const std::uint16_t count = get16(page.data() + format.dataRowCount);
+    const std::uint32_t room = (format.pageSize - format.dataRowTable) / 2;
+    return static_cast<std::uint16_t>(std::min<std::uint32_t>(count, room));
+}
+
+RowSpan rowSpan(PageFile &file, std::uint32_t pageNumber, const Bytes &page, unsigned row)
+{
+    const Format &f = file.format();
+    const std::uint16_t count = get16(page.data() + f.dataRowCount);
+    if (row >= count || f.dataRowTable + 2 * std::uint32_t(count) > f.pageSize)
+        corrupt(file, pageNumber, "no row " + std::to_string(row));
+    const std::uint16_t entry = get16(page.data() + f.dataRowTable + 2 * row);
+    RowSpan span;
+    span.flags = entry & ~RowOffsetMask;
+    span.start = entry & RowOffsetMask;
+    span.end = row == 0 ? f.pageSize : (get16(page.data() + f.dataRowTable + 2 * (row - 1)) & RowOffsetMask);
+    if (span.start < f.dataRowTable + 2 * std::uint32_t(count) || span.start > span.end ||
+        span.end > f.pageSize)
+        corrupt(file, pageNumber, "row " + std::to_string(row) + " lies outside its page");
+    return span;
+}
+
+RowFields crackRow(PageFile &file, const TableDef &def, const std::uint8_t *row, std::size_t size)
+{
+    const Format &f = file.format();
+    const std::string where = "Corrupt database \"" + file.path() + "\", table \"" + def.name + "\": ";
+    if (size < f.rowCountSize)
+        fail(ErrorKind::Corrupt, where + "row too short");
+    const std::uint16_t rowColumns = f.rowCountSize == 2 ? get16(row) : row[0];
+    const std::size_t maskSize = (std::size_t(rowColumns) + 7) / 8;
+    if (maskSize + f.rowCountSize + f.rowCountSize > size)
+        fail(ErrorKind::Corrupt, where + "row too short for its null mask");
+    const std::size_t maskStart = size - maskSize;
+    auto notNull = [&](std::uint16_t number) {
+        return number < rowColumns && (row[maskStart + number / 8] & (1u << (number % 8))) != 0;
+    };
+
+    // Offsets of the variable-width columns, relative to the row's start; the last one ends the data.
+    std::vector<std::size_t> offsets;
+    if (f.version == Version::Jet4) {
+        const std::uint16_t varCount = get16(row + maskStart - 2);
+        if (2 * (std::size_t(varCount) + 1) + 2 + maskSize > size)
+            fail(ErrorKind::Corrupt, where + "row too short for its column offsets");
+        for (std::size_t i = 0; i <= varCount; ++i)
+            offsets.push_back(get16(row + maskStart - 2 - 2 * (i + 1)));
+    } else {
+        const std::uint8_t varCount = row[maskStart - 1];
+        const std::size_t last = size - 1;
+        std::size_t jumps = last / 256;
+        if (jumps + varCount + 3 + maskSize > size)
+            fail(ErrorKind::Corrupt, where + "row too short for its column offsets");
+        const std::size_t first = maskStart - jumps - 2;
+        // A jump table one entry longer than the offsets need ends with a dummy entry.
+        if ((first - varCount) / 256 < jumps)
+            --jumps;
+        std::size_t used = 0;
+        for (std::size_t i = 0; i <= varCount; ++i) {
+            while (used < jumps && i == row[maskStart - 2 - used])
+                ++used;
+            offsets.push_back(row[first - i] + used * 256);
+        }
+    }
+
+    RowFields fields;
+    fields.present.resize(def.columns.size());
+    fields.bytes.resize(def.columns.size());
+    const std::size_t varCount = offsets.empty() ? 0 : offsets.size() - 1;
+    for (std::size_t i = 0; i < def.columns.size(); ++i) {
+        const Column &c = def.columns[i];
+        if (c.type == TypeBool) {
+            fields.present[i] = notNull(c.number);
+            continue;
+        }
+        if (!notNull(c.number))
+            continue;
+        if (c.fixed()) {
+            const std::size_t start = f.rowCountSize + std::size_t(c.fixedOffset);
+            if (start + c.length > size)
+                fail(ErrorKind::Corrupt, where + "column \"" + c.name + "\" runs past its row");
+            fields.bytes[i].assign(row + start, row + start + c.length);
+        } else {
+            if (c.varIndex >= varCount)
+                continue;
+            const std::size_t start = offsets[c.varIndex];
+            const std::size_t end = offsets[c.varIndex + 1];
+            if (start > end || end > size)
+                fail(ErrorKind::Corrupt, where + "column \"" + c.name + "\" runs past its row");
+            fields.bytes[i].assign(row + start, row + end);
+        }
+        fields.present[i] = true;
+    }
+    return fields;
+}
+
+Bytes assembleRow(const Format &f, const TableDef &def, const RowFields &fields)
+{
+    const std::uint16_t rowColumns = def.rowColumnCount();
+    std::size_t fixedSize = 0;
+    std::vector<const Column *> variable;
+    for (const Column &c : def.columns) {
+        if (c.type == TypeBool)
+            continue;
+        if (c.fixed())
+            fixedSize = std::max<std::size_t>(fixedSize, std::size_t(c.fixedOffset) + c.length);
+        else
+            variable.push_back(&c);
+    }
+    std::sort(variable.begin(), variable.end(), [](auto *a, auto *b) { return a->varIndex < b->varIndex; });
+
+    Bytes row(f.rowCountSize + fixedSize, 0);
+    put16(row.data(), rowColumns);
+    std::vector<std::uint8_t> mask((rowColumns + 7) / 8, 0);
+    for (std::size_t i = 0; i < def.columns.size(); ++i) {
+        const Column &c = def.columns[i];
+        if (fields.present[i])
+            mask[c.number / 8] |= static_cast<std::uint8_t>(1u << (c.number % 8));
+        if (c.fixed() && c.type != TypeBool && fields.present[i])
+            std::copy_n(fields.bytes[i].begin(), std::min<std::size_t>(c.length, fields.bytes[i].size()),
+                        row.begin() + f.rowCountSize + c.fixedOffset);
+    }
+    std::vector<std::size_t> offsets;
+    for (const Column *c : variable) {
+        offsets.push_back(row.size());
+        const std::size_t i = static_cast<std::size_t>(c - def.columns.data());
+        if (fields.present[i])
+            row.insert(row.end(), fields.bytes[i].begin(), fields.bytes[i].end());
+    }
+    append16(row, static_cast<std::uint32_t>(row.size())); // end of the data
+    for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
+        append16(row, static_cast<std::uint32_t>(*it));
+    append16(row, static_cast<std::uint32_t>(variable.size()));
+    row.insert(row.end(), mask.begin(), mask.end());
+    return row;
+}
+
+Bytes readLongValue(PageFile &file, const std::uint8_t *field, std::size_t size)
+{
+    if (size == 0)
+        return {};
+    if (size < 12)
+        fail(ErrorKind::Corrupt, "Corrupt database \"" + file.path() + "\": memo header too short");
+    const std::uint32_t word = get32(field);
+    const std::uint32_t length = word & 0x3FFFFFFF;
+    const std::uint8_t kind = static_cast<std::uint8_t>(word >> 24) & 0xC0;
+    if (kind == 0x80) {
+        if (12 + std::size_t(length) > size)
+            fail(ErrorKind::Corrupt,
+                 "Corrupt database \"" + file.path() + "\": inline memo longer than its row");
+        return Bytes(field + 12, field + 12 + length);
+    }
+    Bytes out;
+    std::uint32_t pointer = get32(field + 4);
+    const std::uint32_t maxHops = file.pageCount() * 256;
+    for (std::uint32_t hops = 0; out.size() < length; ++hops) {
+        const std::uint32_t page = pointerPage(pointer);
+        if (pointer == 0 || hops > maxHops)
+            fail(ErrorKind::Corrupt, "Corrupt database \"" + file.path() + "\": memo chain broken");
+        const Bytes &bytes = file.page(page);
+        if (bytes[0] != PageData)
+            corrupt(file, page, "memo points to a page that holds no data");
+        const RowSpan span = rowSpan(file, page, bytes, pointerRow(pointer));
+        const std::uint8_t *row = bytes.data() + span.start;
+        std::size_t rowSize = span.end - span.start;
+        if (kind == 0x40) {
+            out.assign(row, row + std::min<std::size_t>(rowSize, length));
+            if (out.size() < length)
+                corrupt(file, page, "memo row shorter than its memo");
+            break;
+        }
+        if (rowSize < 4)
+            corrupt(file, page, "memo row too short");
+        pointer = get32(row);
+        const std::size_t take = std::min<std::size_t>(rowSize - 4, length - out.size());
+        out.insert(out.end(), row + 4, row + 4 + take);
+    }
+    return out;
+}
+
+Value decodeField(PageFile &file, const TableDef &def, const Column &c, bool present, const Bytes &b)
+{
+    using K = Value::Kind;
+    if (c.type == TypeBool)
+        return Value::ofInteger(K::Bool, present ? 1 : 0);
+    if (!present)
+        return Value::null();
+    const bool unicode = file.format().unicode;
+    auto need = [&](std::size_t n) {
+        if (b.size() < n)
+            fail(ErrorKind::Corrupt, "Corrupt database \"" + file.path() + "\", table \"" + def.name +
+                                         "\": column \"" + c.name + "\" too short");
+    };
+    switch (c.type) {
+    case TypeByte:
+        need(1);
+        return Value::ofInteger(K::Byte, b[0]);
+    case TypeInt:
+        need(2);
+        return Value::ofInteger(K::Int, readAs<std::int16_t>(b));
+    case TypeLong:
+        need(4);
+        return Value::ofInteger(K::Long, readAs<std::int32_t>(b));
+    case TypeMoney:
+        need(8);
+        return Value::ofInteger(K::Money, readAs<std::int64_t>(b));
+    case TypeFloat:
+        need(4);
+        return Value::ofReal(K::Single, readAs<float>(b));
+    case TypeDouble:
+        need(8);
+        return Value::ofReal(K::Double, readAs<double>(b));
+    case TypeDateTime:
+        need(8);
+        return Value::ofReal(K::DateTime, readAs<double>(b));
+    case TypeText:
+        return Value::ofText(unicode ? decodeJet4Text(b.data(), b.size()) : decodeCp1252(b.data(), b.size()));
+    case TypeMemo: {
+        const Bytes data = readLongValue(file, b.data(), b.size());
+        return Value::ofText(unicode ? decodeJet4Text(data.data(), data.size())
+                                     : decodeCp1252(data.data(), data.size()));
+    }
+    case TypeBinary:
+    case TypeGuid:
+    case TypeOle: {
+        Value v;
+        v.kind = K::Binary;
+        const Bytes data = c.type == TypeOle ? readLongValue(file, b.data(), b.size()) : b;
+        v.text.assign(data.begin(), data.end());
+        return v;
+    }
+    default:
+        return Value::null();
+    }
+}
+
+std::vector<RowId> scanRows(PageFile &file, const TableDef &def)
+{
+    const Format &f = file.format();
+    std::vector<RowId> rows;
+    for (std::uint32_t p : readPageMap(file, def.ownedPages)) {
+        const Bytes &bytes = file.page(p);
+        if (bytes[0] != PageData || get32(bytes.data() + 4) != def.page)
+            continue;
+        const std::uint16_t count = pageRowCount(f, bytes);
+        for (std::uint16_t r = 0; r < count; ++r) {
+            if ((get16(bytes.data() + f.dataRowTable + 2 * r) & RowDeleted) == 0)
+                rows.push_back({p, r});
+        }
+    }
+    return rows;
+}
+
+Bytes rowBytes(PageFile &file, const TableDef &def, RowId id, RowId *where)
+{
+    for (int hop = 0; hop < 8; ++hop) {
+        const Bytes &bytes = file.page(id.page);
+        if (bytes[0] != PageData || get32(bytes.data() + 4) != def.page)
+            corrupt(file, id.page, "row of table \"" + def.name + "\" on a page it does not own");
+        const RowSpan span = rowSpan(file, id.page, bytes, id.row);
+        if ((span.flags & RowOverflow) && !(span.flags & RowDeleted)) {
+            if (span.end - span.start < 4)
+                corrupt(file, id.page, "overflow pointer too short");
+            id = RowId{get24(bytes.data() + span.start + 1), bytes[span.start]};
+            continue;
+        }
+        if (where)
+            *where = id;
+        return Bytes(bytes.begin() + span.start, bytes.begin() + span.end);
+    }
+    corrupt(file, id.page, "overflow pointers form a chain too long");
+}
+
+std::vector<Value> readRow(PageFile &file, const TableDef &def, RowId id)
+{
+    const Bytes row = rowBytes(file, def, id);
+    const RowFields fields = crackRow(file, def, row.data(), row.size());
+    std::vector<Value> values;
+    values.reserve(def.columns.size());
+    for (std::size_t i = 0; i < def.columns.size(); ++i)
+        values.push_back(decodeField(file, def, def.columns[i], fields.present[i], fields.bytes[i]));
+    return values;
+}
+
+} // namespace jet

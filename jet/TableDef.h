@@ -1,0 +1,82 @@
+#pragma once
+
+#include "jet/Bytes.h"
+#include "jet/PageFile.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace jet {
+
+struct Column
+{
+    std::string name;
+    std::uint8_t type = 0;
+    std::uint16_t number = 0;   // position in the row's null mask
+    std::uint16_t varIndex = 0; // position among the variable-width columns
+    std::uint8_t flags = 0;
+    std::uint8_t extFlags = 0;
+    std::uint16_t fixedOffset = 0;
+    std::uint16_t length = 0;
+
+    bool fixed() const { return (flags & ColFixed) != 0; }
+    bool longValue() const { return type == TypeMemo || type == TypeOle; }
+    bool compressible() const { return (extFlags & ColExtCompressed) != 0; }
+};
+
+// The page maps that list the long-value pages of one memo or OLE column.
+struct LongValueMaps
+{
+    std::uint16_t column = 0;
+    std::uint32_t owned = 0;
+    std::uint32_t free = 0;
+};
+
+struct TableDef
+{
+    std::string name;
+    std::uint32_t page = 0;
+    std::vector<std::uint32_t> pages; // the definition and its continuation pages
+    std::uint32_t rowCount = 0;
+    std::uint32_t autoNumber = 0;
+    std::uint8_t tableType = 0;
+    std::uint32_t indexCount = 0;
+    std::uint32_t realIndexCount = 0;
+    std::uint32_t ownedPages = 0; // row pointers (row number in the low byte) to page-map rows
+    std::uint32_t freePages = 0;
+    std::vector<Column> columns; // in the order of the definition
+    std::vector<std::string> indexNames;
+    std::vector<LongValueMaps> longValueMaps;
+
+    const Column *column(const std::string &name) const; // case-insensitive, as Jet names are
+    std::uint16_t rowColumnCount() const;                // highest column number + 1
+};
+
+// Throws Corrupt when the page is not a table definition or its blocks run past their pages.
+TableDef readTableDef(PageFile &file, std::uint32_t page, const std::string &name);
+
+// Page-map rows: a set of page numbers.
+std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer);
+// Sets or clears one page's bit; adds a bitmap page to a reference map when needed. Throws Unsupported
+// when an inline map cannot reach the page.
+void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page, bool present);
+
+// Appends a zeroed page and marks it in use in the file's page map.
+std::uint32_t allocatePage(PageFile &file);
+
+inline std::uint32_t pointerPage(std::uint32_t pointer)
+{
+    return pointer >> 8;
+}
+inline std::uint32_t pointerRow(std::uint32_t pointer)
+{
+    return pointer & 0xFF;
+}
+inline std::uint32_t makePointer(std::uint32_t page, std::uint32_t row)
+{
+    return (page << 8) | (row & 0xFF);
+}
+
+} // namespace jet

@@ -1,0 +1,183 @@
+#include "jet/Text.h"
+
+namespace jet {
+
+namespace {
+
+void appendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// UTF-16 units to UTF-8; a lone surrogate becomes U+FFFD rather than invalid UTF-8.
+std::string utf16ToUtf8(const std::u16string &units)
+{
+    std::string out;
+    out.reserve(units.size());
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char32_t c = units[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+            units[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        appendUtf8(out, c);
+    }
+    return out;
+}
+
+constexpr char16_t cp1252High[32] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+};
+
+} // namespace
+
+std::u32string utf8ToCodePoints(const std::string &utf8)
+{
+    std::u32string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        int extra = b < 0x80             ? 0
+                    : (b & 0xE0) == 0xC0 ? 1
+                    : (b & 0xF0) == 0xE0 ? 2
+                    : (b & 0xF8) == 0xF0 ? 3
+                                         : -1;
+        if (extra < 0 || i + extra >= utf8.size() + (extra == 0 ? 1 : 0)) {
+            out += U'\uFFFD';
+            ++i;
+            continue;
+        }
+        char32_t c = extra == 0 ? b : (b & (0x3F >> extra));
+        bool good = true;
+        for (int k = 1; k <= extra; ++k) {
+            const auto n = static_cast<unsigned char>(utf8[i + k]);
+            if ((n & 0xC0) != 0x80) {
+                good = false;
+                break;
+            }
+            c = (c << 6) | (n & 0x3F);
+        }
+        if (!good) {
+            out += U'\uFFFD';
+            ++i;
+            continue;
+        }
+        out += c;
+        i += extra + 1;
+    }
+    return out;
+}
+
+std::string codePointsToUtf8(const std::u32string &text)
+{
+    std::string out;
+    for (char32_t c : text)
+        appendUtf8(out, c);
+    return out;
+}
+
+std::string decodeJet4Text(const std::uint8_t *data, std::size_t size)
+{
+    std::u16string units;
+    if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
+        // A zero byte switches between one-byte and two-byte runs; the text starts in one-byte runs.
+        bool compressed = true;
+        std::size_t i = 2;
+        while (i < size) {
+            if (data[i] == 0) {
+                compressed = !compressed;
+                ++i;
+            } else if (compressed) {
+                units += static_cast<char16_t>(data[i]);
+                ++i;
+            } else if (i + 1 < size) {
+                units += static_cast<char16_t>(get16(data + i));
+                i += 2;
+            } else {
+                break;
+            }
+        }
+    } else {
+        units.reserve(size / 2);
+        for (std::size_t i = 0; i + 1 < size; i += 2)
+            units += static_cast<char16_t>(get16(data + i));
+    }
+    return utf16ToUtf8(units);
+}
+
+Bytes encodeJet4Text(const std::string &utf8, bool allowCompression)
+{
+    const std::u32string points = utf8ToCodePoints(utf8);
+    bool compressible = allowCompression && !points.empty();
+    for (char32_t c : points)
+        compressible = compressible && c >= 1 && c <= 0xFF;
+    Bytes out;
+    if (compressible) {
+        out.reserve(points.size() + 2);
+        out.push_back(0xFF);
+        out.push_back(0xFE);
+        for (char32_t c : points)
+            out.push_back(static_cast<std::uint8_t>(c));
+        return out;
+    }
+    out.reserve(points.size() * 2);
+    for (char32_t c : points) {
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            append16(out, 0xD800 + (c >> 10));
+            append16(out, 0xDC00 + (c & 0x3FF));
+        } else {
+            append16(out, c);
+        }
+    }
+    return out;
+}
+
+std::string decodeCp1252(const std::uint8_t *data, std::size_t size)
+{
+    std::string out;
+    out.reserve(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::uint8_t b = data[i];
+        appendUtf8(out, b >= 0x80 && b < 0xA0 ? cp1252High[b - 0x80] : b);
+    }
+    return out;
+}
+
+std::u32string foldCase(const std::string &utf8)
+{
+    std::u32string points = utf8ToCodePoints(utf8);
+    for (char32_t &c : points) {
+        if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB))
+            c += 0x20;
+        else if (c >= 0x410 && c <= 0x42F)
+            c += 0x20;
+        else if (c >= 0x400 && c <= 0x40F)
+            c += 0x50;
+        else if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 &&
+                 c != 0x17F && (((c < 0x139 || c > 0x148) && c < 0x179) ? c % 2 == 0 : c % 2 == 1))
+            c += 1;
+    }
+    return points;
+}
+
+} // namespace jet
