@@ -50,6 +50,8 @@ public:
     // values: one per column of the table, in TableDef::columns order; an auto-number column left null is
     // numbered by the table.
     Result<RowId> insertRow(const std::string &table, std::vector<Value> values);
+    // Many rows in one transaction: all of them or none.
+    Status insertRows(const std::string &table, const std::vector<std::vector<Value>> &rows);
     Status updateRow(const std::string &table, RowId row, const std::vector<FieldChange> &changes);
     Status deleteRow(const std::string &table, RowId row);
 
@@ -67,6 +69,8 @@ private:
     const CatalogEntry &entry(const std::string &table) const;
     const TableDef &cachedDef(const std::string &table);
     void requireWritable(const TableDef &def) const;
+    // Runs a change in a transaction on a definition re-read from disk.
+    template <typename F> void write(const std::string &table, F &&change);
     void loadCatalog();
 
     std::unique_ptr<PageFile> m_file;

@@ -214,8 +214,15 @@ void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page,
         }
         if (!present)
             return;
-        fail(ErrorKind::Unsupported, "The page map on page " + std::to_string(map.page) + " of \"" +
-                                         file.path() + "\" cannot reach page " + std::to_string(page));
+        // The inline bitmap cannot reach the page: the map becomes a list of bitmap pages, which can.
+        const std::vector<std::uint32_t> pages = readPageMap(file, rowPointer);
+        std::uint8_t *again = file.modify(map.page).data() + map.span.start;
+        std::fill(again, again + size, std::uint8_t(0));
+        again[0] = 1;
+        for (std::uint32_t p : pages)
+            changePageMap(file, rowPointer, p, true);
+        changePageMap(file, rowPointer, page, true);
+        return;
     }
     const std::size_t perPage = std::size_t(file.format().pageSize - 4) * 8;
     const std::size_t slot = page / perPage;

@@ -143,8 +143,13 @@ std::string formatDate(double days)
 
 } // namespace
 
-Cell formatLikeMdbExport(const jet::Value &v)
+Cell formatLikeMdbExport(const jet::Value &v, const jet::Column &column)
 {
+    // mdbtools shows a zero-length binary or long value as it shows a null.
+    const bool longOrBinary = column.longValue() || column.type == jet::TypeBinary;
+    if (longOrBinary && v.text.empty() &&
+        (v.kind == jet::Value::Kind::Text || v.kind == jet::Value::Kind::Binary))
+        return std::nullopt;
     using K = jet::Value::Kind;
     switch (v.kind) {
     case K::Null:
@@ -198,8 +203,8 @@ std::vector<Record> ourExport(jet::Database &db, const std::string &table)
     records.push_back(header);
     for (const auto &row : data->rows) {
         Record record;
-        for (const jet::Value &v : row)
-            record.push_back(formatLikeMdbExport(v));
+        for (std::size_t i = 0; i < row.size(); ++i)
+            record.push_back(formatLikeMdbExport(row[i], data->columns[i]));
         records.push_back(record);
     }
     return records;

@@ -27,7 +27,7 @@ using Record = std::vector<Cell>;
 std::vector<Record> parseCsv(const std::string &text);
 
 // Our value in mdb-export's words (dates as "%Y-%m-%d %H:%M:%S", binary stripped).
-Cell formatLikeMdbExport(const jet::Value &value);
+Cell formatLikeMdbExport(const jet::Value &value, const jet::Column &column);
 // mdb-export's view of a table: its header, then the records.
 std::vector<Record> mdbExport(const std::string &file, const std::string &table);
 // Our view of the same, formatted the same way.
