@@ -2,16 +2,12 @@
 
 namespace {
 
-// The codes are built so that decoding always undoes encoding for any display text free of digits and of the
-// seven punctuation characters used here:
-// - a code starts with one of 2 3 4 6 7 8 9 # @, and those characters never stand anywhere else in a code, so
-// an
-//   occurrence of a code can only begin where a code begins;
-// - no code begins another code, except "#", which begins the three earlier codes "#05", "#10" and "#51";
-// their
-//   second character can never follow a "#" of the stored form, where only a code start or a display
-//   character comes next, and they are decoded before "#" is.
-// Hence two codes side by side never form a third one across their boundary.
+// The codes are chosen so that decoding undoes encoding for every display text without digits and without
+// the punctuation characters of the codes. A code starts with one of 2 3 4 6 7 8 9 # @, and these characters
+// stand nowhere else in a code, so a code can only be found where a code of the stored form begins. No code
+// begins another code, except "#", the start of the earlier codes "#05", "#10" and "#51"; but a "#" of the
+// stored form is followed only by the start of a code or by display text, never by 0, 1 or 5. So codes side
+// by side never form another code across their boundary.
 constexpr std::array<OilCode, 34> kTable{{
     {QChar(u'A'), u"415"}, {QChar(u'a'), u"2%0"}, {QChar(u'B'), u"751"}, {QChar(u'b'), u"30"},
     {QChar(u'C'), u"#05"}, {QChar(u'c'), u"201"}, {QChar(u'D'), u"911"}, {QChar(u'd'), u"655"},
@@ -33,8 +29,7 @@ const std::array<OilCode, 34> &oilCodeTable()
 
 QString applyOilCodes(const QString &text, std::span<const OilCode> table, OilCodeDirection direction)
 {
-    // QString::replace is exactly the left-to-right, non-overlapping replacement the conversions are defined
-    // by.
+    // QString::replace scans left to right and resumes behind each match: the replacement we are bound to.
     QString result = text;
     for (const OilCode &pair : table) {
         const QString letter(pair.letter);

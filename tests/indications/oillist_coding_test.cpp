@@ -149,7 +149,7 @@ private slots:
     {
         const QString display = QStringLiteral("Lavender, Tea Tree\r\nChamomile, Roman\r\n\r\nMyrrh");
         const QString stored = EncodeOilList(display);
-        QStringList storedLines = stored.split(QStringLiteral("\r\n"));
+        const QStringList storedLines = stored.split(QStringLiteral("\r\n"));
         const QStringList displayLines = display.split(QStringLiteral("\r\n"));
         QCOMPARE(storedLines.size(), displayLines.size());
         for (qsizetype i = 0; i < displayLines.size(); ++i)
