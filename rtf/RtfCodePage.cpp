@@ -1,0 +1,129 @@
+#include "RtfCodePage.h"
+
+#include <QStringDecoder>
+#include <array>
+
+namespace rtf {
+namespace {
+
+// Code page 1252 differs from Latin-1 only in 0x80-0x9F; the five holes map to themselves.
+constexpr std::array<char16_t, 32> Windows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+const char *codecName(int codePage)
+{
+    switch (codePage) {
+    case 437:
+        return "IBM437";
+    case 850:
+        return "IBM850";
+    case 874:
+        return "windows-874";
+    case 932:
+        return "Shift_JIS";
+    case 936:
+        return "GBK";
+    case 949:
+        return "windows-949";
+    case 950:
+        return "Big5";
+    case 10000:
+        return "macintosh";
+    case 65001:
+        return "UTF-8";
+    default:
+        return nullptr;
+    }
+}
+
+QString decode1252(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text.append(QChar(b >= 0x80 && b < 0xA0 ? Windows1252High[b - 0x80] : char16_t(b)));
+    }
+    return text;
+}
+
+} // namespace
+
+int codePageForCharset(int charset)
+{
+    switch (charset) {
+    case 2:
+        return SymbolCodePage;
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    case 254:
+        return 437;
+    case 255:
+        return 850;
+    default:
+        return 0;
+    }
+}
+
+QString decodeCodePage(const QByteArray &bytes, int codePage)
+{
+    if (codePage == SymbolCodePage) {
+        QString text;
+        text.reserve(bytes.size());
+        for (const char c : bytes)
+            text.append(QChar(char16_t(0xF000 + static_cast<unsigned char>(c))));
+        return text;
+    }
+    QByteArray name;
+    if (codePage >= 1250 && codePage <= 1258 && codePage != 1252)
+        name = "windows-" + QByteArray::number(codePage);
+    else if (const char *known = codecName(codePage))
+        name = known;
+    if (!name.isEmpty()) {
+        QStringDecoder decoder(name.constData());
+        if (decoder.isValid())
+            return decoder.decode(bytes);
+    }
+    return decode1252(bytes);
+}
+
+unsigned char windows1252Byte(char16_t ch)
+{
+    if (ch >= 0xA0 && ch <= 0xFF)
+        return static_cast<unsigned char>(ch);
+    for (std::size_t i = 0; i < Windows1252High.size(); ++i) {
+        if (Windows1252High[i] == ch && (ch < 0x80 || ch > 0x9F))
+            return static_cast<unsigned char>(0x80 + i);
+    }
+    return 0;
+}
+
+} // namespace rtf

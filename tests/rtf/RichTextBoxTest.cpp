@@ -1,0 +1,7 @@
+#include <QTest>
+class RichTextBoxTest : public QObject
+{
+    Q_OBJECT
+};
+QTEST_MAIN(RichTextBoxTest)
+#include "RichTextBoxTest.moc"
