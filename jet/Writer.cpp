@@ -121,14 +121,10 @@ RowId TableWriter::placeRow(const Bytes &row, std::uint16_t flags)
     if (m_dataHint != 0 && fits(m_dataHint)) {
         page = m_dataHint;
     } else {
-        // Pages the table lists as having room, newest first; a few looks are enough.
+        // Only the newest page the table lists as having room: rows then stay in the order they were added.
         const std::vector<std::uint32_t> candidates = readPageMap(m_file, m_def.freePages);
-        int looks = 0;
-        for (auto it = candidates.rbegin(); it != candidates.rend() && looks < 8; ++it, ++looks)
-            if (fits(*it)) {
-                page = *it;
-                break;
-            }
+        if (!candidates.empty() && candidates.back() != m_dataHint && fits(candidates.back()))
+            page = candidates.back();
         if (page == 0)
             page = newDataPage(false, nullptr);
     }

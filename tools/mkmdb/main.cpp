@@ -1,0 +1,86 @@
+// Builds the indications database from the content files:
+//   ambrelis_mkmdb <output.mdb> <records.json>...
+// Each file is a JSON array of {"Indications", "Oils", "Method", "Notes"} with "\n" line breaks and the oil
+// list in display form. The file gets CR LF line breaks and the oil lists in their stored (letter-encoded)
+// form.
+
+#include "indications/oillist/OilListCoding.h"
+#include "jet/Create.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+#include <cstdio>
+
+namespace {
+
+const char *const Fields[] = {"Indications", "Oils", "Method", "Notes"};
+
+QString withCrLf(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+bool readRecords(const QString &path, std::vector<std::vector<jet::Value>> &rows, QString &error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = path + QLatin1String(": ") + file.errorString();
+        return false;
+    }
+    QJsonParseError parse;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parse);
+    if (!doc.isArray()) {
+        error = path + QLatin1String(": not a JSON array: ") + parse.errorString();
+        return false;
+    }
+    for (const QJsonValue &item : doc.array()) {
+        const QJsonObject record = item.toObject();
+        std::vector<jet::Value> row;
+        for (const char *field : Fields) {
+            const QJsonValue value = record.value(QLatin1String(field));
+            if (!value.isString()) {
+                error = path + QLatin1String(": record ") + QString::number(rows.size() + 1) +
+                        QLatin1String(" lacks the text field ") + QLatin1String(field);
+                return false;
+            }
+            QString text = withCrLf(value.toString());
+            if (QLatin1String(field) == QLatin1String("Oils"))
+                text = EncodeOilList(text);
+            row.push_back(text.isEmpty() ? jet::Value::null() : jet::Value::ofText(text.toStdString()));
+        }
+        rows.push_back(std::move(row));
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <output.mdb> <records.json>...\n", argv[0]);
+        return 2;
+    }
+    std::vector<std::vector<jet::Value>> rows;
+    for (int i = 2; i < argc; ++i) {
+        QString error;
+        if (!readRecords(QString::fromLocal8Bit(argv[i]), rows, error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
+        }
+    }
+    using T = jet::NewColumn::Type;
+    const jet::NewTable table{
+        "Indications",
+        {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}};
+    const jet::Status status = jet::createDatabase(argv[1], table, rows);
+    if (!status) {
+        std::fprintf(stderr, "%s\n", status.error().message.c_str());
+        return 1;
+    }
+    return 0;
+}
