@@ -8,11 +8,6 @@ namespace {
 
 constexpr long long kHalfLimit = 100000000; // 8 digits
 
-bool allDigits(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 QString toSymbols(long long value)
 {
     QString out;
@@ -45,9 +40,14 @@ std::optional<QString> half(std::optional<long long> sum, long long offset)
 
 } // namespace
 
+bool IsPlainDigits(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 std::optional<QString> ScrambleCardNumber(const QString &cardNumber)
 {
-    if (cardNumber.size() != 16 || !allDigits(cardNumber))
+    if (cardNumber.size() != 16 || !IsPlainDigits(cardNumber))
         return std::nullopt;
     const long long first = cardNumber.left(8).toLongLong() + kFirstHalfOffset;
     const long long second = cardNumber.mid(8).toLongLong() + kSecondHalfOffset;

@@ -3,18 +3,12 @@
 #include "mail/logic/CardScramble.h"
 
 #include <QStringList>
-#include <algorithm>
 #include <string>
 
 namespace mail {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-bool allDigits(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
 
 bool isWordSeparator(char32_t c)
 {
@@ -103,7 +97,7 @@ QString CheckExpiry(const QString &month, const QString &year, const QDate &toda
 {
     if (month.size() != 2 || year.size() != 2)
         return QString::fromLatin1(kExpiryLength);
-    if (!allDigits(month) || !allDigits(year))
+    if (!IsPlainDigits(month) || !IsPlainDigits(year))
         return QString::fromLatin1(kNumbersOnly);
     const int expiryMonth = month.toInt();
     if (expiryMonth < 1 || expiryMonth > 12)
@@ -161,7 +155,7 @@ OrderReview ReviewOrder(OrderForm form, const OrderFields &fields, const QDate &
         return review;
     }
     // Pasting with the mouse bypasses the key filter, so letters can still arrive here.
-    if (!allDigits(plainNumber)) {
+    if (!IsPlainDigits(plainNumber)) {
         review.message = QString::fromLatin1(kNumbersOnly);
         return review;
     }
