@@ -1,0 +1,29 @@
+# The program: linked after every feature folder has defined its targets, so it takes the windows of those that
+# exist. Each feature library registers its windows through one function named in Features.cpp.
+add_library(ambrelis_features STATIC "${CMAKE_CURRENT_LIST_DIR}/Features.cpp" "${CMAKE_CURRENT_LIST_DIR}/Program.cpp")
+target_link_libraries(ambrelis_features PUBLIC ambrelis_shell)
+foreach(feature catalogue pages indications print mail companion)
+    if(TARGET ambrelis_${feature}_windows)
+        string(TOUPPER "${feature}" upper)
+        target_link_libraries(ambrelis_features PUBLIC ambrelis_${feature}_windows)
+        target_compile_definitions(ambrelis_features PRIVATE AMBRELIS_HAS_${upper})
+    endif()
+endforeach()
+
+add_executable(Ambrelis "${CMAKE_CURRENT_LIST_DIR}/main.cpp")
+target_link_libraries(Ambrelis PRIVATE ambrelis_features)
+set_target_properties(Ambrelis PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${AMBRELIS_APPDIR}")
+
+# One application folder (the program and its data files side by side), a menu entry and an icon.
+include(GNUInstallDirs)
+set(AMBRELIS_INSTALL_APPDIR "${CMAKE_INSTALL_LIBDIR}/ambrelis")
+install(TARGETS Ambrelis RUNTIME DESTINATION "${AMBRELIS_INSTALL_APPDIR}")
+install(DIRECTORY "${AMBRELIS_APPDIR}/" DESTINATION "${AMBRELIS_INSTALL_APPDIR}"
+        FILES_MATCHING PATTERN "*.mdb" PATTERN "*.rtf")
+set(AMBRELIS_INSTALLED_PROGRAM "${CMAKE_INSTALL_PREFIX}/${AMBRELIS_INSTALL_APPDIR}/Ambrelis")
+configure_file("${CMAKE_CURRENT_LIST_DIR}/ambrelis.desktop.in" "${CMAKE_BINARY_DIR}/ambrelis.desktop" @ONLY)
+install(FILES "${CMAKE_BINARY_DIR}/ambrelis.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+if(EXISTS "${CMAKE_SOURCE_DIR}/content/pictures/app-icon.svg")
+    install(FILES "${CMAKE_SOURCE_DIR}/content/pictures/app-icon.svg"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps" RENAME ambrelis.svg)
+endif()

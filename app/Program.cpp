@@ -1,0 +1,20 @@
+#include "app/Program.h"
+
+#include "app/menu/frmMenu.h"
+#include "app/shell/WindowManager.h"
+
+#include <QString>
+
+// Each feature folder provides one registration function; the build links only those that exist.
+#include "app/ProgramFeatures.h"
+
+void registerProgramWindows(WindowManager &manager)
+{
+    manager.registerFactory(QStringLiteral("frmMenu"), [] { return std::make_unique<frmMenu>(); });
+    registerFeatureWindows(manager);
+}
+
+void startProgram(WindowManager &manager)
+{
+    manager.OpenPage(QStringLiteral("frmMenu"));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// Message boxes of the program: an OK button and the short title "Ambrelis". Tests install a handler so that
+// no modal box blocks them.
+namespace messagebox {
+
+inline const QString Title = QStringLiteral("Ambrelis");
+
+void show(QWidget *parent, const QString &text);
+
+using Handler = std::function<void(const QString &text)>;
+// Installs a handler that receives the text instead of a modal box; returns the previous one (empty: real
+// box).
+Handler setHandler(Handler handler);
+
+} // namespace messagebox

@@ -1,0 +1,93 @@
+#include "app/shell/Resizer.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QWidget>
+#include <QtMath>
+#include <algorithm>
+
+namespace {
+
+// Controls inside these are scaled too; the inner parts of composite widgets (a list's scroll bars, a
+// scroll area's viewport) are left to their owners.
+bool isContainer(const QWidget *widget)
+{
+    const char *cls = widget->metaObject()->className();
+    return qstrcmp(cls, "QFrame") == 0 || qobject_cast<const QGroupBox *>(widget) != nullptr ||
+           widget->property("resizerContainer").toBool();
+}
+
+} // namespace
+
+Resizer::Resizer(QWidget *window, QSize designClient, bool hideControlsOnResize)
+    : QObject(window), m_window(window), m_design(designClient), m_hide(hideControlsOnResize)
+{
+    record(window, true);
+    window->installEventFilter(this);
+}
+
+void Resizer::record(QWidget *parent, bool topLevel)
+{
+    const auto children = parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *child : children) {
+        if (child->isWindow() || child->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        m_controls.push_back({child, child->geometry(), child->font().pointSizeF(), topLevel});
+        if (isContainer(child))
+            record(child, false);
+    }
+}
+
+QRect Resizer::scaled(const QRect &design, double sx, double sy)
+{
+    const int left = qRound(design.x() * sx);
+    const int top = qRound(design.y() * sy);
+    // Right and bottom edges are scaled too, so that controls that touch at design time still touch.
+    const int right = qRound((design.x() + design.width()) * sx);
+    const int bottom = qRound((design.y() + design.height()) * sy);
+    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
+
+double Resizer::fontScale(double sx, double sy)
+{
+    return std::min(sx, sy);
+}
+
+void Resizer::apply(QSize client)
+{
+    if (m_design.isEmpty() || client.isEmpty())
+        return;
+    const double sx = double(client.width()) / m_design.width();
+    const double sy = double(client.height()) / m_design.height();
+    const double fs = fontScale(sx, sy);
+
+    std::vector<QWidget *> hidden;
+    if (m_hide) {
+        for (const Control &c : m_controls) {
+            if (c.topLevel && c.widget && c.widget->isVisible()) {
+                c.widget->hide();
+                hidden.push_back(c.widget);
+            }
+        }
+    }
+    for (const Control &c : m_controls) {
+        if (!c.widget)
+            continue;
+        c.widget->setGeometry(scaled(c.geometry, sx, sy));
+        if (c.pointSize > 0) {
+            QFont font = c.widget->font();
+            font.setPointSizeF(std::max(1.0, c.pointSize * fs));
+            c.widget->setFont(font);
+        }
+    }
+    for (QWidget *widget : hidden)
+        widget->show();
+}
+
+bool Resizer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::Resize)
+        apply(m_window->size());
+    return QObject::eventFilter(watched, event);
+}

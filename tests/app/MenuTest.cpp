@@ -1,0 +1,274 @@
+#include "ShellFixture.h"
+#include "app/menu/frmMenu.h"
+#include "app/richtext/RichTextBox.h"
+#include "app/shell/ClickableLabel.h"
+#include "app/shell/WindowCatalog.h"
+
+#include <QFrame>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// What the settings window writes for a digit.
+QByteArray screenFile(char digit)
+{
+    return QByteArray("{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss MS Sans Serif;}}\r\n"
+                      "\\viewkind4\\uc1\\pard\\f0\\fs17 ") +
+           digit + "\r\n\\par }\r\n";
+}
+
+frmMenu *startMenu()
+{
+    startProgram(windows());
+    return windows().find<frmMenu>(QStringLiteral("frmMenu"));
+}
+
+void press(QWidget *window, const QString &name)
+{
+    if (auto *button = window->findChild<QPushButton *>(name)) {
+        button->click();
+        return;
+    }
+    auto *link = window->findChild<ClickableLabel *>(name);
+    QVERIFY2(link, qPrintable(name));
+    emit link->clicked();
+}
+
+} // namespace
+
+class MenuTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void screenModeAtStart_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("no file") << "" << QByteArray() << true;
+        QTest::newRow("0") << "Screen.txt" << screenFile('0') << false;
+        QTest::newRow("2") << "Screen.txt" << screenFile('2') << true;
+        QTest::newRow("1") << "Screen.txt" << screenFile('1') << true;
+        QTest::newRow("letters") << "Screen.txt" << QByteArray("{\\rtf1\\ansi abc\\par }") << true;
+        QTest::newRow("empty file") << "Screen.txt" << QByteArray() << true;
+        QTest::newRow("name in capitals") << "SCREEN.TXT" << screenFile('0') << true;
+        QTest::newRow("bare digit as plain text") << "Screen.txt" << QByteArray("0\r\n") << false;
+    }
+    void screenModeAtStart()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, maximised);
+        ShellFixture shell;
+        if (!fileName.isEmpty())
+            shell.writeFile(fileName, content);
+        frmMenu *menu = startMenu();
+        QVERIFY(menu);
+        QCOMPARE(menu->isMaximized(), maximised);
+        QCOMPARE(menu->windowTitle(), programtitle::Title);
+        if (!maximised)
+            QCOMPARE(menu->size(), QSize(792, 534));
+        // Pages opened now follow the same mode.
+        QCOMPARE(windows().OpenPage(QStringLiteral("frmSafety"))->isMaximized(), maximised);
+        QCOMPARE(QDir(shell.os->CurrentFolder()).canonicalPath(), QDir(shell.folder.path()).canonicalPath());
+    }
+
+    void onlyTheMenuOpensAtStart()
+    {
+        ShellFixture shell;
+        startMenu();
+        QCOMPARE(windows().openWindows(), QStringList{QStringLiteral("frmMenu")});
+    }
+
+    void panels_data()
+    {
+        QTest::addColumn<QStringList>("presses");
+        QTest::addColumn<bool>("oils");
+        QTest::addColumn<bool>("baseOils");
+        QTest::newRow("start") << QStringList{} << false << false;
+        QTest::newRow("oils") << QStringList{"cmdEssentialOils"} << true << false;
+        QTest::newRow("oils twice") << QStringList{"cmdEssentialOils", "cmdEssentialOils"} << false << false;
+        QTest::newRow("oils then base oils")
+            << QStringList{"cmdEssentialOils", "cmdBaseOils"} << false << true;
+        QTest::newRow("base oils then oils")
+            << QStringList{"cmdBaseOils", "cmdEssentialOils"} << true << false;
+        QTest::newRow("base oils twice") << QStringList{"cmdBaseOils", "cmdBaseOils"} << false << false;
+        QTest::newRow("oils closed") << QStringList{"cmdEssentialOils", "cmdCloseOils"} << false << false;
+        QTest::newRow("base oils closed") << QStringList{"cmdBaseOils", "cmdCloseBaseOils"} << false << false;
+        QTest::newRow("link keeps the panel") << QStringList{"cmdEssentialOils", "lblPage3"} << true << false;
+    }
+    void panels()
+    {
+        QFETCH(QStringList, presses);
+        QFETCH(bool, oils);
+        QFETCH(bool, baseOils);
+        ShellFixture shell;
+        frmMenu *menu = startMenu();
+        for (const QString &name : presses)
+            press(menu, name);
+        QCOMPARE(!menu->findChild<QFrame *>(QStringLiteral("fraOils"))->isHidden(), oils);
+        QCOMPARE(!menu->findChild<QFrame *>(QStringLiteral("fraBaseOils"))->isHidden(), baseOils);
+    }
+
+    void everyButtonAndLinkOpensItsWindow_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        const QString title = programtitle::Title;
+        QTest::newRow("Basic Information") << "cmdIntroduction"
+                                           << "frmInformation"
+                                           << "Basic Information";
+        QTest::newRow("Safety First") << "cmdSafety"
+                                      << "frmSafety"
+                                      << "Safety Rules 1/3";
+        QTest::newRow("Actions") << "cmdActions"
+                                 << "frmActions" << title;
+        QTest::newRow("Indications") << "cmdIndications"
+                                     << "frmIndications" << title;
+        QTest::newRow("Bach Flowers") << "cmdBachFlowers"
+                                      << "frmBachFlowers"
+                                      << "Bach Flower Remedies";
+        QTest::newRow("Sources") << "cmdSources"
+                                 << "frmSources"
+                                 << "Sources";
+        QTest::newRow("Read First") << "cmdReadFirst"
+                                    << "frmDisclaimer"
+                                    << "Disclaimer /  Licence Agreement";
+        QTest::newRow("About") << "cmdAbout"
+                               << "frmAbout"
+                               << "AboutBox";
+        QTest::newRow("Settings") << "cmdSettings"
+                                  << "frmSettings"
+                                  << "Settings";
+        QTest::newRow("Support Form") << "cmdSupport"
+                                      << "frmSupport"
+                                      << "Support Form";
+        QTest::newRow("VP Products") << "cmdPrograms"
+                                     << "frmProgramsBooks"
+                                     << "Varnholt Publishing: Programs and Books";
+        QTest::newRow("ordering") << "cmdOrderRegInfo"
+                                  << "frmOrderRegInfo"
+                                  << "Ordering and Registration";
+        QTest::newRow("antioxidants") << "lblAntioxidants"
+                                      << "frmAntioxidants"
+                                      << "Essential Oil Antioxidants";
+        QTest::newRow("base oils link") << "lblBaseOils"
+                                        << "frmBaseOils" << title;
+        QTest::newRow("foot chart") << "lblFootChart"
+                                    << "frmReflexology"
+                                    << "Reflexology: Chart for Feet";
+        for (int n = 1; n <= 15; ++n) {
+            const QString form = n <= 9 ? QStringLiteral("frmEssentialOils%1").arg(n)
+                                        : QStringLiteral("frmEssentialOils9%1").arg(n - 9);
+            QTest::newRow(qPrintable(QStringLiteral("page link %1").arg(n)))
+                << QStringLiteral("lblPage%1").arg(n) << form
+                << (n == 1 ? title : QStringLiteral("Essential Oils %1/15").arg(n));
+        }
+    }
+    void everyButtonAndLinkOpensItsWindow()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        ShellFixture shell;
+        frmMenu *menu = startMenu();
+        press(menu, control);
+        AppWindow *opened = windows().find(window);
+        QVERIFY(opened);
+        QVERIFY(opened->isVisible());
+        QCOMPARE(opened->windowTitle(), caption);
+        press(menu, control);
+        QCOMPARE(windows().find(window), opened);
+    }
+
+    void toolbarKeepsOneToolbarWindowOpen()
+    {
+        ShellFixture shell;
+        frmMenu *menu = startMenu();
+        press(menu, QStringLiteral("cmdAbout"));
+        press(menu, QStringLiteral("cmdIntroduction")); // a section button closes nothing
+        press(menu, QStringLiteral("cmdSettings"));
+        QVERIFY(!windows().find(QStringLiteral("frmAbout")));
+        AppWindow *settings = windows().find(QStringLiteral("frmSettings"));
+        QVERIFY(settings);
+        settings->setWindowTitle(QStringLiteral("kept"));
+        press(menu, QStringLiteral("cmdSettings"));
+        QCOMPARE(windows().find(QStringLiteral("frmSettings")), settings);
+        QCOMPARE(settings->windowTitle(), QStringLiteral("kept"));
+        QVERIFY(windows().find(QStringLiteral("frmInformation")));
+
+        // A toolbar window opened another way stays until a toolbar button is pressed.
+        windows().OpenPage(QStringLiteral("frmAbout"));
+        press(menu, QStringLiteral("cmdPrograms"));
+        QStringList open = windows().openWindows();
+        open.sort();
+        QCOMPARE(open, QStringList({"frmInformation", "frmMenu", "frmProgramsBooks"}));
+    }
+
+    void tabOrderRunsDownTheSectionsThenAlongTheToolbar()
+    {
+        ShellFixture shell;
+        frmMenu *menu = startMenu();
+        const QStringList expected{"cmdIntroduction", "cmdSafety",      "cmdEssentialOils", "cmdBaseOils",
+                                   "cmdActions",      "cmdIndications", "cmdBachFlowers",   "cmdSKP",
+                                   "cmdSources",      "cmdReadFirst",   "cmdAbout",         "cmdSettings",
+                                   "cmdSupport",      "cmdPrograms",    "cmdOrderRegInfo"};
+        QWidget *w = menu->findChild<QWidget *>(expected.first());
+        for (int i = 1; i < expected.size(); ++i) {
+            w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus))
+                w = w->nextInFocusChain();
+            QCOMPARE(w->objectName(), expected[i]);
+        }
+    }
+
+    void designPlacesAndColours()
+    {
+        ShellFixture shell;
+        shell.writeFile(QStringLiteral("Screen.txt"), screenFile('0'));
+        frmMenu *menu = startMenu();
+        auto geometryOf = [menu](const char *name) { return menu->findChild<QWidget *>(name)->geometry(); };
+        QCOMPARE(geometryOf("Frame1"), QRect(10, 0, 211, 473));
+        QCOMPARE(geometryOf("cmdIntroduction"), QRect(10, 96, 172, 32));
+        QCOMPARE(geometryOf("cmdSources"), QRect(10, 432, 172, 32));
+        QCOMPARE(geometryOf("cmdOrderRegInfo"), QRect(600, 480, 183, 28));
+        QCOMPARE(geometryOf("fraOils"), QRect(222, 18, 563, 457));
+        QCOMPARE(geometryOf("lblPage1").topLeft(), QPoint(26, 52));
+        QCOMPARE(geometryOf("lblPage15").topLeft(), QPoint(26, 388));
+        QCOMPARE(menu->palette().color(QPalette::Window), QColor(128, 32, 48));
+        QCOMPARE(menu->findChild<QPushButton *>("cmdSKP")->font().pointSizeF(), 12.75);
+        QCOMPARE(menu->findChild<QPushButton *>("cmdSKP")->text(), QStringLiteral("Databank"));
+        QCOMPARE(menu->findChild<QLabel *>("Label3")->text(),
+                 QStringLiteral("Alternative Medicine Software by Varnholt Publishing"));
+        QCOMPARE(menu->findChild<QLabel *>("lblMeasureOil10")->text(),
+                 QStringLiteral("12 - 30 drops essential oil"));
+        QVERIFY(menu->rtfScreen()->isHidden());
+    }
+
+    void maximisedMenuScalesItsControls()
+    {
+        ShellFixture shell;
+        frmMenu *menu = startMenu();
+        QVERIFY(menu->isMaximized());
+        const double sx = menu->width() / 792.0;
+        const QRect frame = menu->findChild<QWidget *>("fraOils")->geometry();
+        QCOMPARE(frame.x(), qRound(222 * sx));
+    }
+
+    void closingTheMenuEndsTheProgram()
+    {
+        ShellFixture shell;
+        frmMenu *menu = startMenu();
+        press(menu, QStringLiteral("lblPage2"));
+        press(menu, QStringLiteral("cmdAbout"));
+        menu->close();
+        QVERIFY(windows().programEnded());
+        QVERIFY(windows().openWindows().isEmpty());
+    }
+};
+
+QTEST_MAIN(MenuTest)
+#include "MenuTest.moc"

@@ -1,0 +1,113 @@
+#include "catalogue/Catalogue.h"
+
+#include "ShellFixture.h"
+#include "app/shell/AppWindow.h"
+#include "app/shell/ClickableLabel.h"
+#include "catalogue/frmProgramsBooks.h"
+#include "mail/logic/MakerConfig.h"
+
+#include <QFrame>
+#include <QJsonDocument>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+class CatalogueTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scrollStepsMoveTheContentBy100Twips_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("top");
+        QTest::newRow("start") << 0 << 0;
+        QTest::newRow("one step") << 1 << -7;
+        QTest::newRow("three steps") << 3 << -20;
+        QTest::newRow("fifteen steps") << 15 << -100;
+    }
+    void scrollStepsMoveTheContentBy100Twips()
+    {
+        QFETCH(int, step);
+        QFETCH(int, top);
+        QCOMPARE(frmProgramsBooks::contentTopForStep(step), top);
+
+        ShellFixture shell;
+        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        auto *bar = page->findChild<QScrollBar *>(QStringLiteral("VScroll1"));
+        QVERIFY(bar);
+        QVERIFY2(bar->maximum() > 0, "the catalogue is longer than its view");
+        bar->setValue(step);
+        QCOMPARE(page->findChild<QFrame *>(QStringLiteral("fraContent"))->y(), top);
+    }
+
+    void scrollBarReachesTheLastBlock()
+    {
+        ShellFixture shell;
+        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        auto *bar = page->findChild<QScrollBar *>(QStringLiteral("VScroll1"));
+        auto *view = page->findChild<QFrame *>(QStringLiteral("fraView"));
+        auto *content = page->findChild<QFrame *>(QStringLiteral("fraContent"));
+        bar->setValue(bar->maximum());
+        QVERIFY(content->y() + content->height() <= view->height());
+        bar->setValue(bar->maximum() - 1);
+        QVERIFY(content->y() + content->height() > view->height());
+    }
+
+    void linksGoThroughTheShell()
+    {
+        ShellFixture shell;
+        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        const catalogue::Product &first = catalogue::current().products.first();
+        emit page->findChild<ClickableLabel *>(QStringLiteral("lblWeb1"))->clicked();
+        emit page->findChild<ClickableLabel *>(QStringLiteral("lblDownload1"))->clicked();
+        emit page->findChild<ClickableLabel *>(QStringLiteral("lblMail1"))->clicked();
+        QCOMPARE(shell.os->opened, QStringList({"|" + first.pageUrl, "|" + first.downloadUrl,
+                                                "|mailto:" + maker::makerConfig().orderMailbox}));
+        QVERIFY(first.pageUrl.startsWith(maker::makerConfig().websiteUrl));
+    }
+
+    void labelsAndButtonOpenTheirWindows()
+    {
+        ShellFixture shell;
+        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        emit page->findChild<ClickableLabel *>(QStringLiteral("lblCompare1"))->clicked();
+        QVERIFY(windows().find(QStringLiteral("frmProgramComparison")));
+        windows().ClosePage(QStringLiteral("frmProgramComparison"));
+        emit page->findChild<ClickableLabel *>(QStringLiteral("lblCompare2"))->clicked();
+        QVERIFY(windows().find(QStringLiteral("frmProgramComparison")));
+        page->findChild<QPushButton *>(QStringLiteral("cmdPriceList"))->click();
+        QVERIFY(windows().find(QStringLiteral("frmPriceList")));
+        page->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
+        QVERIFY(!windows().find(QStringLiteral("frmProgramsBooks")));
+    }
+
+    void upgradeAndBonusWindows()
+    {
+        ShellFixture shell;
+        AppWindow *upgrade = windows().OpenPage(QStringLiteral("frmUpgradeInfo"));
+        QCOMPARE(upgrade->windowTitle(), QStringLiteral("Upgrade Information"));
+        upgrade->findChild<QPushButton *>(QStringLiteral("cmdWeb"))->click();
+        QCOMPARE(shell.os->opened, QStringList{"|" + maker::makerConfig().upgradeUrl});
+        upgrade->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
+        QVERIFY(!windows().find(QStringLiteral("frmUpgradeInfo")));
+        AppWindow *bonus = windows().OpenPage(QStringLiteral("frmBonus"));
+        QVERIFY(!bonus->findChild<QLabel *>(QStringLiteral("lblText"))->text().isEmpty());
+    }
+
+    void comparisonFollowsCatalogueOrder()
+    {
+        const QByteArray json = R"({"products":[{"name":"B","page":"b/"},{"name":"A","page":""}],
+            "comparison":{"features":["x","y"],"marks":{"A":[true,false],"B":[false,true]}}})";
+        const catalogue::Catalogue c = catalogue::parse(QJsonDocument::fromJson(json).object(),
+                                                        QStringLiteral("https://maker.example/shop/"));
+        QCOMPARE(c.products[0].pageUrl, QStringLiteral("https://maker.example/shop/b/"));
+        QCOMPARE(c.products[1].pageUrl, QString());
+        QCOMPARE(c.marks.size(), 2);
+        QCOMPARE(c.marks[0].first, QStringLiteral("B"));
+        QCOMPARE(c.marks[0].second, QList<bool>({false, true}));
+    }
+};
+
+QTEST_MAIN(CatalogueTest)
+#include "CatalogueTest.moc"
