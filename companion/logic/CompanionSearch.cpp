@@ -84,7 +84,7 @@ FileProbe realFileProbe()
         const QFileInfo info(path);
         if (!info.isFile())
             return {};
-        const QString name = info.fileName();
+        QString name = info.fileName();
         const QStringList entries = info.dir().entryList(QDir::Files | QDir::Hidden | QDir::System);
         if (entries.contains(name))
             return name;

@@ -149,7 +149,7 @@ std::optional<MakerConfig> parseMakerConfig(const QByteArray &json, QString *err
     const QJsonObject discount = read.object(root, QStringLiteral("discountOffer"));
     const QJsonArray bundled =
         read.array(discount, QStringLiteral("programs"), QStringLiteral("discountOffer."));
-    for (const QJsonValue &name : bundled) {
+    for (const QJsonValue name : bundled) {
         const bool listed =
             std::any_of(config.priceList.cbegin(), config.priceList.cend(),
                         [&](const PriceListEntry &e) { return e.program == name.toString(); });
