@@ -20,6 +20,9 @@ void registerMailWindows(WindowManager &manager);
 #ifdef AMBRELIS_HAS_COMPANION
 void registerCompanionWindows(WindowManager &manager);
 #endif
+#ifdef AMBRELIS_HAS_SETTINGS
+void registerSettingsWindows(WindowManager &manager);
+#endif
 
 void registerFeatureWindows([[maybe_unused]] WindowManager &manager)
 {
@@ -40,5 +43,8 @@ void registerFeatureWindows([[maybe_unused]] WindowManager &manager)
 #endif
 #ifdef AMBRELIS_HAS_COMPANION
     registerCompanionWindows(manager);
+#endif
+#ifdef AMBRELIS_HAS_SETTINGS
+    registerSettingsWindows(manager);
 #endif
 }

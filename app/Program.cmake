@@ -2,7 +2,7 @@
 # exist. Each feature library registers its windows through one function named in Features.cpp.
 add_library(ambrelis_features STATIC "${CMAKE_CURRENT_LIST_DIR}/Features.cpp" "${CMAKE_CURRENT_LIST_DIR}/Program.cpp")
 target_link_libraries(ambrelis_features PUBLIC ambrelis_shell)
-foreach(feature catalogue pages indications print mail companion)
+foreach(feature catalogue pages indications print mail companion settings)
     if(TARGET ambrelis_${feature}_windows)
         string(TOUPPER "${feature}" upper)
         target_link_libraries(ambrelis_features PUBLIC ambrelis_${feature}_windows)
