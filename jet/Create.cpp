@@ -36,6 +36,7 @@ constexpr std::size_t InlineMapBytes = 64;  // bitmap of an inline page map: 512
 constexpr std::uint8_t FlagsFixed = 0x13;
 constexpr std::uint8_t FlagsVariable = 0x12;
 constexpr std::uint8_t FlagsBinary = 0x32;
+constexpr std::uint8_t FlagsUserVariable = 0x02; // what Access gives the columns of a user's table
 
 constexpr std::int64_t TablesContainer = 0x0F000001;
 constexpr std::int64_t DatabasesContainer = 0x0F000002;
@@ -209,6 +210,8 @@ Bytes tableDefPage(const Format &f, const TableSpec &spec, MapPage &maps)
         put32(block.data() + 1, TableMagic);
         put16(block.data() + f.colNumber, static_cast<std::uint32_t>(i));
         put16(block.data() + f.colVarIndex, varIndex[i]);
+        if (spec.tableType == TableUser)
+            put16(block.data() + 9, static_cast<std::uint32_t>(i)); // the column's place in the table
         put16(block.data() + 11, SortGeneral);
         block[f.colFlags] = c.flags;
         block[f.colExtFlags] = c.extFlags;
@@ -349,7 +352,7 @@ Status createDatabase(const std::string &path, const NewTable &table,
             if (text && (c.size == 0 || c.size > 255))
                 fail(ErrorKind::Unsupported, "Text field \"" + c.name + "\" must hold 1 to 255 characters");
             user.columns.push_back({c.name.c_str(), text ? TypeText : TypeMemo,
-                                    static_cast<std::uint16_t>(text ? 2 * c.size : 0), FlagsVariable,
+                                    static_cast<std::uint16_t>(text ? 2 * c.size : 0), FlagsUserVariable,
                                     ColExtCompressed});
         }
 

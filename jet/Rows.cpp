@@ -146,17 +146,22 @@ Bytes assembleRow(const Format &f, const TableDef &def, const RowFields &fields)
             std::copy_n(fields.bytes[i].begin(), std::min<std::size_t>(c.length, fields.bytes[i].size()),
                         row.begin() + f.rowCountSize + c.fixedOffset);
     }
+    // A dropped column leaves its slot among the variable columns: it stays, empty.
+    const std::size_t slots = variable.empty() ? 0 : std::size_t(variable.back()->varIndex) + 1;
     std::vector<std::size_t> offsets;
-    for (const Column *c : variable) {
+    auto next = variable.begin();
+    for (std::size_t slot = 0; slot < slots; ++slot) {
         offsets.push_back(row.size());
-        const std::size_t i = static_cast<std::size_t>(c - def.columns.data());
-        if (fields.present[i])
-            row.insert(row.end(), fields.bytes[i].begin(), fields.bytes[i].end());
+        for (; next != variable.end() && (*next)->varIndex == slot; ++next) {
+            const std::size_t i = static_cast<std::size_t>(*next - def.columns.data());
+            if (fields.present[i])
+                row.insert(row.end(), fields.bytes[i].begin(), fields.bytes[i].end());
+        }
     }
     append16(row, static_cast<std::uint32_t>(row.size())); // end of the data
     for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
         append16(row, static_cast<std::uint32_t>(*it));
-    append16(row, static_cast<std::uint32_t>(variable.size()));
+    append16(row, static_cast<std::uint32_t>(slots));
     row.insert(row.end(), mask.begin(), mask.end());
     return row;
 }

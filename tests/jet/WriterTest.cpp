@@ -1,0 +1,288 @@
+#include "PeerTools.h"
+#include "jet/Create.h"
+#include "jet/Database.h"
+#include "jet/PageFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Rows = std::vector<std::vector<jet::Value>>;
+
+jet::Value text(const std::string &s)
+{
+    return jet::Value::ofText(s);
+}
+
+std::string repeat(const std::string &s, std::size_t n)
+{
+    std::string out;
+    while (n--)
+        out += s;
+    return out;
+}
+
+jet::NewTable indicationsTable()
+{
+    using T = jet::NewColumn::Type;
+    return {"Indications",
+            {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}};
+}
+
+Rows startRows()
+{
+    Rows rows;
+    for (int i = 0; i < 40; ++i)
+        rows.push_back({text("Name " + std::to_string(i)), text("Oils " + std::to_string(i)),
+                        text(repeat("Method ", i % 7 == 0 ? 300 : 3)),
+                        text(i % 5 == 0 ? repeat("Note ", 2000) : "")});
+    return rows;
+}
+
+std::string freshCopy(const std::string &name)
+{
+    const std::string path = peers::tempDir() + "/" + name;
+    fs::remove(path);
+    fs::remove(jet::PageFile::journalPath(path));
+    EXPECT_TRUE(jet::createDatabase(path, indicationsTable(), startRows()));
+    return path;
+}
+
+Rows readAll(const std::string &path, const std::string &table = "Indications")
+{
+    auto db = jet::Database::open(path);
+    EXPECT_TRUE(db) << db.error().message;
+    if (!db)
+        return {};
+    auto data = (*db)->readTable(table);
+    EXPECT_TRUE(data) << data.error().message;
+    return data ? data->rows : Rows{};
+}
+
+// Both peers must read what we read, for every table of the file.
+void expectPeersAgree(const std::string &path)
+{
+    auto db = jet::Database::open(path);
+    ASSERT_TRUE(db) << db.error().message;
+    for (const std::string &table : (*db)->tableNames(true)) {
+        auto ours = peers::ourExport(**db, table);
+        auto theirs = peers::mdbExport(path, table);
+        ASSERT_FALSE(theirs.empty()) << "mdb-export failed on " << table;
+        std::sort(ours.begin() + 1, ours.end());
+        std::sort(theirs.begin() + 1, theirs.end());
+        EXPECT_EQ(ours, theirs) << table;
+    }
+    const auto count = peers::run("mdb-count " + peers::quote(path) + " Indications");
+    EXPECT_EQ(count.output, std::to_string((*db)->readTable("Indications")->rows.size()) + "\n");
+
+    std::string whyNot;
+    const auto json = peers::mdbReaderJson(path, &whyNot);
+    if (!json) {
+        std::cout << "mdb-reader not compared: " << whyNot << "\n";
+        return;
+    }
+    ASSERT_FALSE(json->empty()) << whyNot;
+    const QJsonArray rows =
+        QJsonDocument::fromJson(QByteArray::fromStdString(*json)).object()["Indications"].toArray();
+    std::vector<std::vector<std::string>> theirs, ours;
+    for (const QJsonValue &row : rows) {
+        std::vector<std::string> r;
+        for (const char *f : {"Indications", "Oils", "Method", "Notes"})
+            r.push_back(row.toObject()[f].isNull() ? "<null>" : row.toObject()[f].toString().toStdString());
+        theirs.push_back(r);
+    }
+    const auto table = (*db)->readTable("Indications");
+    for (const auto &row : table->rows) {
+        std::vector<std::string> r;
+        for (const jet::Value &v : row)
+            r.push_back(v.isNull() ? "<null>" : v.text);
+        ours.push_back(r);
+    }
+    std::sort(theirs.begin(), theirs.end());
+    std::sort(ours.begin(), ours.end());
+    EXPECT_EQ(theirs, ours) << "mdb-reader";
+}
+
+struct UpdateCase
+{
+    const char *name;
+    std::size_t row;
+    std::size_t field;
+    jet::Value value;
+};
+
+const UpdateCase updateCases[] = {
+    {"TextGrowsInPlace", 3, 0, text("Name 3 with a longer name")},
+    {"TextBecomesNonLatin", 4, 0, text("Bronchite à Ελλάδα 支气管炎")},
+    {"InlineMemoBecomesOneLongValueRow", 1, 1, text(repeat("Lavender, ", 250))},
+    {"InlineMemoBecomesAChain", 2, 2, text(repeat("Steam inhalation. ", 700))},
+    {"ChainShrinksToInline", 0, 3, text("Short note")},
+    {"LongValueRowShrinksToEmpty", 7, 2, text("")},
+    {"MemoBecomesNull", 10, 3, jet::Value::null()},
+    {"RowOutgrowsItsPageAndMoves", 12, 1, text(repeat("Rosemary ", 200))},
+};
+
+class UpdateTest : public ::testing::TestWithParam<UpdateCase>
+{
+};
+
+TEST_P(UpdateTest, ChangesOnlyThatFieldAndPeersReadTheResult)
+{
+    const UpdateCase &c = GetParam();
+    const std::string path = freshCopy(std::string("update-") + c.name + ".mdb");
+    Rows expected = startRows();
+    {
+        auto db = jet::Database::open(path);
+        ASSERT_TRUE(db) << db.error().message;
+        auto ids = (*db)->rowIds("Indications");
+        ASSERT_TRUE(ids);
+        ASSERT_TRUE((*db)->updateRow("Indications", (*ids)[c.row], {{c.field, c.value}}));
+        expected[c.row][c.field] = c.value;
+        // A second change to the same row, after it may have moved, still finds it.
+        ASSERT_TRUE((*db)->updateRow("Indications", (*ids)[c.row], {{0, text("Renamed")}}));
+        expected[c.row][0] = text("Renamed");
+        EXPECT_EQ((*db)->readTable("Indications")->rows, expected);
+    }
+    EXPECT_EQ(readAll(path), expected);
+    expectPeersAgree(path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UpdateTest, ::testing::ValuesIn(updateCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(WriterTest, InsertsFillPagesThenAllocateNewOnes)
+{
+    const std::string path = freshCopy("insert.mdb");
+    const auto before = fs::file_size(path);
+    Rows expected = startRows();
+    {
+        auto db = jet::Database::open(path);
+        ASSERT_TRUE(db);
+        for (int i = 0; i < 150; ++i) {
+            std::vector<jet::Value> row{text("Added " + std::to_string(i)), text(repeat("Oil ", i)),
+                                        jet::Value::null(),
+                                        text(i % 50 == 0 ? repeat("Long note ", 900) : "n")};
+            ASSERT_TRUE((*db)->insertRow("Indications", row));
+            expected.push_back(row);
+        }
+    }
+    EXPECT_GT(fs::file_size(path), before);
+    EXPECT_EQ(readAll(path), expected);
+    expectPeersAgree(path);
+}
+
+TEST(WriterTest, DeletesRowsAndTheirLongValues)
+{
+    const std::string path = freshCopy("delete.mdb");
+    Rows expected = startRows();
+    {
+        auto db = jet::Database::open(path);
+        ASSERT_TRUE(db);
+        auto ids = *(*db)->rowIds("Indications");
+        // Rows with inline memos, long-value rows and chains.
+        for (std::size_t i : {0u, 5u, 7u, 13u, 39u})
+            ASSERT_TRUE((*db)->deleteRow("Indications", ids[i]));
+        for (std::size_t i : {39u, 13u, 7u, 5u, 0u})
+            expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(i));
+        EXPECT_FALSE((*db)->deleteRow("Indications", ids[5])) << "a deleted row is gone";
+    }
+    EXPECT_EQ(readAll(path), expected);
+    expectPeersAgree(path);
+}
+
+// On a file Access made, a change touches the row's own page and nothing else.
+TEST(WriterTest, ChangeToAnAccessFileLeavesEveryOtherPageAsItWas)
+{
+    if (peers::fixturesDir().empty())
+        GTEST_SKIP() << "sample folder absent (AMBRELIS_SHARED_FIXTURES)";
+    const std::string source = peers::fixturesDir() + "/overflowTestV2000.mdb";
+    const std::string path = peers::tempDir() + "/overflow-copy.mdb";
+    fs::copy_file(source, path, fs::copy_options::overwrite_existing);
+    auto readPages = [](const std::string &p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string original = readPages(path);
+    std::vector<std::string> otherTables;
+    jet::RowId target;
+    {
+        auto db = jet::Database::open(path);
+        ASSERT_TRUE(db);
+        auto ids = *(*db)->rowIds("Table1");
+        target = ids[1];
+        ASSERT_TRUE((*db)->updateRow("Table1", target, {{1, text("changed")}}));
+        auto rows = (*db)->readTable("Table1")->rows;
+        EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](auto &r) { return r[1].text == "changed"; }), 1);
+        otherTables = (*db)->tableNames(true);
+    }
+    const std::string changed = readPages(path);
+    ASSERT_EQ(changed.size(), original.size());
+    std::vector<std::size_t> differing;
+    for (std::size_t p = 0; p < original.size() / 4096; ++p)
+        if (original.compare(p * 4096, 4096, changed, p * 4096, 4096) != 0)
+            differing.push_back(p);
+    // The row is an overflow pointer whose data lives on another page: that page alone changes.
+    EXPECT_EQ(differing.size(), 1u);
+    for (const std::string &table : otherTables) {
+        if (table != "Table1") {
+            EXPECT_EQ(peers::mdbExport(path, table), peers::mdbExport(source, table)) << table;
+        }
+    }
+}
+
+struct RefusalCase
+{
+    const char *name;
+    const char *file;
+    const char *table;
+    jet::ErrorKind kind;
+};
+
+const RefusalCase refusals[] = {
+    {"TableWithTextIndex", "testUnicodeCompV2003.mdb", "Table", jet::ErrorKind::Unsupported},
+    {"JetThreeFile", "testV1997.mdb", "Table3", jet::ErrorKind::Unsupported},
+    {"SystemTableWithIndexes", "adox_jet4.mdb", "MSysObjects", jet::ErrorKind::Unsupported},
+};
+
+class RefusalTest : public ::testing::TestWithParam<RefusalCase>
+{
+};
+
+TEST_P(RefusalTest, WritesAreRefusedWithAReasonAndTheFileStaysAsItWas)
+{
+    if (peers::fixturesDir().empty())
+        GTEST_SKIP() << "sample folder absent (AMBRELIS_SHARED_FIXTURES)";
+    const RefusalCase &c = GetParam();
+    const std::string path = peers::tempDir() + "/refusal-" + c.file;
+    fs::copy_file(peers::fixturesDir() + "/" + c.file, path, fs::copy_options::overwrite_existing);
+    const auto before = peers::run("sha256sum < " + peers::quote(path)).output;
+    auto db = jet::Database::open(path);
+    ASSERT_TRUE(db);
+    const jet::Status writable = (*db)->checkWritable(c.table);
+    ASSERT_FALSE(writable);
+    EXPECT_EQ(writable.error().kind, c.kind);
+    EXPECT_NE(writable.error().message.find(c.file), std::string::npos) << writable.error().message;
+    auto ids = (*db)->rowIds(c.table);
+    ASSERT_TRUE(ids);
+    const std::size_t columns = (*db)->tableDef(c.table)->columns.size();
+    const auto inserted = (*db)->insertRow(c.table, std::vector<jet::Value>(columns));
+    ASSERT_FALSE(inserted);
+    EXPECT_EQ(inserted.error().kind, c.kind);
+    if (!ids->empty()) {
+        EXPECT_FALSE((*db)->deleteRow(c.table, ids->front()));
+        EXPECT_FALSE((*db)->updateRow(c.table, ids->front(), {{1, text("x")}}));
+    }
+    EXPECT_EQ(peers::run("sha256sum < " + peers::quote(path)).output, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusalTest, ::testing::ValuesIn(refusals),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
