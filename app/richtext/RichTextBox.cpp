@@ -68,6 +68,7 @@ bool RichTextBox::SaveFile(const QString &fileName, QString *error)
 {
     // Written aside and renamed over the old file, so that a failed save never leaves half a document.
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true); // a writable file in a folder that is not still gets saved
     if (!file.open(QIODevice::WriteOnly) || file.write(rtf::write(*document())) < 0 || !file.commit()) {
         if (error)
             *error = QStringLiteral("Cannot save %1: %2").arg(fileName, file.errorString());
@@ -78,7 +79,11 @@ bool RichTextBox::SaveFile(const QString &fileName, QString *error)
 
 QString RichTextBox::Text() const
 {
-    return withLineEnds(document()->toRawText()).remove(QChar::ObjectReplacementCharacter);
+    QString text = withLineEnds(document()->toRawText());
+    // Objects and frame boundaries are structure, not text.
+    text.removeIf(
+        [](QChar c) { return c == QChar::ObjectReplacementCharacter || c == u'\uFDD0' || c == u'\uFDD1'; });
+    return text;
 }
 
 void RichTextBox::setText(const QString &plain)
