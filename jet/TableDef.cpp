@@ -206,10 +206,9 @@ void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page,
             bits[i / 8] &= static_cast<std::uint8_t>(~(1u << (i % 8)));
     };
     if (kind == 0) {
-        std::uint8_t *row = file.modify(map.page).data() + map.span.start;
-        const std::uint32_t first = get32(row + 1);
+        const std::uint32_t first = get32(file.page(map.page).data() + map.span.start + 1);
         if (page >= first && page - first < (size - 5) * 8) {
-            setBit(row + 5, page - first);
+            setBit(file.modify(map.page).data() + map.span.start + 5, page - first);
             return;
         }
         if (!present)
