@@ -122,38 +122,18 @@ QString sanitized(const QString &text)
 
 bool isSkippedDestination(std::string_view word)
 {
-    static constexpr std::string_view skipped[] = {"aftncn",    "aftnsep",
-                                                   "aftnsepc",  "annotation",
-                                                   "atnauthor", "atndate",
-                                                   "atnid",     "author",
-                                                   "buptim",    "comment",
-                                                   "creatim",   "doccomm",
-                                                   "fldinst",   "footer",
-                                                   "footerf",   "footerl",
-                                                   "footerr",   "footnote",
-                                                   "ftncn",     "ftnsep",
-                                                   "ftnsepc",   "header",
-                                                   "headerf",   "headerl",
-                                                   "headerr",   "info",
-                                                   "keywords",  "listoverridetable",
-                                                   "listtable", "nonshppict",
-                                                   "object",    "objdata",
-                                                   "operator",  "pict",
-                                                   "pn",        "pntxta",
-                                                   "pntxtb",    "printim",
-                                                   "private",   "revtim",
-                                                   "rxe",       "stylesheet",
-                                                   "subject",   "tc",
-                                                   "tcn",       "template",
-                                                   "title",     "txe",
-                                                   "xe",        "revtbl",
-                                                   "filetbl",   "pgdsctbl",
-                                                   "rsidtbl",   "themedata",
-                                                   "datastore", "latentstyles",
-                                                   "xmlnstbl",  "colorschememapping",
-                                                   "generator", "userprops",
-                                                   "docvar",    "bkmkstart",
-                                                   "bkmkend"};
+    // Destinations whose text is not part of the document body.
+    // clang-format off
+    static constexpr std::string_view skipped[] = {
+        "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnid", "author",
+        "bkmkend", "bkmkstart", "buptim", "colorschememapping", "comment", "creatim", "datastore",
+        "doccomm", "docvar", "filetbl", "fldinst", "footer", "footerf", "footerl", "footerr", "footnote",
+        "ftncn", "ftnsep", "ftnsepc", "generator", "header", "headerf", "headerl", "headerr", "info",
+        "keywords", "latentstyles", "listoverridetable", "listtable", "nonshppict", "objdata", "object",
+        "operator", "pgdsctbl", "pict", "pn", "pntxta", "pntxtb", "printim", "private", "revtbl", "revtim",
+        "rsidtbl", "rxe", "stylesheet", "subject", "tc", "tcn", "template", "themedata", "title", "txe",
+        "userprops", "xe", "xmlnstbl"};
+    // clang-format on
     return std::find(std::begin(skipped), std::end(skipped), word) != std::end(skipped);
 }
 

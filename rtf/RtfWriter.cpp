@@ -50,34 +50,18 @@ const char *familyClass(const QFont &font)
         std::string_view name;
         const char *family;
     };
-    static constexpr Known known[] = {{"arial", "fswiss"},
-                                      {"helvetica", "fswiss"},
-                                      {"ms sans serif", "fswiss"},
-                                      {"microsoft sans serif", "fswiss"},
-                                      {"tahoma", "fswiss"},
-                                      {"verdana", "fswiss"},
-                                      {"segoe ui", "fswiss"},
-                                      {"calibri", "fswiss"},
-                                      {"dejavu sans", "fswiss"},
-                                      {"liberation sans", "fswiss"},
-                                      {"times new roman", "froman"},
-                                      {"times", "froman"},
-                                      {"georgia", "froman"},
-                                      {"garamond", "froman"},
-                                      {"book antiqua", "froman"},
-                                      {"cambria", "froman"},
-                                      {"liberation serif", "froman"},
-                                      {"dejavu serif", "froman"},
-                                      {"ms serif", "froman"},
-                                      {"courier new", "fmodern"},
-                                      {"courier", "fmodern"},
-                                      {"consolas", "fmodern"},
-                                      {"lucida console", "fmodern"},
-                                      {"dejavu sans mono", "fmodern"},
-                                      {"liberation mono", "fmodern"},
-                                      {"comic sans ms", "fscript"},
-                                      {"symbol", "ftech"},
-                                      {"wingdings", "ftech"}};
+    // clang-format off
+    static constexpr Known known[] = {
+        {"arial", "fswiss"}, {"helvetica", "fswiss"}, {"ms sans serif", "fswiss"},
+        {"microsoft sans serif", "fswiss"}, {"tahoma", "fswiss"}, {"verdana", "fswiss"},
+        {"segoe ui", "fswiss"}, {"calibri", "fswiss"}, {"dejavu sans", "fswiss"},
+        {"liberation sans", "fswiss"}, {"times new roman", "froman"}, {"times", "froman"},
+        {"georgia", "froman"}, {"garamond", "froman"}, {"book antiqua", "froman"}, {"cambria", "froman"},
+        {"liberation serif", "froman"}, {"dejavu serif", "froman"}, {"ms serif", "froman"},
+        {"courier new", "fmodern"}, {"courier", "fmodern"}, {"consolas", "fmodern"},
+        {"lucida console", "fmodern"}, {"dejavu sans mono", "fmodern"}, {"liberation mono", "fmodern"},
+        {"comic sans ms", "fscript"}, {"symbol", "ftech"}, {"wingdings", "ftech"}};
+    // clang-format on
     const QByteArray name = font.family().toLower().toUtf8();
     for (const Known &k : known) {
         if (k.name == std::string_view(name.constData(), std::size_t(name.size())))
