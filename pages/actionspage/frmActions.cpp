@@ -1,0 +1,59 @@
+#include "pages/actionspage/frmActions.h"
+
+#include "app/shell/DesignFonts.h"
+#include "app/shell/PrintHandOver.h"
+#include "ui_frmActions.h"
+
+#include <QPushButton>
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+} // namespace
+
+frmActions::frmActions(QWidget *parent)
+    : AppWindow(QStringLiteral("frmActions"), parent), ui(std::make_unique<Ui::frmActions>()),
+      m_entries(actions::loadActionEntries())
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(128, 32, 48));
+    setPalette(pal);
+    QFont windowFont = font();
+    windowFont.setPointSizeF(11.25);
+    setFont(windowFont);
+
+    ui->setupUi(this);
+    applyDesignFontSizes(this);
+
+    for (const actions::ActionEntry &entry : std::as_const(m_entries)) {
+        auto *button = ui->Frame1->findChild<QPushButton *>(entry.button);
+        if (!button)
+            continue;
+        connect(button, &QPushButton::clicked, this, [this, entry] { showAction(entry); });
+    }
+    connect(ui->cmdPrintActions, &QPushButton::clicked, this, &frmActions::cmdPrintActions_Click);
+}
+
+frmActions::~frmActions() = default;
+
+QString frmActions::actionsText() const
+{
+    // The box keeps paragraphs; the page's texts and the print page speak CR LF.
+    return ui->txtActions->toPlainText().replace(QLatin1Char('\n'), CrLf);
+}
+
+void frmActions::showAction(const actions::ActionEntry &entry)
+{
+    ui->fraActions->setVisible(true);
+    ui->txtActions->setVisible(true);
+    QString text = actions::buildActionText(entry);
+    ui->txtActions->setPlainText(text.replace(CrLf, QStringLiteral("\n")));
+    ui->cmdPrintActions->setEnabled(true);
+}
+
+void frmActions::cmdPrintActions_Click()
+{
+    // A print page that cannot be opened leaves this page as it is, without a message.
+    PrintHandOver(actionsText());
+}

@@ -1,0 +1,141 @@
+#include "pages/bach/frmBachFlowers.h"
+
+#include "app/shell/ClickableLabel.h"
+#include "app/shell/DesignFonts.h"
+#include "content/ContentSet.h"
+#include "ui_frmBachFlowers.h"
+
+#include <QCursor>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace {
+
+// The lines of a panel text, with the hard line breaks the box shows.
+QString panelText(const QString &file)
+{
+    QStringList lines;
+    const QJsonArray array = content::json(file).object().value(QLatin1String("lines")).toArray();
+    for (const QJsonValue &line : array)
+        lines.append(line.toString());
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The arrow over the remedy names; its hot spot is the arrow's tip.
+QCursor remedyPointer()
+{
+    QSvgRenderer svg(QStringLiteral(":/content/pictures/pointer-arrow-right.svg"));
+    if (!svg.isValid())
+        return QCursor(Qt::PointingHandCursor);
+    QPixmap arrow(32, 32);
+    arrow.fill(Qt::transparent);
+    QPainter painter(&arrow);
+    svg.render(&painter);
+    painter.end();
+    return QCursor(arrow, 30, 16);
+}
+
+} // namespace
+
+frmBachFlowers::frmBachFlowers(QWidget *parent)
+    : AppWindow(QStringLiteral("frmBachFlowers"), parent), ui(std::make_unique<Ui::frmBachFlowers>())
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0, 64, 0));
+    setPalette(pal);
+
+    ui->setupUi(this);
+    applyDesignFontSizes(this);
+    fillFixedTexts();
+    connectRemedyLabels();
+    connect(ui->cmdClose, &QPushButton::clicked, this, &frmBachFlowers::cmdClose_Click);
+    connect(ui->cmdHistory, &QPushButton::clicked, this, &frmBachFlowers::cmdHistory_Click);
+    connect(ui->cmdReferences, &QPushButton::clicked, this, &frmBachFlowers::cmdReferences_Click);
+    connect(ui->cmdCloseHistory, &QPushButton::clicked, this, &frmBachFlowers::cmdCloseHistory_Click);
+    connect(ui->cmdCloseRef, &QPushButton::clicked, this, &frmBachFlowers::cmdCloseRef_Click);
+}
+
+frmBachFlowers::~frmBachFlowers() = default;
+
+void frmBachFlowers::fillFixedTexts()
+{
+    ui->Text1->setPlainText(panelText(QStringLiteral("bach/history.json")));
+    ui->Text2->setPlainText(panelText(QStringLiteral("bach/references.json")));
+    const QJsonObject rescue = content::json(QStringLiteral("bach/rescue.json")).object();
+    ui->Label40->setText(rescue.value(QLatin1String("Label40")).toString());
+    ui->Label41->setText(rescue.value(QLatin1String("Label41")).toString());
+}
+
+void frmBachFlowers::connectRemedyLabels()
+{
+    QHash<QString, Remedy> remedies;
+    const QJsonArray array = content::json(QStringLiteral("bach/remedies.json")).object().value(
+        QLatin1String("remedies")).toArray();
+    for (const QJsonValue &item : array) {
+        const QJsonObject entry = item.toObject();
+        remedies.insert(entry.value(QLatin1String("label")).toString(),
+                        Remedy{entry.value(QLatin1String("name")).toString(),
+                               entry.value(QLatin1String("stateOfMind")).toString(),
+                               entry.value(QLatin1String("autosuggestion")).toString()});
+    }
+
+    const QCursor pointer = remedyPointer();
+    for (QWidget *column : {static_cast<QWidget *>(ui->Frame1), static_cast<QWidget *>(ui->Frame2)}) {
+        const auto labels = column->findChildren<ClickableLabel *>(Qt::FindDirectChildrenOnly);
+        for (ClickableLabel *label : labels) {
+            label->setCursor(pointer);
+            // The label's own caption titles the panel even if its texts are missing from the content.
+            const Remedy remedy = remedies.value(label->objectName(), Remedy{label->text(), {}, {}});
+            connect(label, &ClickableLabel::clicked, this, [this, remedy] { showRemedy(remedy); });
+        }
+    }
+}
+
+void frmBachFlowers::showRemedy(const Remedy &remedy)
+{
+    ui->fraMental->setVisible(true);
+    ui->fraHistory->setVisible(false);
+    ui->fraReferences->setVisible(false);
+    ui->imgHoneysuckle->setVisible(false);
+    ui->lblRemedy->setText(remedy.name);
+    ui->lblMental->setText(remedy.stateOfMind);
+    ui->lblAutosuggestion->setText(remedy.autosuggestion);
+}
+
+void frmBachFlowers::cmdClose_Click()
+{
+    ui->fraMental->setVisible(false);
+    ui->imgHoneysuckle->setVisible(true);
+}
+
+void frmBachFlowers::cmdHistory_Click()
+{
+    ui->fraMental->setVisible(false);
+    ui->fraReferences->setVisible(false);
+    ui->imgHoneysuckle->setVisible(false);
+    ui->fraHistory->setVisible(true);
+}
+
+void frmBachFlowers::cmdReferences_Click()
+{
+    ui->fraMental->setVisible(false);
+    ui->fraHistory->setVisible(false);
+    ui->imgHoneysuckle->setVisible(false);
+    ui->fraReferences->setVisible(true);
+}
+
+void frmBachFlowers::cmdCloseHistory_Click()
+{
+    ui->fraMental->setVisible(false);
+    ui->fraHistory->setVisible(false);
+    ui->fraReferences->setVisible(false);
+    ui->imgHoneysuckle->setVisible(true);
+}
+
+void frmBachFlowers::cmdCloseRef_Click()
+{
+    cmdCloseHistory_Click();
+}
