@@ -1,0 +1,123 @@
+#include "print/frmPrint.h"
+
+#include "app/richtext/RichTextBox.h"
+#include "app/shell/DesignFonts.h"
+#include "app/shell/MessageBox.h"
+#include "app/shell/WindowManager.h"
+#include "print/PrintServices.h"
+#include "ui_frmPrint.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QScreen>
+#include <QShortcut>
+
+using namespace printservices;
+
+namespace {
+
+SaveRequest saveRequest()
+{
+    SaveRequest request;
+    request.filters = {{QStringLiteral("Rich Text File (*.Rtf)"), QStringLiteral("*.rtf")},
+                       {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}};
+    request.selectedFilter = 0;
+    request.confirmReplace = true;
+    return request;
+}
+
+} // namespace
+
+frmPrint::frmPrint(QWidget *parent)
+    : AppWindow(QStringLiteral("frmPrint"), parent), ui(std::make_unique<Ui::frmPrint>())
+{
+    ui->setupUi(this);
+    applyDesignFontSizes(this);
+    // Text handed over shows in the box's own font, which the document keeps as its default.
+    ui->rtfPrint->document()->setDefaultFont(ui->rtfPrint->font());
+    ui->Text2->setFocus();
+
+    connect(ui->cmdFont, &QPushButton::clicked, this, &frmPrint::cmdFont_Click);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmPrint::cmdPrint_Click);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &frmPrint::cmdCancel_Click);
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmPrint::cmdSave_Click);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &frmPrint::cmdClose_Click);
+    // Cancel is the window's cancel button.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this); // owned by this window
+    connect(escape, &QShortcut::activated, ui->cmdCancel, &QPushButton::click);
+}
+
+frmPrint::~frmPrint() = default;
+
+RichTextBox *frmPrint::rtfPrint() const
+{
+    return ui->rtfPrint;
+}
+
+void frmPrint::Form_Load()
+{
+    if (const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().topLeft());
+}
+
+void frmPrint::cmdFont_Click()
+{
+    const FontChoice start{ui->rtfPrint->selectionFont(), ui->rtfPrint->selectionColor()};
+    const std::optional<FontChoice> chosen = printServices().chooseFont(this, start);
+    if (!chosen)
+        return;
+    ui->rtfPrint->setSelectionFont(chosen->font);
+    if (chosen->colour.isValid())
+        ui->rtfPrint->setSelectionColor(chosen->colour);
+}
+
+void frmPrint::cmdPrint_Click()
+{
+    PrintServices &services = printServices();
+    std::unique_ptr<QPrinter> printer = services.currentPrinter();
+    if (!printer) {
+        messagebox::show(this, tr("No printer is available, so nothing was printed."));
+        return;
+    }
+    if (ui->rtfPrint->selectionLength() > 0) {
+        PrintDialogRequest request;
+        request.selectionChosen = true;
+        request.pageRangesEnabled = false;
+        if (!services.askPrint(this, *printer, request))
+            return;
+    }
+    if (m_job)
+        cmdCancel_Click();
+    m_job = std::move(printer);
+    ui->rtfPrint->printTo(*m_job);
+    const bool failed = m_job->printerState() == QPrinter::Error;
+    const QString printerName =
+        m_job->outputFileName().isEmpty() ? m_job->printerName() : m_job->outputFileName();
+    m_job.reset();
+    if (failed)
+        messagebox::show(this, tr("The document could not be printed on %1.").arg(printerName));
+}
+
+void frmPrint::cmdCancel_Click()
+{
+    if (!m_job)
+        return;
+    if (m_job->printerState() == QPrinter::Active)
+        m_job->abort();
+    m_job.reset();
+}
+
+void frmPrint::cmdSave_Click()
+{
+    const std::optional<QString> fileName = printServices().chooseSaveFile(this, saveRequest());
+    if (!fileName || fileName->isEmpty())
+        return;
+    QString error;
+    if (!ui->rtfPrint->SaveFile(*fileName, &error))
+        messagebox::show(this, tr("The document was not saved. %1").arg(error));
+}
+
+void frmPrint::cmdClose_Click()
+{
+    windows().ClosePage(formName());
+}
