@@ -1,0 +1,57 @@
+#include "indications/windows/DataControl.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+QToolButton *navigationButton(QWidget *parent, const QString &name, Qt::ArrowType arrow, bool toEnd)
+{
+    auto *button = new QToolButton(parent); // owned by parent
+    button->setObjectName(name);
+    button->setArrowType(arrow);
+    button->setToolButtonStyle(toEnd ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+    if (toEnd)
+        button->setText(QStringLiteral("|"));
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+} // namespace
+
+DataControl::DataControl(QWidget *parent)
+    : QWidget(parent), m_first(navigationButton(this, QStringLiteral("cmdFirst"), Qt::LeftArrow, true)),
+      m_previous(navigationButton(this, QStringLiteral("cmdPrevious"), Qt::LeftArrow, false)),
+      m_next(navigationButton(this, QStringLiteral("cmdNext"), Qt::RightArrow, false)),
+      m_last(navigationButton(this, QStringLiteral("cmdLast"), Qt::RightArrow, true)),
+      m_caption(new QLabel(this))
+{
+    m_first->setLayoutDirection(Qt::RightToLeft); // the bar before the arrow: |<
+    m_caption->setObjectName(QStringLiteral("lblCaption"));
+    m_caption->setAutoFillBackground(true);
+    m_caption->setStyleSheet(QStringLiteral("QLabel { background-color: white; border: 1px solid gray; }"));
+    connect(m_first, &QToolButton::clicked, this, &DataControl::firstClicked);
+    connect(m_previous, &QToolButton::clicked, this, &DataControl::previousClicked);
+    connect(m_next, &QToolButton::clicked, this, &DataControl::nextClicked);
+    connect(m_last, &QToolButton::clicked, this, &DataControl::lastClicked);
+}
+
+QString DataControl::caption() const
+{
+    return m_caption->text();
+}
+
+void DataControl::setCaption(const QString &caption)
+{
+    m_caption->setText(caption);
+}
+
+void DataControl::resizeEvent(QResizeEvent *)
+{
+    const int h = height();
+    const int w = std::max(h, h * 3 / 4 + 6);
+    m_first->setGeometry(0, 0, w, h);
+    m_previous->setGeometry(w, 0, w, h);
+    m_caption->setGeometry(2 * w, 0, std::max(0, width() - 4 * w), h);
+    m_next->setGeometry(width() - 2 * w, 0, w, h);
+    m_last->setGeometry(width() - w, 0, w, h);
+    m_caption->setFont(font());
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QToolButton;
+
+// The navigation bar of a bound record set: first, previous, next and last record around a caption.
+class DataControl final : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+
+public:
+    explicit DataControl(QWidget *parent = nullptr);
+
+    QString caption() const;
+    void setCaption(const QString &caption);
+
+signals:
+    void firstClicked();
+    void previousClicked();
+    void nextClicked();
+    void lastClicked();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QToolButton *m_first;
+    QToolButton *m_previous;
+    QToolButton *m_next;
+    QToolButton *m_last;
+    QLabel *m_caption;
+};

@@ -1,0 +1,8 @@
+#include "app/shell/WindowManager.h"
+#include "indications/windows/frmIndications.h"
+
+void registerIndicationsWindows(WindowManager &manager)
+{
+    manager.registerFactory(QStringLiteral("frmIndications"),
+                            [] { return std::make_unique<frmIndications>(); });
+}

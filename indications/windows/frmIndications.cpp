@@ -1,0 +1,249 @@
+#include "indications/windows/frmIndications.h"
+
+#include "app/platform/PlatformServices.h"
+#include "app/shell/DesignFonts.h"
+#include "app/shell/MessageBox.h"
+#include "app/shell/PrintHandOver.h"
+#include "app/shell/WindowManager.h"
+#include "content/ContentSet.h"
+#include "indications/logic/IndicationsText.h"
+#include "indications/oillist/OilListCoding.h"
+#include "ui_frmIndications.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPointer>
+
+using indications::Field;
+
+namespace {
+const QString DatabaseFile = QStringLiteral("Indications.mdb");
+}
+
+frmIndications::frmIndications(QWidget *parent)
+    : AppWindow(QStringLiteral("frmIndications"), parent), ui(std::make_unique<Ui::frmIndications>())
+{
+    ui->setupUi(this);
+    applyDesignFontSizes(this);
+    ui->lstAfflictions->addItems(indications::afflictionListEntries());
+    ui->lstAfflictions->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui->txtOilsDec->raise();
+    connectHandlers();
+    showPlaceholders();
+}
+
+frmIndications::~frmIndications() = default;
+
+void frmIndications::connectHandlers()
+{
+    connect(ui->lstAfflictions, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            lstAfflictions_Click();
+    });
+    // A click on the entry already selected searches it again (after the bar has moved elsewhere).
+    connect(ui->lstAfflictions, &QListWidget::itemClicked, this, [this] { lstAfflictions_Click(); });
+    connect(ui->cmdGoTo, &QPushButton::clicked, this, &frmIndications::cmdGoTo_Click);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmIndications::cmdPrint_Click);
+    connect(ui->cmdInformation, &QPushButton::clicked, this, &frmIndications::cmdInformation_Click);
+    connect(ui->txtOilsEnc, &QPlainTextEdit::textChanged, this, &frmIndications::txtOilsEnc_Change);
+    connect(ui->cmdAdd, &QPushButton::clicked, this, &frmIndications::cmdAdd_Click);
+    connect(ui->cmdDelete, &QPushButton::clicked, this, &frmIndications::cmdDelete_Click);
+    connect(ui->cmdCount, &QPushButton::clicked, this, &frmIndications::cmdCount_Click);
+    connect(ui->cmdVisible, &QPushButton::clicked, this, &frmIndications::cmdVisible_Click);
+    connect(ui->cmdNumsToText, &QPushButton::clicked, this, &frmIndications::cmdNumsToText_Click);
+    connect(ui->cmdTextToNumbers, &QPushButton::clicked, this, &frmIndications::cmdTextToNumbers_Click);
+    connect(ui->datIndications, &DataControl::firstClicked, this,
+            [this] { leaveRecord([this] { m_data.moveFirst(); }); });
+    connect(ui->datIndications, &DataControl::previousClicked, this,
+            [this] { leaveRecord([this] { m_data.movePrevious(); }); });
+    connect(ui->datIndications, &DataControl::nextClicked, this,
+            [this] { leaveRecord([this] { m_data.moveNext(); }); });
+    connect(ui->datIndications, &DataControl::lastClicked, this,
+            [this] { leaveRecord([this] { m_data.moveLast(); }); });
+}
+
+void frmIndications::Form_Load()
+{
+    PlatformServices &os = platform();
+    os.SetCurrentFolder(os.ApplicationFolder());
+    windows().addEndOfProgramHook([page = QPointer<frmIndications>(this)] {
+        if (page)
+            page->writePending();
+    });
+
+    // The data control opens the database once the load steps are done.
+    if (!m_data.open(QDir(os.CurrentFolder()).filePath(DatabaseFile))) {
+        messagebox::show(this, m_data.error());
+        return;
+    }
+    showCurrent();
+}
+
+void frmIndications::closeEvent(QCloseEvent *event)
+{
+    writePending();
+    AppWindow::closeEvent(event);
+}
+
+void frmIndications::showPlaceholders()
+{
+    // Until the database is open the boxes show the first entry of the content set.
+    const QJsonObject first =
+        content::json(QStringLiteral("indications/indications-a.json")).array().first().toObject();
+    setBoundText(Field::Indications, first.value(QLatin1String("Indications")).toString());
+    setBoundText(Field::Oils, EncodeOilList(first.value(QLatin1String("Oils")).toString()));
+    setBoundText(Field::Method, first.value(QLatin1String("Method")).toString());
+    setBoundText(Field::Notes, first.value(QLatin1String("Notes")).toString());
+}
+
+void frmIndications::setBoundText(Field field, const QString &text)
+{
+    const QString shown = indications::fromCrLf(text);
+    switch (field) {
+    case Field::Indications:
+        ui->txtIndications->setText(shown);
+        ui->txtIndications->setModified(false);
+        break;
+    case Field::Oils:
+        ui->txtOilsEnc->setPlainText(shown);
+        ui->txtOilsEnc->document()->setModified(false);
+        break;
+    case Field::Method:
+        ui->txtMethod->setPlainText(shown);
+        ui->txtMethod->document()->setModified(false);
+        break;
+    case Field::Notes:
+        ui->txtNotes->setPlainText(shown);
+        ui->txtNotes->document()->setModified(false);
+        break;
+    }
+}
+
+void frmIndications::showCurrent()
+{
+    for (Field field : {Field::Indications, Field::Oils, Field::Method, Field::Notes})
+        setBoundText(field, m_data.field(field));
+}
+
+indications::FieldChanges frmIndications::changedFields() const
+{
+    indications::FieldChanges changes;
+    if (ui->txtIndications->isModified())
+        changes[Field::Indications] = ui->txtIndications->text();
+    const std::pair<Field, QPlainTextEdit *> boxes[] = {
+        {Field::Oils, ui->txtOilsEnc}, {Field::Method, ui->txtMethod}, {Field::Notes, ui->txtNotes}};
+    for (const auto &[field, box] : boxes) {
+        if (box->document()->isModified())
+            changes[field] = indications::toCrLf(box->toPlainText());
+    }
+    return changes;
+}
+
+bool frmIndications::writePending()
+{
+    if (!m_data.isOpen())
+        return true;
+    const indications::FieldChanges changes = changedFields();
+    if (m_data.write(changes)) {
+        if (!changes.empty())
+            showCurrent();
+        return true;
+    }
+    if (m_writeFailureReported)
+        return true; // the user has been told once; this edit is given up
+    m_writeFailureReported = true;
+    messagebox::show(this, m_data.error());
+    return false;
+}
+
+template <typename Move> void frmIndications::leaveRecord(Move move)
+{
+    if (!m_data.isOpen() || !writePending())
+        return;
+    move();
+    showCurrent();
+}
+
+void frmIndications::lstAfflictions_Click()
+{
+    ui->cmdGoTo->setEnabled(true);
+    ui->cmdGoTo->click();
+}
+
+void frmIndications::cmdGoTo_Click()
+{
+    // Any failure ends the search silently.
+    const int count = ui->lstAfflictions->count();
+    for (int i = 0; i < count; ++i) {
+        const QListWidgetItem *entry = ui->lstAfflictions->item(i);
+        if (!entry->isSelected())
+            continue;
+        ui->lblSelect->setText(entry->text());
+        const QString criteria = indications::criteriaForEntry(ui->lblSelect->text());
+        if (!m_data.isOpen() || !writePending())
+            return;
+        if (m_data.findFirst(criteria))
+            showCurrent();
+    }
+}
+
+void frmIndications::cmdPrint_Click()
+{
+    PrintHandOver(indications::buildPrintText({ui->txtIndications->text(), ui->txtOilsDec->toPlainText(),
+                                               ui->txtMethod->toPlainText(), ui->txtNotes->toPlainText()}));
+}
+
+void frmIndications::cmdInformation_Click()
+{
+    windows().OpenPage(QStringLiteral("frmInformation"));
+}
+
+void frmIndications::txtOilsEnc_Change()
+{
+    ui->txtOilsDec->setPlainText(DecodeOilList(ui->txtOilsEnc->toPlainText()));
+}
+
+void frmIndications::cmdAdd_Click()
+{
+    ui->txtIndications->setFocus();
+    if (!m_data.isOpen() || !writePending() || !m_data.addNew())
+        return;
+    showCurrent();
+}
+
+void frmIndications::cmdDelete_Click()
+{
+    if (!m_data.isOpen())
+        return;
+    if (!m_data.deleteCurrent())
+        messagebox::show(this, m_data.error());
+    m_data.moveFirst();
+    showCurrent();
+}
+
+void frmIndications::cmdCount_Click()
+{
+    ui->txtCount->setVisible(true);
+    ui->txtCount->setText(QString::number(ui->lstAfflictions->count()));
+}
+
+void frmIndications::cmdVisible_Click()
+{
+    const bool storedInView = !ui->txtOilsEnc->isHidden();
+    ui->txtOilsEnc->setVisible(!storedInView);
+    ui->txtOilsDec->setVisible(storedInView);
+}
+
+void frmIndications::cmdNumsToText_Click()
+{
+    ui->txtOilsEnc->setPlainText(DecodeOilList(ui->txtOilsEnc->toPlainText()));
+    ui->txtOilsEnc->document()->setModified(true);
+}
+
+void frmIndications::cmdTextToNumbers_Click()
+{
+    ui->txtOilsEnc->setPlainText(EncodeOilList(ui->txtOilsEnc->toPlainText()));
+    ui->txtOilsEnc->document()->setModified(true);
+}
