@@ -151,12 +151,9 @@ void frmMenu::cmdCloseBaseOils_Click()
 
 void frmMenu::fillBaseOilsIntroduction()
 {
-    const QJsonObject menu = content::json(QStringLiteral("reference/menu.json")).object();
-    for (const char *key : {"baseOilsIntroduction", "baseOilsIntro", "introduction"}) {
-        const QString text = menu.value(QLatin1String(key)).toString();
-        if (!text.isEmpty()) {
-            ui->lblBaseOilsIntro->setText(text);
-            return;
-        }
-    }
+    const QJsonObject panel = content::json(QStringLiteral("reference/menu.json"))
+                                  .object()
+                                  .value(QLatin1String("baseOilsPanel"))
+                                  .toObject();
+    ui->lblBaseOilsIntro->setText(panel.value(QLatin1String("introduction")).toString());
 }
