@@ -1,0 +1,50 @@
+#include "mail/windows/frmOrder.h"
+
+#include "app/platform/PlatformServices.h"
+#include "app/shell/DesignFonts.h"
+#include "app/shell/WindowManager.h"
+#include "mail/logic/MakerConfig.h"
+#include "ui_frmOrder.h"
+
+frmOrder::frmOrder(QWidget *parent)
+    : AppWindow(QStringLiteral("frmOrder"), parent), ui(std::make_unique<Ui::frmOrder>())
+{
+    ui->setupUi(this);
+    applyDesignFontSizes(this);
+    setWindowTitle(spec().caption);
+    const maker::MakerConfig &maker = maker::makerConfig();
+    ui->cmdWebSite->setToolTip(QStringLiteral("Opens Website: ") + maker.secureWebOrderUrl);
+    ui->Text3->setText(maker.pricingUrl);
+    ui->lblContact->setText(maker.makerName);
+    ui->lblOrderMailbox->setText(QStringLiteral("Orders: ") + maker.orderMailbox);
+    ui->lblSupportMailbox->setText(QStringLiteral("Support: ") + maker.supportMailbox);
+    ui->lblPhone->setText(QStringLiteral("Phone/Fax: ") + maker.phoneFax);
+    ui->lblStreet->setText(maker.postalAddress.street);
+    ui->lblTown->setText(maker.postalAddress.town);
+    ui->lblPostalCode->setText(maker.postalAddress.postalCode);
+    ui->lblCanada->setText(maker.postalAddress.country);
+
+    connect(ui->cmdSecureOrder, &QPushButton::clicked, this,
+            [] { windows().OpenPage(QStringLiteral("frmSecureOrder")); });
+    connect(ui->cmdFax, &QPushButton::clicked, this, [] { windows().OpenPage(QStringLiteral("frmFax")); });
+    connect(ui->cmdWebSite, &QPushButton::clicked, this, &frmOrder::cmdWebSite_Click);
+    connect(ui->cmdPricing, &QPushButton::clicked, this, &frmOrder::cmdPricing_Click);
+}
+
+frmOrder::~frmOrder() = default;
+
+void frmOrder::Form_Load()
+{
+    PlatformServices &os = platform();
+    os.SetCurrentFolder(os.ApplicationFolder());
+}
+
+void frmOrder::cmdWebSite_Click()
+{
+    platform().ShellOpen(this, QString(), maker::makerConfig().secureWebOrderUrl);
+}
+
+void frmOrder::cmdPricing_Click()
+{
+    platform().ShellOpen(this, QString(), maker::makerConfig().pricingUrl);
+}

@@ -1,0 +1,28 @@
+#include "mail/windows/frmOrderRegInfo.h"
+
+#include "app/platform/PlatformServices.h"
+#include "app/shell/DesignFonts.h"
+#include "app/shell/WindowManager.h"
+#include "ui_frmOrderRegInfo.h"
+
+frmOrderRegInfo::frmOrderRegInfo(QWidget *parent)
+    : AppWindow(QStringLiteral("frmOrderRegInfo"), parent), ui(std::make_unique<Ui::frmOrderRegInfo>())
+{
+    ui->setupUi(this);
+    applyDesignFontSizes(this);
+    setWindowTitle(spec().caption);
+    connect(ui->cmdOrder, &QPushButton::clicked, this,
+            [] { windows().OpenPage(QStringLiteral("frmOrder")); });
+    connect(ui->cmdUpgrade, &QPushButton::clicked, this,
+            [] { windows().OpenPage(QStringLiteral("frmUpgradeInfo")); });
+    connect(ui->cmdClose, &QPushButton::clicked, this,
+            [] { windows().ClosePage(QStringLiteral("frmOrderRegInfo")); });
+}
+
+frmOrderRegInfo::~frmOrderRegInfo() = default;
+
+void frmOrderRegInfo::Form_Load()
+{
+    PlatformServices &os = platform();
+    os.SetCurrentFolder(os.ApplicationFolder());
+}
