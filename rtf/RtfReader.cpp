@@ -417,7 +417,10 @@ private:
         m_fontName.codePage =
             m_fonts[m_fontNumber].codePage ? m_fonts[m_fontNumber].codePage : m_documentCodePage;
         m_fontName.flushBytes();
-        m_fonts[m_fontNumber].name = sanitized(m_fontName.text).trimmed();
+        // Tabs and line breaks cannot be part of a font's name.
+        QString name = sanitized(m_fontName.text);
+        name.removeIf([](QChar c) { return c == u'\t' || c == QChar::LineSeparator; });
+        m_fonts[m_fontNumber].name = name.trimmed();
         m_fontName.clear();
         m_fontNameDone = true;
     }

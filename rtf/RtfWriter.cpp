@@ -310,6 +310,9 @@ private:
                 hex(';');
             } else if (c >= 0x20 && c < 0x7F) {
                 literal(char(c));
+            } else if (inFontName &&
+                       (c == u'\t' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)) {
+                continue; // a font table holds names, not layout
             } else if (c == u'\t') {
                 word("tab");
             } else if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
