@@ -8,9 +8,9 @@
 #include "ui_frmPrint.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QScreen>
-#include <QShortcut>
 
 using namespace printservices;
 
@@ -42,9 +42,6 @@ frmPrint::frmPrint(QWidget *parent)
     connect(ui->cmdCancel, &QPushButton::clicked, this, &frmPrint::cmdCancel_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmPrint::cmdSave_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmPrint::cmdClose_Click);
-    // Cancel is the window's cancel button.
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this); // owned by this window
-    connect(escape, &QShortcut::activated, ui->cmdCancel, &QPushButton::click);
 }
 
 frmPrint::~frmPrint() = default;
@@ -52,6 +49,16 @@ frmPrint::~frmPrint() = default;
 RichTextBox *frmPrint::rtfPrint() const
 {
     return ui->rtfPrint;
+}
+
+void frmPrint::keyPressEvent(QKeyEvent *event)
+{
+    // Cancel is the window's cancel button: Esc that no control used presses it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        ui->cmdCancel->click();
+        return;
+    }
+    AppWindow::keyPressEvent(event);
 }
 
 void frmPrint::Form_Load()

@@ -31,6 +31,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::unique_ptr<Ui::frmPrint> ui;
