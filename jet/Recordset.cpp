@@ -96,15 +96,34 @@ double numberOf(const Value &v)
                : static_cast<double>(v.integer);
 }
 
+bool isAscii(const std::string &s)
+{
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+int compareText(const std::string &a, const std::string &b)
+{
+    if (isAscii(a) && isAscii(b)) { // the common case, without building folded copies
+        const std::size_t n = std::min(a.size(), b.size());
+        for (std::size_t i = 0; i < n; ++i) {
+            const int x = std::tolower(static_cast<unsigned char>(a[i]));
+            const int y = std::tolower(static_cast<unsigned char>(b[i]));
+            if (x != y)
+                return x < y ? -1 : 1;
+        }
+        return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+    }
+    const std::u32string x = foldCase(a), y = foldCase(b);
+    return x < y ? -1 : y < x ? 1 : 0;
+}
+
 // Nulls first, text without regard to case, numbers by value.
 int compareValues(const Value &a, const Value &b)
 {
     if (a.isNull() || b.isNull())
         return a.isNull() == b.isNull() ? 0 : a.isNull() ? -1 : 1;
-    if (a.kind == Value::Kind::Text || b.kind == Value::Kind::Text || a.kind == Value::Kind::Binary) {
-        const std::u32string x = foldCase(a.text), y = foldCase(b.text);
-        return x < y ? -1 : y < x ? 1 : 0;
-    }
+    if (a.kind == Value::Kind::Text || b.kind == Value::Kind::Text || a.kind == Value::Kind::Binary)
+        return compareText(a.text, b.text);
     const double x = numberOf(a), y = numberOf(b);
     return x < y ? -1 : y < x ? 1 : 0;
 }

@@ -172,9 +172,10 @@ Bytes TableWriter::storeLongValue(const Column &column, const Bytes &data, bool 
     if (length > 0x3FFFFFFF)
         fail(ErrorKind::Unsupported, "Value of \"" + column.name + "\" is too long");
     if (inlineAllowed) {
-        put32(field.data(), length | (std::uint32_t(LongValueInline) << 24));
-        field.insert(field.end(), data.begin(), data.end());
-        return field;
+        Bytes inlined(12 + data.size(), 0);
+        put32(inlined.data(), length | (std::uint32_t(LongValueInline) << 24));
+        std::copy(data.begin(), data.end(), inlined.begin() + 12);
+        return inlined;
     }
     if (data.size() <= m_format.maxRowSize) {
         put32(field.data(), length | (std::uint32_t(LongValueOneRow) << 24));
