@@ -3,5 +3,6 @@
 
 void registerBachWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmBachFlowers"), [] { return std::make_unique<frmBachFlowers>(); });
+    manager.registerFactory(QStringLiteral("frmBachFlowers"),
+                            [] { return std::make_unique<frmBachFlowers>(); });
 }

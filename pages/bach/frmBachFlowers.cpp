@@ -72,8 +72,10 @@ void frmBachFlowers::fillFixedTexts()
 void frmBachFlowers::connectRemedyLabels()
 {
     QHash<QString, Remedy> remedies;
-    const QJsonArray array = content::json(QStringLiteral("bach/remedies.json")).object().value(
-        QLatin1String("remedies")).toArray();
+    const QJsonArray array = content::json(QStringLiteral("bach/remedies.json"))
+                                 .object()
+                                 .value(QLatin1String("remedies"))
+                                 .toArray();
     for (const QJsonValue &item : array) {
         const QJsonObject entry = item.toObject();
         remedies.insert(entry.value(QLatin1String("label")).toString(),
