@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,22 @@ QIcon swatch(const QColor &colour)
     QPixmap pixmap(16, 12);
     pixmap.fill(colour);
     return QIcon(pixmap);
+}
+
+// The font dialog finds the style to show by its name, and families that call their upright style "Book"
+// would open on another style; naming the family's own style that matches bold and italic avoids that.
+QFont withFamilyStyle(QFont font)
+{
+    const QString family = font.family();
+    const QStringList styles = QFontDatabase::styles(family);
+    for (const QString &style : styles) {
+        const bool bold = QFontDatabase::weight(family, style) >= QFont::DemiBold;
+        if (QFontDatabase::italic(family, style) == font.italic() && bold == font.bold()) {
+            font.setStyleName(style);
+            break;
+        }
+    }
+    return font;
 }
 
 } // namespace
@@ -67,7 +84,7 @@ const std::vector<std::pair<QString, QColor>> &FontColourDialog::namedColours()
 
 void FontColourDialog::setChoice(const FontChoice &choice)
 {
-    m_fonts->setCurrentFont(choice.font);
+    m_fonts->setCurrentFont(withFamilyStyle(choice.font));
     selectColour(choice.colour.isValid() ? choice.colour : QColor(Qt::black));
 }
 
