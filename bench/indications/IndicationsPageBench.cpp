@@ -1,0 +1,90 @@
+// Prints, as ratios against a bare Qt window shown and idle in the same run: opening the indications page until
+// its first record shows, and a list selection until its record shows. Run from the application folder that
+// holds Indications.mdb, with QT_QPA_PLATFORM=offscreen or on a desktop.
+
+#include "app/Program.h"
+#include "app/shell/WindowManager.h"
+#include "indications/windows/frmIndications.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    loop.exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+double medianMicros(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[runs / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    constexpr int Runs = 15;
+
+    const double bare = medianMicros(Runs, [] {
+        auto window = std::make_unique<QWidget>();
+        window->resize(792, 534);
+        window->show();
+        settle();
+    });
+
+    WindowManager manager;
+    installWindowManager(&manager);
+    registerProgramWindows(manager);
+    startProgram(manager);
+    settle();
+
+    const double open = medianMicros(Runs, [&] {
+        auto *page = manager.find<frmIndications>(QStringLiteral("frmIndications"));
+        if (page)
+            manager.ClosePage(QStringLiteral("frmIndications"));
+        settle();
+        manager.OpenPage(QStringLiteral("frmIndications"));
+        settle();
+    });
+    auto *page = manager.find<frmIndications>(QStringLiteral("frmIndications"));
+    if (!page || !page->data().isOpen()) {
+        std::fprintf(stderr, "Indications.mdb did not open; run from the application folder\n");
+        return 1;
+    }
+    auto *list = page->findChild<QListWidget *>(QStringLiteral("lstAfflictions"));
+    int row = 0;
+    const double select = medianMicros(Runs * 4, [&] {
+        row = (row + 97) % list->count(); // spread over the whole list
+        list->setCurrentRow(row);
+        settle();
+    });
+    std::printf("bare window shown and idle: %.0f us\n", bare);
+    std::printf("indications page open until the first record shows: %.2f x bare window\n", open / bare);
+    std::printf("list selection until its record shows: %.2f x bare window\n", select / bare);
+    return 0;
+}
