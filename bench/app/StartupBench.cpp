@@ -6,44 +6,13 @@
 #include "app/shell/AppWindow.h"
 #include "app/shell/WindowCatalog.h"
 #include "app/shell/WindowManager.h"
+#include "bench/common/WindowTiming.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
-#include <QWidget>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
-namespace {
-
-// Runs the event loop until every pending event (painting and deferred deletes included) has been handled.
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QEventLoop loop;
-    QTimer::singleShot(0, &loop, &QEventLoop::quit);
-    loop.exec();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Median of several runs, in microseconds.
-double medianMicros(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
-}
-
-} // namespace
+using benchtiming::medianMicros;
+using benchtiming::settle;
 
 int main(int argc, char *argv[])
 {
@@ -51,13 +20,7 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
     constexpr int Runs = 15;
 
-    // The yardstick: a bare window of the page size, shown and idle, then gone.
-    const double bare = medianMicros(Runs, [] {
-        auto window = std::make_unique<QWidget>();
-        window->resize(792, 534);
-        window->show();
-        settle();
-    });
+    const double bare = benchtiming::bareWindowMicros(Runs);
 
     const double menu = medianMicros(Runs, [] {
         WindowManager manager;

@@ -1,48 +1,19 @@
-// Prints, as ratios against a bare Qt window shown and idle in the same run: opening the indications page until
-// its first record shows, and a list selection until its record shows. Run from the application folder that
-// holds Indications.mdb, with QT_QPA_PLATFORM=offscreen or on a desktop.
+// Prints, as ratios against a bare Qt window shown and idle in the same run: opening the indications page
+// until its first record shows, and a list selection until its record shows. Run from the application folder
+// that holds Indications.mdb, with QT_QPA_PLATFORM=offscreen or on a desktop.
 
 #include "app/Program.h"
 #include "app/shell/WindowManager.h"
+#include "bench/common/WindowTiming.h"
 #include "indications/windows/frmIndications.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTimer>
-
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
-namespace {
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QEventLoop loop;
-    QTimer::singleShot(0, &loop, &QEventLoop::quit);
-    loop.exec();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-double medianMicros(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
-}
-
-} // namespace
+using benchtiming::medianMicros;
+using benchtiming::settle;
 
 int main(int argc, char *argv[])
 {
@@ -50,12 +21,7 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
     constexpr int Runs = 15;
 
-    const double bare = medianMicros(Runs, [] {
-        auto window = std::make_unique<QWidget>();
-        window->resize(792, 534);
-        window->show();
-        settle();
-    });
+    const double bare = benchtiming::bareWindowMicros(Runs);
 
     WindowManager manager;
     installWindowManager(&manager);

@@ -1,0 +1,53 @@
+#pragma once
+
+// Timing helpers shared by the window benchmarks: a yardstick (a bare Qt window shown and idle) and the
+// median of repeated runs, so that every benchmark reports ratios measured in the same run.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace benchtiming {
+
+// Runs the event loop until every pending event, painting and deferred deletes included, has been handled.
+inline void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    loop.exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Median of several runs, in microseconds.
+inline double medianMicros(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[std::size_t(runs / 2)];
+}
+
+// The yardstick: a bare window of the page size, shown and idle, then gone.
+inline double bareWindowMicros(int runs)
+{
+    return medianMicros(runs, [] {
+        auto window = std::make_unique<QWidget>();
+        window->resize(792, 534);
+        window->show();
+        settle();
+    });
+}
+
+} // namespace benchtiming
