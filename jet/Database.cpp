@@ -46,6 +46,11 @@ void Database::failAfterPageWrites(int writes)
     m_file->failAfterPageWrites(writes);
 }
 
+void Database::onPageWrite(std::function<void(int)> hook)
+{
+    m_file->onPageWrite(std::move(hook));
+}
+
 void Database::loadCatalog()
 {
     const TableDef catalog = readTableDef(*m_file, CatalogPage, "MSysObjects");

@@ -5,6 +5,7 @@
 #include "jet/TableDef.h"
 #include "jet/Value.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -57,6 +58,8 @@ public:
 
     // Test hook: the next commit stops, as if the process died, after this many page writes.
     void failAfterPageWrites(int writes);
+    // Test hook: called before each page write of a commit.
+    void onPageWrite(std::function<void(int)> hook);
 
 private:
     Database() = default;

@@ -302,6 +302,8 @@ void PageFile::commit()
         for (const auto &[number, data] : m_dirty) {
             if (m_failAfterWrites >= 0 && writes >= m_failAfterWrites)
                 fail(ErrorKind::Io, "Injected fault after " + std::to_string(writes) + " page writes");
+            if (m_onPageWrite)
+                m_onPageWrite(writes);
             writeAll(m_fd, data.data(), data.size(), std::uint64_t(number) * pageSize, m_path);
             ++writes;
         }

@@ -5,6 +5,7 @@
 #include "jet/Format.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -46,8 +47,10 @@ public:
     void rollback();
     bool inTransaction() const { return m_inTransaction; }
 
-    // Test hook: the commit stops, as if the process died, after this many page writes to the file.
+    // Test hooks: the commit stops, as if the process died, after this many page writes to the file; and a
+    // call before each page write, with the number of pages written so far.
     void failAfterPageWrites(int writes) { m_failAfterWrites = writes; }
+    void onPageWrite(std::function<void(int)> hook) { m_onPageWrite = std::move(hook); }
 
     static std::string journalPath(const std::string &path) { return path + "-journal"; }
 
@@ -72,6 +75,7 @@ private:
     std::uint32_t m_appended = 0;
     bool m_inTransaction = false;
     int m_failAfterWrites = -1;
+    std::function<void(int)> m_onPageWrite;
 };
 
 } // namespace jet

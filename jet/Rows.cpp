@@ -289,6 +289,9 @@ Bytes rowBytes(PageFile &file, const TableDef &def, RowId id, RowId *where)
         if (bytes[0] != PageData || get32(bytes.data() + 4) != def.page)
             corrupt(file, id.page, "row of table \"" + def.name + "\" on a page it does not own");
         const RowSpan span = rowSpan(file, id.page, bytes, id.row);
+        if ((span.flags & (RowOverflow | RowDeleted)) == (RowOverflow | RowDeleted))
+            fail(ErrorKind::NoCurrentRecord,
+                 "The record of table \"" + def.name + "\" in \"" + file.path() + "\" has been deleted");
         if ((span.flags & RowOverflow) && !(span.flags & RowDeleted)) {
             if (span.end - span.start < 4)
                 corrupt(file, id.page, "overflow pointer too short");

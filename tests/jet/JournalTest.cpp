@@ -136,6 +136,27 @@ TEST_P(FaultTest, EveryInterruptedCommitIsRolledBackOnTheNextOpen)
 INSTANTIATE_TEST_SUITE_P(Cases, FaultTest, ::testing::ValuesIn(faultCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// While a commit writes its pages, another process cannot take the file's write lock.
+TEST(LockTest, AnotherProcessCannotLockTheFileWhileACommitWrites)
+{
+    const std::string path = peers::tempDir() + "/locked-while-writing.mdb";
+    fs::copy_file(original(), path, fs::copy_options::overwrite_existing);
+    const std::string tryLock = "python3 -c \"import fcntl,sys; f=open(sys.argv[1],'r+b'); fcntl.lockf(f, "
+                                "fcntl.LOCK_EX | fcntl.LOCK_NB)\" " +
+                                peers::quote(path) + " 2>/dev/null";
+    ASSERT_EQ(peers::run(tryLock).exitCode, 0) << "nobody holds the lock before the change";
+    auto db = jet::Database::open(path);
+    ASSERT_TRUE(db);
+    std::vector<int> refused;
+    (*db)->onPageWrite([&](int) { refused.push_back(peers::run(tryLock).exitCode); });
+    ASSERT_TRUE(
+        (*db)->updateRow("Indications", (*db)->rowIds("Indications")->front(), {{0, text("Locked")}}));
+    ASSERT_FALSE(refused.empty());
+    for (int code : refused)
+        EXPECT_NE(code, 0) << "another process took the lock during the commit";
+    EXPECT_EQ(peers::run(tryLock).exitCode, 0) << "the lock is released after the change";
+}
+
 struct TornJournal
 {
     const char *name;

@@ -116,7 +116,16 @@ struct UpdateCase
     std::size_t row;
     std::size_t field;
     jet::Value value;
+    bool moves = false; // the row no longer fits its page and leaves an overflow pointer behind
 };
+
+bool leftAPointer(const std::string &path, jet::RowId id)
+{
+    auto file = jet::PageFile::open(path);
+    const jet::Bytes &page = file->page(id.page);
+    const std::uint16_t entry = jet::get16(page.data() + file->format().dataRowTable + 2 * id.row);
+    return (entry & (jet::RowOverflow | jet::RowDeleted)) == jet::RowOverflow;
+}
 
 const UpdateCase updateCases[] = {
     {"TextGrowsInPlace", 3, 0, text("Name 3 with a longer name")},
@@ -126,7 +135,7 @@ const UpdateCase updateCases[] = {
     {"ChainShrinksToInline", 0, 3, text("Short note")},
     {"LongValueRowShrinksToEmpty", 7, 2, text("")},
     {"MemoBecomesNull", 10, 3, jet::Value::null()},
-    {"RowOutgrowsItsPageAndMoves", 12, 1, text(repeat("Rosemary ", 200))},
+    {"RowOutgrowsItsPageAndMoves", 12, 1, text(repeat("Rosemary ", 200)), true},
 };
 
 class UpdateTest : public ::testing::TestWithParam<UpdateCase>
@@ -138,10 +147,12 @@ TEST_P(UpdateTest, ChangesOnlyThatFieldAndPeersReadTheResult)
     const UpdateCase &c = GetParam();
     const std::string path = freshCopy(std::string("update-") + c.name + ".mdb");
     Rows expected = startRows();
+    jet::RowId id;
     {
         auto db = jet::Database::open(path);
         ASSERT_TRUE(db) << db.error().message;
         auto ids = (*db)->rowIds("Indications");
+        id = (*ids)[c.row];
         ASSERT_TRUE(ids);
         ASSERT_TRUE((*db)->updateRow("Indications", (*ids)[c.row], {{c.field, c.value}}));
         expected[c.row][c.field] = c.value;
@@ -149,6 +160,9 @@ TEST_P(UpdateTest, ChangesOnlyThatFieldAndPeersReadTheResult)
         ASSERT_TRUE((*db)->updateRow("Indications", (*ids)[c.row], {{0, text("Renamed")}}));
         expected[c.row][0] = text("Renamed");
         EXPECT_EQ((*db)->readTable("Indications")->rows, expected);
+    }
+    if (c.moves) {
+        EXPECT_TRUE(leftAPointer(path, id));
     }
     EXPECT_EQ(readAll(path), expected);
     expectPeersAgree(path);
