@@ -93,8 +93,6 @@ void frmPrint::cmdPrint_Click()
         if (!services.askPrint(this, *printer, request))
             return;
     }
-    if (m_job)
-        cmdCancel_Click();
     m_job = std::move(printer);
     ui->rtfPrint->printTo(*m_job);
     const bool failed = m_job->printerState() == QPrinter::Error;

@@ -463,6 +463,19 @@ private slots:
         QVERIFY(dialogs.answers->printRequests.empty());
     }
 
+    void failedPrintSaysSo()
+    {
+        ShellFixture shell;
+        Dialogs dialogs;
+        dialogs.answers->pdfFile = shell.folder.filePath(QStringLiteral("no such folder/out.pdf"));
+        PrintHandOver(IndicationText);
+        click(QStringLiteral("cmdPrint"));
+        QCOMPARE(
+            shell.messages,
+            QStringList{
+                QStringLiteral("The document could not be printed on %1.").arg(dialogs.answers->pdfFile)});
+    }
+
     void cancelOnThePageLeavesAFinishedPrintout()
     {
         ShellFixture shell;
