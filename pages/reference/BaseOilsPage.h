@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/shell/AppWindow.h"
+
+#include <QJsonObject>
+
+// A page of the base (carrier) oil quick reference: ten oils with their applications and therapeutic
+// indications in a table of equal rows, built from the page's entry in the content set.
+class BaseOilsPage final : public AppWindow
+{
+    Q_OBJECT
+
+public:
+    // book: reference/baseoils.json; page: one of its pages.
+    BaseOilsPage(const QJsonObject &book, const QJsonObject &page, QWidget *parent = nullptr);
+};

@@ -1,0 +1,169 @@
+#include "pages/reference/EssentialOilsPage.h"
+
+#include "app/shell/Twips.h"
+#include "content/ContentSet.h"
+#include "pages/reference/PageLook.h"
+
+#include <QJsonArray>
+#include <algorithm>
+#include <numeric>
+
+using namespace pagelook;
+
+namespace {
+
+// The table's design places in twips.
+constexpr int TableLeft = 120, TableTop = 450, TableWidth = 11625, TableHeight = 7440;
+constexpr int RowsTop = 780, RowsBottom = TableTop + TableHeight;
+constexpr int NameLeft = 120, NameWidth = 2745;
+constexpr int ActionsLeft = 2850, ActionsWidth = 4095;
+constexpr int IndicationsLeft = 6930, IndicationsWidth = 4800;
+// The chain buttons sit in the last row's indications cell: its text stays above them.
+constexpr int ButtonsTop = 7590;
+constexpr int CellPadding = 3;  // pixels
+constexpr int NameSpacing = 60; // twips between the common and the botanical name
+
+LabelLook commonNameLook()
+{
+    LabelLook look;
+    look.pointSize = 12;
+    look.bold = true;
+    look.align = Qt::AlignHCenter | Qt::AlignTop;
+    return look;
+}
+
+LabelLook botanicalLook()
+{
+    LabelLook look;
+    look.pointSize = 11.25;
+    look.bold = true;
+    look.italic = true;
+    look.align = Qt::AlignHCenter | Qt::AlignTop;
+    return look;
+}
+
+struct RowTexts
+{
+    QString common; // with a line break where the content splits the name
+    QString botanical;
+    QString actions;
+    QString indications;
+};
+
+RowTexts textsOf(const QJsonObject &row)
+{
+    RowTexts t;
+    QStringList lines;
+    for (const QJsonValue &line : row.value(QLatin1String("nameLines")).toArray())
+        lines << line.toString();
+    t.common = lines.isEmpty() ? row.value(QLatin1String("name")).toString() : lines.join(QLatin1Char('\n'));
+    t.botanical = row.value(QLatin1String("botanical")).toString();
+    t.actions = row.value(QLatin1String("actions")).toString();
+    t.indications = row.value(QLatin1String("indications")).toString();
+    return t;
+}
+
+int nameBlockHeight(const RowTexts &t)
+{
+    const int inner = NameWidth - 2 * 15 * (CellPadding + 1);
+    int height = textHeightTwips(t.common, inner, commonNameLook());
+    if (!t.botanical.isEmpty())
+        height += NameSpacing + textHeightTwips(t.botanical, inner, botanicalLook());
+    return height;
+}
+
+} // namespace
+
+QJsonArray essentialOilPages()
+{
+    return content::json(QStringLiteral("oils/pages.json")).object().value(QLatin1String("pages")).toArray();
+}
+
+std::vector<int> EssentialOilsPage::rowHeights(const std::vector<int> &needed, int tableHeight)
+{
+    std::vector<int> heights = needed;
+    if (heights.empty())
+        return heights;
+    const long long total = std::accumulate(needed.begin(), needed.end(), 0LL);
+    const int n = int(needed.size());
+    if (total <= tableHeight) {
+        const int spare = tableHeight - int(total);
+        for (int i = 0; i < n; ++i)
+            heights[i] += spare / n + (i < spare % n ? 1 : 0);
+        return heights;
+    }
+    int used = 0;
+    for (int i = 0; i < n; ++i) {
+        heights[i] = int(needed[i] * static_cast<long long>(tableHeight) / total);
+        used += heights[i];
+    }
+    heights[n - 1] += tableHeight - used;
+    return heights;
+}
+
+EssentialOilsPage::EssentialOilsPage(const QJsonObject &page, const QStringList &rowBackgrounds,
+                                     QWidget *parent)
+    : AppWindow(page.value(QLatin1String("form")).toString(), parent)
+{
+    label(this, QStringLiteral("lblHeading"), page.value(QLatin1String("heading")).toString(),
+          {120, 90, 11655, 315}, titleLook(12, Green));
+
+    const QJsonArray headings = page.value(QLatin1String("columnHeadings")).toArray();
+    const QRect headingPlaces[3] = {{120, 450, 2745, 375}, {2850, 450, 4095, 375}, {6930, 450, 4815, 375}};
+    const QString headingNames[3] = {QStringLiteral("lblColName"), QStringLiteral("lblColActions"),
+                                     QStringLiteral("lblColIndications")};
+    for (int c = 0; c < 3; ++c)
+        label(this, headingNames[c], headings.at(c).toString(), headingPlaces[c], columnHeadingLook(Green));
+
+    std::vector<RowTexts> rows;
+    for (const QJsonValue &row : page.value(QLatin1String("rows")).toArray())
+        rows.push_back(textsOf(row.toObject()));
+
+    const LabelLook measure = cellLook(White, CellPadding);
+    std::vector<int> needed;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        int need = std::max(textHeightTwips(rows[r].actions, ActionsWidth, measure),
+                            textHeightTwips(rows[r].indications, IndicationsWidth, measure));
+        if (r + 1 == rows.size())
+            need = std::max(need, textHeightTwips(rows[r].indications, IndicationsWidth, measure) +
+                                      (RowsBottom - ButtonsTop));
+        need = std::max(need, nameBlockHeight(rows[r]) + 2 * 15 * (CellPadding + 1));
+        needed.push_back(need);
+    }
+    const std::vector<int> heights = rowHeights(needed, RowsBottom - RowsTop);
+
+    int rowTop = RowsTop;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const int n = int(r) + 1;
+        const QColor background =
+            rowBackgrounds.isEmpty() ? White : colour(rowBackgrounds.at(int(r) % rowBackgrounds.size()));
+        // Whole pixels, so that each row starts where the one above it ends.
+        const int top = twips::toPixels(rowTop) * 15;
+        const int height = twips::toPixels(rowTop + heights[r]) * 15 - top;
+        rowTop += heights[r];
+        label(this, QStringLiteral("lblNameCell%1").arg(n), QString(), {NameLeft, top, NameWidth, height},
+              cellLook(background, CellPadding));
+        label(this, QStringLiteral("lblActions%1").arg(n), rows[r].actions,
+              {ActionsLeft, top, ActionsWidth, height}, cellLook(background, CellPadding));
+        label(this, QStringLiteral("lblIndications%1").arg(n), rows[r].indications,
+              {IndicationsLeft, top, IndicationsWidth, height}, cellLook(background, CellPadding));
+
+        // The names lie over the name cell, centred as one block.
+        const int inner = NameWidth - 2 * 15 * (CellPadding + 1);
+        const int innerLeft = NameLeft + 15 * (CellPadding + 1);
+        const int block = nameBlockHeight(rows[r]);
+        int y = top + std::max(0, (height - block) / 2);
+        const int commonHeight = textHeightTwips(rows[r].common, inner, commonNameLook());
+        label(this, QStringLiteral("lblName%1").arg(n), rows[r].common, {innerLeft, y, inner, commonHeight},
+              commonNameLook());
+        y += commonHeight + NameSpacing;
+        label(this, QStringLiteral("lblBotanical%1").arg(n), rows[r].botanical,
+              {innerLeft, y, inner, textHeightTwips(rows[r].botanical, inner, botanicalLook())},
+              botanicalLook());
+    }
+
+    auto *outline = new Outline(this, Green, 3); // owned by this window
+    outline->setObjectName(QStringLiteral("shpTable"));
+    outline->setGeometry(twips::rect(TableLeft, TableTop, TableWidth, TableHeight));
+    outline->raise();
+}
