@@ -238,24 +238,6 @@ Bytes tableDefPage(const Format &f, const TableSpec &spec, MapPage &maps)
     return def;
 }
 
-void maskHeader(std::uint8_t *data, std::size_t size)
-{
-    const std::uint8_t key[4] = {0xC7, 0xDA, 0x39, 0x6B};
-    std::uint8_t s[256];
-    for (int i = 0; i < 256; ++i)
-        s[i] = static_cast<std::uint8_t>(i);
-    for (int i = 0, j = 0; i < 256; ++i) {
-        j = (j + s[i] + key[i % 4]) & 0xFF;
-        std::swap(s[i], s[j]);
-    }
-    for (std::size_t n = 0, i = 0, j = 0; n < size; ++n) {
-        i = (i + 1) & 0xFF;
-        j = (j + s[i]) & 0xFF;
-        std::swap(s[i], s[j]);
-        data[n] ^= s[(s[i] + s[j]) & 0xFF];
-    }
-}
-
 Bytes headerPage(const Format &f, double created)
 {
     Bytes page(f.pageSize, 0);
@@ -276,7 +258,7 @@ Bytes headerPage(const Format &f, double created)
         put32(page.data() + 0x42 + 4 * i, day);
     put16(page.data() + 0x6E, SortGeneral);
     std::memcpy(page.data() + 0x72, &created, sizeof created);
-    maskHeader(page.data() + 0x18, f.headerMaskLength);
+    applyHeaderMask(page.data() + 0x18, f.headerMaskLength);
     return page;
 }
 

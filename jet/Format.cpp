@@ -1,5 +1,7 @@
 #include "jet/Format.h"
 
+#include <utility>
+
 namespace jet {
 
 const Format &Format::jet3()
@@ -78,6 +80,24 @@ const Format &Format::jet4()
         true,
     };
     return f;
+}
+
+void applyHeaderMask(std::uint8_t *data, std::size_t size)
+{
+    const std::uint8_t key[4] = {0xC7, 0xDA, 0x39, 0x6B};
+    std::uint8_t s[256];
+    for (int i = 0; i < 256; ++i)
+        s[i] = static_cast<std::uint8_t>(i);
+    for (int i = 0, j = 0; i < 256; ++i) {
+        j = (j + s[i] + key[i % 4]) & 0xFF;
+        std::swap(s[i], s[j]);
+    }
+    for (std::size_t n = 0, i = 0, j = 0; n < size; ++n) {
+        i = (i + 1) & 0xFF;
+        j = (j + s[i]) & 0xFF;
+        std::swap(s[i], s[j]);
+        data[n] ^= s[(s[i] + s[j]) & 0xFF];
+    }
 }
 
 } // namespace jet

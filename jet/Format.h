@@ -55,6 +55,9 @@ struct Format
     static const Format &jet4();
 };
 
+// Masks or unmasks (the same operation) the header area from 0x18: XOR with the RC4 keystream of a fixed key.
+void applyHeaderMask(std::uint8_t *data, std::size_t size);
+
 // Page kinds: the first byte of every page.
 enum PageType : std::uint8_t {
     PageHeader = 0x00,

@@ -73,25 +73,6 @@ std::uint64_t checksum(const Bytes &data, std::size_t size)
     return h;
 }
 
-// The header area from 0x18 is masked with the RC4 keystream of a fixed key.
-void unmaskHeader(std::uint8_t *data, std::size_t size)
-{
-    const std::uint8_t key[4] = {0xC7, 0xDA, 0x39, 0x6B};
-    std::uint8_t s[256];
-    for (int i = 0; i < 256; ++i)
-        s[i] = static_cast<std::uint8_t>(i);
-    for (int i = 0, j = 0; i < 256; ++i) {
-        j = (j + s[i] + key[i % 4]) & 0xFF;
-        std::swap(s[i], s[j]);
-    }
-    for (std::size_t n = 0, i = 0, j = 0; n < size; ++n) {
-        i = (i + 1) & 0xFF;
-        j = (j + s[i]) & 0xFF;
-        std::swap(s[i], s[j]);
-        data[n] ^= s[(s[i] + s[j]) & 0xFF];
-    }
-}
-
 } // namespace
 
 std::unique_ptr<PageFile> PageFile::open(const std::string &path)
@@ -140,7 +121,7 @@ void PageFile::readHeader()
     else
         fail(ErrorKind::Unsupported,
              "\"" + m_path + "\" is a Jet version this program cannot read (Access 2007 or later)");
-    unmaskHeader(head + 0x18, m_format->headerMaskLength);
+    applyHeaderMask(head + 0x18, m_format->headerMaskLength);
     m_codePage = get16(head + 0x3C);
     if (get32(head + 0x3E) != 0)
         fail(ErrorKind::Unsupported, "\"" + m_path + "\" is encrypted");
