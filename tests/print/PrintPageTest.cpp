@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/PrintHandOver.h"
+#include "app/shell/Resizer.h"
 #include "print/frmPrint.h"
 #include "rtf/RtfWriter.h"
 
@@ -167,6 +168,9 @@ private slots:
         QVERIFY(!(page->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(page->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(page->palette().color(QPalette::Window), QColor(255, 255, 255));
+        // Without a resizer the controls keep their design places whatever the window's size.
+        QVERIFY(!page->findChild<Resizer *>());
+        QCOMPARE(page->minimumSize(), page->maximumSize());
 
         const QFont boxFont = page->rtfPrint()->document()->defaultFont();
         QCOMPARE(boxFont.family(), QStringLiteral("Times New Roman"));
