@@ -9,7 +9,8 @@ namespace twips {
 
 constexpr int toPixels(int twips)
 {
-    return (twips * 2 + 15) / 30; // rounded to the nearest pixel
+    // Rounded to the nearest pixel, halves away from zero, for negative places too.
+    return twips >= 0 ? (twips * 2 + 15) / 30 : -((-twips * 2 + 15) / 30);
 }
 
 constexpr QRect rect(int left, int top, int width, int height)

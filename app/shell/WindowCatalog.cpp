@@ -154,11 +154,13 @@ std::vector<WindowSpec> build()
         page(QStringLiteral("frmActions"), QStringLiteral("Essential Oil Actions"), ResizerMode::None);
     actions.captionIsProgramTitleAtLoad = true;
     actions.placement = Placement::AlwaysMaximised;
+    actions.background = QColor(128, 32, 48);
     all.push_back(actions);
 
     WindowSpec bach =
         page(QStringLiteral("frmBachFlowers"), QStringLiteral("Bach Flowers"), ResizerMode::Scale);
     bach.captionAtLoad = QStringLiteral("Bach Flower Remedies");
+    bach.background = QColor(0, 64, 0);
     all.push_back(bach);
 
     WindowSpec about =
