@@ -1,0 +1,95 @@
+#include "app/settings/frmSettings.h"
+
+#include "app/menu/frmMenu.h"
+#include "app/platform/PlatformServices.h"
+#include "app/richtext/RichTextBox.h"
+#include "app/settings/RemovalPanel.h"
+#include "app/settings/frmResize.h"
+#include "app/shell/DesignFonts.h"
+#include "app/shell/MessageBox.h"
+#include "app/shell/ScreenMode.h"
+#include "app/shell/WindowManager.h"
+#include "ui_frmSettings.h"
+
+#include <QDir>
+#include <QLabel>
+
+namespace {
+
+const QString ScreenFile = QStringLiteral("Screen.txt");
+
+} // namespace
+
+frmSettings::frmSettings(QWidget *parent)
+    : AppWindow(QStringLiteral("frmSettings"), parent), ui(std::make_unique<Ui::frmSettings>())
+{
+    ui->setupUi(this);
+    applyDesignFontSizes(this);
+    ui->Shape1->lower();
+    ui->rtfScreen->setText(QString(QChar(screenmode::Maximised)));
+    connect(ui->cmdMaximize, &QPushButton::clicked, this, &frmSettings::cmdMaximize_Click);
+    connect(ui->cmdMitte, &QPushButton::clicked, this, &frmSettings::cmdMitte_Click);
+    connect(ui->cmdAddRemove, &QPushButton::clicked, this, &frmSettings::cmdAddRemove_Click);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &frmSettings::cmdClose_Click);
+}
+
+frmSettings::~frmSettings() = default;
+
+void frmSettings::cmdMaximize_Click()
+{
+    SetScreenMode(screenmode::Maximised,
+                  QStringLiteral("Next time you restart the program all pages will open maximized."),
+                  QStringLiteral("maximized"));
+}
+
+void frmSettings::cmdMitte_Click()
+{
+    SetScreenMode(screenmode::Normal,
+                  QStringLiteral("Next time you restart the program all pages will open centered."),
+                  QStringLiteral("centered"));
+}
+
+void frmSettings::SetScreenMode(QChar digit, const QString &message, const QString &modeWord)
+{
+    PlatformServices &os = platform();
+    const QString folder = os.ApplicationFolder();
+    os.SetCurrentFolder(folder);
+
+    // The file is replaced in one step rather than emptied first: a save that fails leaves the previous
+    // choice on disk instead of an empty file.
+    ui->rtfScreen->setText(QString(digit));
+    const bool saved = ui->rtfScreen->SaveFile(QDir(folder).filePath(ScreenFile));
+
+    if (auto *menu = windows().find<frmMenu>(QStringLiteral("frmMenu"))) {
+        menu->rtfScreen()->setText(QString(digit));
+        menu->ApplyScreenMode();
+        menu->showPlaced();
+        menu->raise();
+        menu->activateWindow();
+    }
+
+    if (!saved) {
+        // The confirmation would promise the next start something the file does not hold.
+        windows().ClosePage(QStringLiteral("frmResize"));
+        messagebox::show(this, QStringLiteral("All pages opened from now on will open %1, but the setting "
+                                              "could not be saved in %2 and holds for this run only.")
+                                   .arg(modeWord, ScreenFile));
+        return;
+    }
+    if (auto *confirmation = qobject_cast<frmResize *>(windows().OpenPage(QStringLiteral("frmResize"))))
+        confirmation->lblResize()->setText(message);
+}
+
+void frmSettings::cmdAddRemove_Click()
+{
+    // A panel that cannot be started is no reason to keep the program open: the user asked to leave.
+    if (const std::optional<RemovalPanel> panel = removalPanel())
+        platform().StartProgram(panel->program, panel->arguments, panel->style);
+    windows().ClosePage(QStringLiteral("frmSettings"));
+    windows().EndProgram();
+}
+
+void frmSettings::cmdClose_Click()
+{
+    windows().ClosePage(QStringLiteral("frmSettings"));
+}
