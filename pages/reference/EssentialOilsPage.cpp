@@ -22,6 +22,7 @@ constexpr int IndicationsLeft = 6930, IndicationsWidth = 4800;
 constexpr int ButtonsTop = 7590;
 constexpr int CellPadding = 3;  // pixels
 constexpr int NameSpacing = 60; // twips between the common and the botanical name
+constexpr double DesignPointSize = 11.25, SmallestPointSize = 9.0;
 
 LabelLook commonNameLook()
 {
@@ -72,6 +73,28 @@ int nameBlockHeight(const RowTexts &t)
     return height;
 }
 
+LabelLook rowCellLook(const QColor &background, double pointSize)
+{
+    LabelLook look = cellLook(background, CellPadding);
+    look.pointSize = pointSize;
+    return look;
+}
+
+std::vector<int> neededHeights(const std::vector<RowTexts> &rows, double pointSize)
+{
+    const LabelLook measure = rowCellLook(White, pointSize);
+    std::vector<int> needed;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const int indications = textHeightTwips(rows[r].indications, IndicationsWidth, measure);
+        int need = std::max(textHeightTwips(rows[r].actions, ActionsWidth, measure), indications);
+        if (r + 1 == rows.size())
+            need = std::max(need, indications + (RowsBottom - ButtonsTop));
+        need = std::max(need, nameBlockHeight(rows[r]) + 2 * 15 * (CellPadding + 1));
+        needed.push_back(need);
+    }
+    return needed;
+}
+
 } // namespace
 
 QJsonArray essentialOilPages()
@@ -119,16 +142,14 @@ EssentialOilsPage::EssentialOilsPage(const QJsonObject &page, const QStringList 
     for (const QJsonValue &row : page.value(QLatin1String("rows")).toArray())
         rows.push_back(textsOf(row.toObject()));
 
-    const LabelLook measure = cellLook(White, CellPadding);
-    std::vector<int> needed;
-    for (size_t r = 0; r < rows.size(); ++r) {
-        int need = std::max(textHeightTwips(rows[r].actions, ActionsWidth, measure),
-                            textHeightTwips(rows[r].indications, IndicationsWidth, measure));
-        if (r + 1 == rows.size())
-            need = std::max(need, textHeightTwips(rows[r].indications, IndicationsWidth, measure) +
-                                      (RowsBottom - ButtonsTop));
-        need = std::max(need, nameBlockHeight(rows[r]) + 2 * 15 * (CellPadding + 1));
-        needed.push_back(need);
+    // The cells keep their design size where the texts fit it; a page whose texts need more room than the
+    // table has is set a little smaller rather than cut off.
+    double pointSize = DesignPointSize;
+    std::vector<int> needed = neededHeights(rows, pointSize);
+    while (std::accumulate(needed.begin(), needed.end(), 0) > RowsBottom - RowsTop &&
+           pointSize > SmallestPointSize) {
+        pointSize -= 0.25;
+        needed = neededHeights(rows, pointSize);
     }
     const std::vector<int> heights = rowHeights(needed, RowsBottom - RowsTop);
 
@@ -142,11 +163,11 @@ EssentialOilsPage::EssentialOilsPage(const QJsonObject &page, const QStringList 
         const int height = twips::toPixels(rowTop + heights[r]) * 15 - top;
         rowTop += heights[r];
         label(this, QStringLiteral("lblNameCell%1").arg(n), QString(), {NameLeft, top, NameWidth, height},
-              cellLook(background, CellPadding));
+              rowCellLook(background, pointSize));
         label(this, QStringLiteral("lblActions%1").arg(n), rows[r].actions,
-              {ActionsLeft, top, ActionsWidth, height}, cellLook(background, CellPadding));
+              {ActionsLeft, top, ActionsWidth, height}, rowCellLook(background, pointSize));
         label(this, QStringLiteral("lblIndications%1").arg(n), rows[r].indications,
-              {IndicationsLeft, top, IndicationsWidth, height}, cellLook(background, CellPadding));
+              {IndicationsLeft, top, IndicationsWidth, height}, rowCellLook(background, pointSize));
 
         // The names lie over the name cell, centred as one block.
         const int inner = NameWidth - 2 * 15 * (CellPadding + 1);

@@ -113,9 +113,10 @@ void Outline::paintEvent(QPaintEvent *)
     painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
 
-LabelLook headingLook()
+LabelLook headingLook(double pointSize)
 {
     LabelLook look;
+    look.pointSize = pointSize;
     look.bold = true;
     look.text = Green;
     return look;
@@ -155,16 +156,18 @@ LabelLook columnHeadingLook(const QColor &background)
     return look;
 }
 
-LabelLook bodyLook()
+LabelLook bodyLook(double pointSize)
 {
     LabelLook look;
+    look.pointSize = pointSize;
     look.text = DarkGreen;
     return look;
 }
 
-LabelLook nameLook()
+LabelLook nameLook(double pointSize)
 {
     LabelLook look;
+    look.pointSize = pointSize;
     look.bold = true;
     look.text = DarkGreen;
     look.wrap = false;
@@ -174,6 +177,10 @@ LabelLook nameLook()
 QLabel *Flow::placeText(const QString &text, const LabelLook &look, int atLeft, int atWidth)
 {
     const int height = textHeightTwips(text, atWidth, look);
+    if (measureOnly) {
+        top += height;
+        return nullptr;
+    }
     QLabel *l = label(parent, QStringLiteral("lblBlock%1").arg(++counter), text,
                       {atLeft, top, atWidth, height}, look);
     top += height;
@@ -185,26 +192,26 @@ bool Flow::place(const QJsonObject &block)
     const QString kind = block.value(QLatin1String("kind")).toString();
     const QString text = block.value(QLatin1String("text")).toString();
     if (kind == QLatin1String("heading")) {
-        if (counter > 0)
+        if (blocks > 0)
             top += headingGap;
-        placeText(text, headingLook(), left, width);
+        placeText(text, headingLook(pointSize), left, width);
     } else if (kind == QLatin1String("line") || kind == QLatin1String("paragraph") ||
                kind == QLatin1String("source")) {
-        placeText(text, bodyLook(), left, width);
+        placeText(text, bodyLook(pointSize), left, width);
     } else if (kind == QLatin1String("rule")) {
-        placeText(text, bodyLook(), left, width);
+        placeText(text, bodyLook(pointSize), left, width);
         for (const QJsonValue &paragraph : block.value(QLatin1String("indented")).toArray()) {
             top += blockGap / 2;
-            placeText(paragraph.toString(), bodyLook(), left + indent, width - indent);
+            placeText(paragraph.toString(), bodyLook(pointSize), left + indent, width - indent);
         }
     } else if (kind == QLatin1String("names")) {
         const QJsonArray columns = block.value(QLatin1String("columns")).toArray();
-        const LabelLook look = nameLook();
+        const LabelLook look = nameLook(pointSize);
         const int rowHeight = textHeightTwips(QStringLiteral("Xg"), 2600, look);
         int rows = 0;
         for (int c = 0; c < columns.size() && c < 4; ++c) {
             const QJsonArray names = columns.at(c).toArray();
-            for (int r = 0; r < names.size(); ++r)
+            for (int r = 0; r < names.size() && !measureOnly; ++r)
                 label(parent, QStringLiteral("lblName%1").arg(++counter), names.at(r).toString(),
                       {nameColumns[c], top + r * nameRow, 2640, rowHeight}, look);
             rows = std::max(rows, int(names.size()));
@@ -214,6 +221,7 @@ bool Flow::place(const QJsonObject &block)
         return false;
     }
     top += blockGap;
+    ++blocks;
     return true;
 }
 

@@ -78,20 +78,24 @@ struct Flow
     int nameRow = 330;
     int top = 0;
     int counter = 0; // numbers the labels of a page: lblBlock1, lblBlock2, ...
+    double pointSize = 11.25;
+    int blocks = 0;           // blocks placed so far
+    bool measureOnly = false; // only move top down, as placing the blocks would
 
     // Places one block; returns false for a block kind it does not draw (buttons).
     bool place(const QJsonObject &block);
+    // The label placed, or nullptr when only measuring.
     QLabel *placeText(const QString &text, const LabelLook &look, int left, int width);
 };
 
-LabelLook headingLook();
+LabelLook headingLook(double pointSize = 11.25);
 // A page's title line: bold, centred, on white.
 LabelLook titleLook(double pointSize, const QColor &colour);
 // A table cell: a single border round word-wrapped text.
 LabelLook cellLook(const QColor &background, int padding);
 // A column heading: white bold text centred on a colour.
 LabelLook columnHeadingLook(const QColor &background);
-LabelLook bodyLook();
-LabelLook nameLook();
+LabelLook bodyLook(double pointSize = 11.25);
+LabelLook nameLook(double pointSize = 11.25);
 
 } // namespace pagelook

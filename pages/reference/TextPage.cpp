@@ -7,28 +7,58 @@
 using namespace pagelook;
 
 namespace {
+
 constexpr int FirstTop = 180; // twips
-constexpr int ButtonGap = 120;
+constexpr int ButtonGap = 90;
+constexpr double DesignPointSize = 11.25, SmallestPointSize = 9.0;
+
 } // namespace
 
 TextPage::TextPage(const QJsonObject &page, const QMap<QString, ButtonPlace> &buttonPlaces, QWidget *parent)
     : AppWindow(page.value(QLatin1String("form")).toString(), parent)
 {
-    Flow flow;
-    flow.parent = this;
-    flow.top = FirstTop;
-    for (const QJsonValue &value : page.value(QLatin1String("blocks")).toArray()) {
-        const QJsonObject block = value.toObject();
-        if (flow.place(block))
-            continue;
-        if (block.value(QLatin1String("kind")).toString() != QLatin1String("button"))
-            continue;
-        const QString name = block.value(QLatin1String("name")).toString();
-        const auto place = buttonPlaces.constFind(name);
-        if (place == buttonPlaces.constEnd())
-            continue; // a button of the window's frame, placed by it
-        button(this, name, block.value(QLatin1String("text")).toString(), place->twips, place->background);
-        flow.top = std::max(flow.top, place->twips.y() + place->twips.height() + ButtonGap);
-    }
-    m_textBottom = flow.top - flow.blockGap;
+    const QJsonArray blocks = page.value(QLatin1String("blocks")).toArray();
+    // The text ends above the buttons that the window's frame places at the foot of the page.
+    int limit = 8010;
+    for (const WindowButton &def : spec().buttons)
+        if (!buttonPlaces.contains(def.name))
+            limit = std::min(limit, def.twips.y() - ButtonGap);
+
+    // Lays the blocks out, or only measures them; false when some text runs into a button or past the limit.
+    const auto layOut = [&](double pointSize, bool measureOnly) {
+        Flow flow;
+        flow.parent = this;
+        flow.top = FirstTop;
+        flow.pointSize = pointSize;
+        flow.measureOnly = measureOnly;
+        bool fits = true;
+        int textBottom = flow.top;
+        for (const QJsonValue &value : blocks) {
+            const QJsonObject block = value.toObject();
+            if (flow.place(block)) {
+                textBottom = flow.top - flow.blockGap;
+                continue;
+            }
+            if (block.value(QLatin1String("kind")).toString() != QLatin1String("button"))
+                continue;
+            const QString name = block.value(QLatin1String("name")).toString();
+            const auto place = buttonPlaces.constFind(name);
+            if (place == buttonPlaces.constEnd())
+                continue; // a button of the window's frame, placed by it
+            fits = fits && textBottom <= place->twips.y() - ButtonGap;
+            if (!measureOnly)
+                button(this, name, block.value(QLatin1String("text")).toString(), place->twips,
+                       place->background);
+            flow.top = std::max(flow.top, place->twips.y() + place->twips.height() + ButtonGap);
+        }
+        m_textBottom = textBottom;
+        return fits && textBottom <= limit;
+    };
+
+    // The page keeps its design size where its text fits; a longer text is set a little smaller rather than
+    // run into the buttons.
+    double pointSize = DesignPointSize;
+    while (!layOut(pointSize, true) && pointSize > SmallestPointSize)
+        pointSize -= 0.25;
+    layOut(pointSize, false);
 }

@@ -14,6 +14,7 @@ namespace {
 constexpr int GroupLefts[3] = {600, 4290, 7950};
 constexpr int NameWidth = 1725, ValueWidth = 1200, RowPitch = 480;
 constexpr int OilsTop = 2040, FoodsTop = 5700;
+constexpr int TextLeft = 600, TextWidth = 10680;
 const QColor ValueBackground{255, 240, 255};
 
 void table(QWidget *parent, const QJsonArray &entries, int top, const QString &prefix)
@@ -53,29 +54,42 @@ frmAntioxidants::frmAntioxidants(QWidget *parent) : AppWindow(QStringLiteral("fr
 {
     const QJsonObject page = content::json(QStringLiteral("reference/antioxidants.json")).object();
 
-    Flow flow;
-    flow.parent = this;
-    flow.top = 150;
+    const QString introduction = page.value(QLatin1String("introduction")).toString();
+    const QString studyText = page.value(QLatin1String("study")).toString();
     LabelLook heading = headingLook();
     heading.pointSize = 13.5;
     heading.align = Qt::AlignHCenter | Qt::AlignTop;
-    flow.placeText(page.value(QLatin1String("heading")).toString(), heading, flow.left, flow.width)
-        ->setObjectName(QStringLiteral("lblHeading"));
-    flow.top += flow.blockGap;
-    flow.placeText(page.value(QLatin1String("introduction")).toString(), bodyLook(), flow.left, flow.width)
-        ->setObjectName(QStringLiteral("lblIntroduction"));
-    flow.top += flow.blockGap;
-    LabelLook study = bodyLook();
-    study.italic = true;
-    flow.placeText(page.value(QLatin1String("study")).toString(), study, flow.left, flow.width)
-        ->setObjectName(QStringLiteral("lblStudy"));
+
+    // The texts above the table keep their design size where they fit above it, else they are set smaller.
+    const auto layOut = [&](double pointSize, bool measureOnly) {
+        Flow flow;
+        flow.parent = this;
+        flow.top = 90;
+        flow.blockGap = 45;
+        flow.measureOnly = measureOnly;
+        const auto place = [&](const QString &text, const LabelLook &look, const char *name) {
+            if (QLabel *l = flow.placeText(text, look, flow.left, flow.width))
+                l->setObjectName(QString::fromLatin1(name));
+            flow.top += flow.blockGap;
+        };
+        place(page.value(QLatin1String("heading")).toString(), heading, "lblHeading");
+        place(introduction, bodyLook(pointSize), "lblIntroduction");
+        LabelLook study = bodyLook(pointSize - 1.5);
+        study.italic = true;
+        place(studyText, study, "lblStudy");
+        return flow.top - flow.blockGap <= OilsTop - 60;
+    };
+    double pointSize = 11.25;
+    while (!layOut(pointSize, true) && pointSize > 9.0)
+        pointSize -= 0.25;
+    layOut(pointSize, false);
 
     table(this, page.value(QLatin1String("oils")).toArray(), OilsTop, QStringLiteral("Oil"));
 
     LabelLook foodsIntro = headingLook();
     const QString foodsText = page.value(QLatin1String("foodsIntro")).toString();
-    const int foodsIntroHeight = textHeightTwips(foodsText, flow.width, foodsIntro);
+    const int foodsIntroHeight = textHeightTwips(foodsText, TextWidth, foodsIntro);
     label(this, QStringLiteral("lblFoodsIntro"), foodsText,
-          {flow.left, FoodsTop - foodsIntroHeight - 120, flow.width, foodsIntroHeight}, foodsIntro);
+          {TextLeft, FoodsTop - foodsIntroHeight - 120, TextWidth, foodsIntroHeight}, foodsIntro);
     table(this, page.value(QLatin1String("foods")).toArray(), FoodsTop, QStringLiteral("Food"));
 }
