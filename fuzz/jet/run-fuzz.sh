@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the Jet reader fuzzer with clang and runs it for the given number of seconds (default 60).
-# Seeds: the shared sample files (when present) and a file our own writer makes. Crashes land in ./crashes/;
-# keep every one that was fixed as a file under tests/jet/crashes/ so the reader test replays it.
+# Seeds: the shared sample files (when present). Crashes land in $build/crashes/;
+# turn every one that is fixed into a case of the damaged-file tests in tests/jet/ReaderTest.cpp.
 set -eu
 seconds=${1:-60}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -13,6 +13,5 @@ corpus="$build/jet-corpus"
 mkdir -p "$corpus" "$build/crashes"
 fixtures=${AMBRELIS_SHARED_FIXTURES:-$root/../shared/fixtures}
 if [ -d "$fixtures/jet" ]; then cp "$fixtures"/jet/*.mdb "$corpus"/ 2>/dev/null || true; fi
-if [ -d "$root/tests/jet/crashes" ]; then cp "$root"/tests/jet/crashes/* "$corpus"/ 2>/dev/null || true; fi
 fuzzer=$(find "$build" -name jet_fuzz_reader -type f | head -n 1)
 exec "$fuzzer" -max_total_time="$seconds" -max_len=300000 -artifact_prefix="$build/crashes/" "$corpus"
