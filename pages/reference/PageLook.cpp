@@ -55,6 +55,7 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, QRect t
     l->setStyleSheet(styleFor(look));
     l->setAlignment(look.align);
     l->setWordWrap(look.wrap);
+    l->setIndent(0); // a bordered label would otherwise push its text in from the aligned edges
     l->setTextFormat(Qt::PlainText);
     l->setTextInteractionFlags(Qt::NoTextInteraction);
     l->setFocusPolicy(Qt::NoFocus);

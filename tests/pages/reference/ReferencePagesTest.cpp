@@ -90,17 +90,14 @@ QColor cellColour(QWidget *window, const QString &cell)
     return pixelAt(window, r.bottomRight() - QPoint(3, 5));
 }
 
-// The text of a label fits its box: the lines it needs at its width are no taller than the label.
+// The text of a label fits its box, as the label itself lays it out.
 bool textFits(const QLabel *l)
 {
     if (l->text().isEmpty())
         return true;
-    const QMargins m = l->contentsMargins();
-    const QRect inner = l->contentsRect();
-    const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect needed = l->fontMetrics().boundingRect(QRect(0, 0, inner.width(), 100000), flags, l->text());
-    Q_UNUSED(m);
-    return needed.height() <= inner.height() + 1 && needed.width() <= inner.width() + 1;
+    if (l->wordWrap())
+        return l->heightForWidth(l->width()) <= l->height();
+    return l->sizeHint().width() <= l->width() + 1 && l->sizeHint().height() <= l->height() + 1;
 }
 
 void click(AppWindow *window, const QString &button)
