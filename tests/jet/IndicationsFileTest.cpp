@@ -74,4 +74,35 @@ TEST_F(GeneratedFileTest, MdbExportReadsItAsWeDo)
     EXPECT_EQ(ours, theirs);
 }
 
+TEST_F(GeneratedFileTest, MdbReaderReadsItAsWeDo)
+{
+    std::string whyNot;
+    const auto json = peers::mdbReaderJson(INDICATIONS_MDB, &whyNot);
+    if (!json)
+        GTEST_SKIP() << whyNot;
+    ASSERT_FALSE(json->empty()) << whyNot;
+    const QJsonArray theirRows =
+        QJsonDocument::fromJson(QByteArray::fromStdString(*json)).object()["Indications"].toArray();
+    auto db = jet::Database::open(INDICATIONS_MDB);
+    ASSERT_TRUE(db) << db.error().message;
+    const auto data = (*db)->readTable("Indications");
+    ASSERT_TRUE(data);
+    std::vector<std::vector<std::string>> ours, theirs;
+    for (const QJsonValue &row : theirRows) {
+        std::vector<std::string> r;
+        for (const char *f : {"Indications", "Oils", "Method", "Notes"})
+            r.push_back(row.toObject()[f].toString().toStdString());
+        theirs.push_back(r);
+    }
+    for (const auto &row : data->rows) {
+        std::vector<std::string> r;
+        for (const jet::Value &v : row)
+            r.push_back(v.text);
+        ours.push_back(r);
+    }
+    std::sort(ours.begin(), ours.end());
+    std::sort(theirs.begin(), theirs.end());
+    EXPECT_EQ(theirs, ours);
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace peers {
 
@@ -215,12 +216,20 @@ std::optional<std::string> mdbReaderJson(const std::string &file, std::string *w
     const std::string cache = JET_PEER_CACHE;
     std::filesystem::create_directories(cache);
     if (!std::filesystem::exists(cache + "/node_modules/mdb-reader")) {
+        // Tests may run side by side: each installs on its own, and the first to finish puts its copy in
+        // place.
+        const std::string own = cache + "/install-" + std::to_string(getpid());
+        std::filesystem::create_directories(own);
         const CommandResult install =
-            run("cd " + quote(cache) + " && npm install --no-audit --no-fund --silent mdb-reader@3 2>&1");
+            run("cd " + quote(own) + " && npm install --no-audit --no-fund --silent mdb-reader@3 2>&1");
         if (install.exitCode != 0) {
+            std::filesystem::remove_all(own);
             *whyNot = "npm could not install mdb-reader (no network?): " + install.output.substr(0, 300);
             return std::nullopt;
         }
+        std::error_code ignored;
+        std::filesystem::rename(own + "/node_modules", cache + "/node_modules", ignored);
+        std::filesystem::remove_all(own, ignored);
     }
     const std::string script = "import M from 'mdb-reader'; import {readFileSync} from 'node:fs';"
                                "const r = new M(readFileSync(process.argv[1])); const out = {};"
