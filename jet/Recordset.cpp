@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 
 namespace jet {
@@ -324,9 +325,22 @@ Result<std::string> Recordset::text(const std::string &field) const
     auto v = value(field);
     if (!v)
         return v.error();
-    return v->kind == Value::Kind::Text || v->kind == Value::Kind::Binary ? v->text
-           : v->isNull()                                                  ? std::string()
-                                                                          : std::to_string(v->integer);
+    switch (v->kind) {
+    case Value::Kind::Null:
+        return std::string();
+    case Value::Kind::Text:
+    case Value::Kind::Binary:
+        return v->text;
+    case Value::Kind::Single:
+    case Value::Kind::Double:
+    case Value::Kind::DateTime: {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.15g", v->real);
+        return std::string(buffer);
+    }
+    default:
+        return std::to_string(v->integer);
+    }
 }
 
 Status Recordset::setValue(const std::string &field, Value value)
