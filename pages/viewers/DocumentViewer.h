@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/shell/AppWindow.h"
+
+class QLineEdit;
+class RichTextBox;
+
+// The layout the three document windows share: a rich text box with a vertical scroll bar over the whole
+// client area, and a small text box behind it that takes the focus first, so that the window opens with the
+// focus away from the document.
+class DocumentViewer : public AppWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DocumentViewer)
+
+public:
+    DocumentViewer(const QString &formName, const QString &boxName, QWidget *parent = nullptr);
+    ~DocumentViewer() override;
+
+    RichTextBox *documentBox() const { return m_box; }
+
+protected:
+    void Form_Load() override;
+    // Space above the document box, for a menu bar.
+    void setDocumentTop(int pixels);
+
+private:
+    RichTextBox *m_box = nullptr; // child of this window
+    QLineEdit *m_text1 = nullptr; // child of this window
+};
