@@ -48,8 +48,16 @@ bool readRecords(const QString &path, std::vector<std::vector<jet::Value>> &rows
                 return false;
             }
             QString text = withCrLf(value.toString());
-            if (QLatin1String(field) == QLatin1String("Oils"))
-                text = EncodeOilList(text);
+            if (QLatin1String(field) == QLatin1String("Oils")) {
+                const QString stored = EncodeOilList(text);
+                // The page shows what the decoder makes of the stored form: it must be the list as written.
+                if (DecodeOilList(stored) != text) {
+                    error = path + QLatin1String(": record ") + QString::number(rows.size() + 1) +
+                            QLatin1String(": the oil list would not decode back to itself: ") + text;
+                    return false;
+                }
+                text = stored;
+            }
             row.push_back(text.isEmpty() ? jet::Value::null() : jet::Value::ofText(text.toStdString()));
         }
         rows.push_back(std::move(row));
