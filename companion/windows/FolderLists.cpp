@@ -63,13 +63,20 @@ void DriveList::showDriveOf(const QString &folder)
     }
     const QSignalBlocker quiet(this);
     setCurrentIndex(best);
+    m_shown = best;
 }
 
 void DriveList::onActivated(int index)
 {
     const QString root = itemData(index).toString();
-    if (isReady(root))
-        emit driveChanged(root);
+    if (!isReady(root)) {
+        // The list goes back to the drive the folder list is on.
+        const QSignalBlocker quiet(this);
+        setCurrentIndex(m_shown);
+        return;
+    }
+    m_shown = index;
+    emit driveChanged(root);
 }
 
 FolderList::FolderList(QWidget *parent) : QListWidget(parent)

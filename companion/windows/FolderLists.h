@@ -23,11 +23,14 @@ public:
     void showDriveOf(const QString &folder);
 
 signals:
-    // The user chose a drive that is ready; a drive that is not ready is passed over in silence.
+    // The user chose a drive that is ready; a drive that is not ready is passed over in silence and the
+    // list shows the previous drive again.
     void driveChanged(const QString &root);
 
 private:
     void onActivated(int index);
+
+    int m_shown = -1; // the drive the folder list is on
 };
 
 // The folders from the root down to the current folder, then the current folder's subfolders, indented by

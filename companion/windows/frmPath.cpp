@@ -38,6 +38,8 @@ void frmPath::Drive1_Change(const QString &root)
 
 void frmPath::Dir1_Change(const QString &folder)
 {
+    // Moving up the folder chain can leave the file system the drive list names.
+    ui->Drive1->showDriveOf(folder);
     ui->txtPath->setText(companion::FolderPathText(folder, companion::launcherPlatform()));
 }
 

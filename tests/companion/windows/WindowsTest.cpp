@@ -58,6 +58,13 @@ void doubleClick(FolderList *list, const QString &folder)
     }
 }
 
+// As the user picks an entry: the list shows it, then announces the choice.
+void choose(DriveList *drives, int index)
+{
+    drives->setCurrentIndex(index);
+    emit drives->activated(index);
+}
+
 bool shows(AppWindow *window, const QString &frame)
 {
     return !control<QWidget>(window, frame)->isHidden();
@@ -243,17 +250,25 @@ private slots:
         auto *list = control<FolderList>(path, "Dir1");
         auto *box = control<QLineEdit>(path, "txtPath");
         QVERIFY2(drives->count() > 0, "the mounted file systems are listed");
-        QVERIFY(!drives->drive().isEmpty());
+        const QString first = drives->drive();
+        QVERIFY(app.startsWith(first));
 
         drives->addDrive(QStringLiteral("not ready"), app + QStringLiteral("/no-such-drive"));
-        emit drives->activated(drives->count() - 1);
+        choose(drives, drives->count() - 1);
         QCOMPARE(list->path(), app);
         QCOMPARE(box->text(), QString());
+        QCOMPARE(drives->drive(), first);
 
         drives->addDrive(QStringLiteral("ready"), app + QStringLiteral("/mounted"));
-        emit drives->activated(drives->count() - 1);
+        choose(drives, drives->count() - 1);
         QCOMPARE(list->path(), app + QStringLiteral("/mounted"));
         QCOMPARE(box->text(), app + QStringLiteral("/mounted/"));
+        QCOMPARE(drives->drive(), app + QStringLiteral("/mounted"));
+
+        doubleClick(list, app);
+        QCOMPARE(box->text(), app + QStringLiteral("/"));
+        QVERIFY(drives->drive() != app + QStringLiteral("/mounted"));
+        QVERIFY(app.startsWith(drives->drive()));
     }
 
     void store_data()
