@@ -10,6 +10,7 @@ namespace {
 
 constexpr int FirstTop = 180; // twips
 constexpr int ButtonGap = 90;
+constexpr int MaxExtraGap = 150;
 constexpr double DesignPointSize = 11.25, SmallestPointSize = 9.0;
 
 } // namespace
@@ -25,8 +26,10 @@ TextPage::TextPage(const QJsonObject &page, const QMap<QString, ButtonPlace> &bu
             limit = std::min(limit, def.twips.y() - ButtonGap);
 
     // Lays the blocks out, or only measures them; false when some text runs into a button or past the limit.
-    const auto layOut = [&](double pointSize, bool measureOnly) {
+    const auto layOut = [&](double pointSize, int extraGap, bool measureOnly) {
         Flow flow;
+        flow.blockGap += extraGap;
+        flow.headingGap += extraGap;
         flow.parent = this;
         flow.top = FirstTop;
         flow.pointSize = pointSize;
@@ -58,7 +61,14 @@ TextPage::TextPage(const QJsonObject &page, const QMap<QString, ButtonPlace> &bu
     // The page keeps its design size where its text fits; a longer text is set a little smaller rather than
     // run into the buttons.
     double pointSize = DesignPointSize;
-    while (!layOut(pointSize, true) && pointSize > SmallestPointSize)
+    while (!layOut(pointSize, 0, true) && pointSize > SmallestPointSize)
         pointSize -= 0.25;
-    layOut(pointSize, false);
+    // A short page without buttons of its own spreads its blocks a little over the room it has.
+    int extraGap = 0;
+    if (buttonPlaces.isEmpty() && !blocks.isEmpty()) {
+        extraGap = std::min(MaxExtraGap, std::max(0, limit - m_textBottom) / (2 * int(blocks.size())));
+        if (!layOut(pointSize, extraGap, true))
+            extraGap = 0;
+    }
+    layOut(pointSize, extraGap, false);
 }

@@ -803,6 +803,25 @@ private slots:
         QVERIFY(c->isVisible());
     }
 
+    // Pages of tables and rules hide their controls while they are laid out anew; the information page and
+    // the chart do not; the about box is a dialog and is not scaled at all.
+    void resizerHidesControlsOnTablePages()
+    {
+        ShellFixture shell;
+        for (const QString &form : AllReferenceWindows) {
+            AppWindow *w = windows().OpenPage(form);
+            const ResizerMode expected =
+                form == QLatin1String("frmAbout") ? ResizerMode::None
+                : form == QLatin1String("frmInformation") || form == QLatin1String("frmReflexology")
+                    ? ResizerMode::Scale
+                    : ResizerMode::ScaleHidingControls;
+            QVERIFY2(w->spec().resizer == expected, qPrintable(form));
+            QCOMPARE(w->spec().kind,
+                     form == QLatin1String("frmAbout") ? WindowKind::Dialog : WindowKind::Page);
+            windows().ClosePage(form);
+        }
+    }
+
     // Every page only displays: no text to edit or select, and nothing cut off.
     void pagesOnlyDisplay()
     {
