@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -164,6 +165,51 @@ private slots:
         QCOMPARE(box(window, "txtLastName")->text(), QStringLiteral("Lovelace"));
         QCOMPARE(box(window, "txtCountry")->text(), QStringLiteral("United States"));
         QCOMPARE(box(window, "txtAddress")->text(), QStringLiteral("12 Elm Street, Springfield"));
+    }
+
+    void twinsShowTheirOwnTexts_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("buttonCaption");
+        QTest::newRow("e-mail order")
+            << "frmSecureOrder"
+            << "Secure Order Form."
+            << "SECURE ORDER FORM "
+            << "Email order with encrypted MasterCard, VISA, or AmericanExpress card "
+               "number directly to Varnholt Publishing."
+            << "cmdCallEmail"
+            << "Review / Generate / Encrypt";
+        QTest::newRow("mail order") << "frmFax"
+                                    << "Mail Order Form"
+                                    << "MAIL ORDER FORM"
+                                    << "Mail your order to Varnholt Publishing."
+                                    << "cmdCallFax"
+                                    << "Review / Generate / Print";
+    }
+    void twinsShowTheirOwnTexts()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, caption);
+        QFETCH(QString, heading);
+        QFETCH(QString, line);
+        QFETCH(QString, button);
+        QFETCH(QString, buttonCaption);
+        ShellFixture shell;
+        AppWindow *window = windows().OpenPage(form);
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblFormHeading"))->text(), heading);
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblFormLine"))->text(), line);
+        QCOMPARE(window->findChild<QPushButton *>(button)->text(), buttonCaption);
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblCardNum"))->text(),
+                 QStringLiteral("Credit Card Number: "));
+        for (const char *group : {"txtCardNumber1", "txtCardNumber4"})
+            QCOMPARE(box(window, group)->maxLength(), 4);
+        for (const char *expiry : {"txtExpiry1", "txtExpiry2"})
+            QCOMPARE(box(window, expiry)->maxLength(), 2);
     }
 
     void cardButtonsSetTheCardType_data()
