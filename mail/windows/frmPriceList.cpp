@@ -65,12 +65,12 @@ frmPriceList::frmPriceList(QWidget *parent)
     const maker::DiscountOffer &offer = maker.discountOffer;
     addLabel(panel, QStringLiteral("lblOfferHeading"),
              QStringLiteral("Discount Offer: these %1 programs together").arg(offer.programs.size()),
-             {8, 6, panel->width() - 16, 20}, true);
+             {8, 6, panel->width() - 110, 20}, true);
     for (int row = 0; row < offer.programs.size(); ++row)
         addPriceRow(panel, QStringLiteral("Offer"), row, 28, offer.programs[row],
                     priceOf(maker, offer.programs[row]));
     const int summary = 28 + int(offer.programs.size()) * RowHeight + 6;
-    const int valueLeft = panel->width() - 200;
+    const int valueLeft = panel->width() - 100;
     const auto addSummary = [&](int line, const QString &caption, const QString &name, const QString &value) {
         const int y = summary + line * RowHeight;
         addLabel(panel, name + QStringLiteral("Caption"), caption, {8, y, valueLeft - 16, RowHeight},
