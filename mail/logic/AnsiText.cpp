@@ -63,10 +63,17 @@ QString FileError::userText() const
     return QStringLiteral("The file \"%1\" could not be written: %2").arg(path, reason);
 }
 
-std::optional<FileError> writeFile(const QString &path, QByteArrayView bytes)
+std::optional<FileError> writeFile(const QString &path, QByteArrayView bytes, FileAccess access)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    const bool opened = access == FileAccess::OwnerOnly
+                            ? file.open(QIODevice::WriteOnly | QIODevice::Truncate, ownerOnly)
+                            : file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (!opened)
+        return FileError{path, file.errorString()};
+    // A file that existed before keeps its permissions when opened; narrow them before anything is written.
+    if (access == FileAccess::OwnerOnly && file.permissions() != ownerOnly && !file.setPermissions(ownerOnly))
         return FileError{path, file.errorString()};
     // QFile buffers, so a full disk often shows only at flush; both results matter.
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush())

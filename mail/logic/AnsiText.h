@@ -25,8 +25,12 @@ struct FileError
     QString userText() const;
 };
 
+enum class FileAccess { Default, OwnerOnly };
+
 // Creates or truncates the file and writes the bytes; std::nullopt means every byte reached the disk.
-[[nodiscard]] std::optional<FileError> writeFile(const QString &path, QByteArrayView bytes);
+// OwnerOnly: only the user may read or write the file, whether it is new or was there before.
+[[nodiscard]] std::optional<FileError> writeFile(const QString &path, QByteArrayView bytes,
+                                                 FileAccess access = FileAccess::Default);
 
 // The whole file, or std::nullopt when it cannot be opened or read.
 std::optional<QByteArray> readFile(const QString &path);

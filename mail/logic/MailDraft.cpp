@@ -57,7 +57,8 @@ std::optional<ansi::FileError> WriteMailDraft(const QString &path, const MailDra
 {
     if (draft.recipient.isEmpty())
         return ansi::FileError{path, QStringLiteral("the draft has no recipient")};
-    return ansi::writeFile(path, MailDraftBytes(draft));
+    // Drafts hold personal data and, for orders, a card number.
+    return ansi::writeFile(path, MailDraftBytes(draft), ansi::FileAccess::OwnerOnly);
 }
 
 } // namespace mail

@@ -84,6 +84,31 @@ private slots:
         QCOMPARE(file.readAll(), mail::MailDraftBytes(second));
     }
 
+    void draftIsReadableByTheUserOnly_data()
+    {
+        QTest::addColumn<bool>("existedBefore");
+        QTest::newRow("new file") << false;
+        QTest::newRow("file left readable by everyone") << true;
+    }
+    void draftIsReadableByTheUserOnly()
+    {
+        QFETCH(bool, existedBefore);
+        QTemporaryDir dir;
+        const QString path = mail::DraftPath(dir.path(), QString::fromLatin1(mail::kOrderDraftFile));
+        if (existedBefore) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            QVERIFY(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ReadOther | QFileDevice::ReadGroup));
+        }
+        QVERIFY(!mail::WriteMailDraft(
+            path, {QStringLiteral("o@v.example"), QStringLiteral("Order"), QStringLiteral("x")}));
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QCOMPARE(QFile(path).permissions() & others, QFileDevice::Permissions());
+        QVERIFY(QFile(path).permissions() & QFileDevice::ReadOwner);
+    }
+
     void emptyRecipientLeavesEarlierDraftAlone()
     {
         QTemporaryDir dir;
