@@ -1,5 +1,7 @@
 // The essential-oil pages are built from oils/pages.json alone, so a page that is missing, out of order or
 // misnamed there is missing, out of order or misnamed on screen.
+#include "ContentFile.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,16 +13,7 @@ namespace {
 
 QJsonObject readObject(const QString &relativePath, QString *problem)
 {
-    QFile f(QStringLiteral(CONTENT_DIR "/") + relativePath);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *problem = f.fileName() + ": cannot be read";
-        return {};
-    }
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &error);
-    if (!doc.isObject())
-        *problem = f.fileName() + ": " + error.errorString() + " at " + QString::number(error.offset);
-    return doc.object();
+    return readContentObject(QStringLiteral(CONTENT_DIR "/") + relativePath, problem);
 }
 
 QStringList strings(const QJsonValue &value)

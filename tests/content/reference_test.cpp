@@ -1,6 +1,8 @@
 // The companion reference pages and the menu's base-oils panel show what reference/*.json holds. The texts
 // that the program must show word for word are checked here, as are the lists whose entries and order are
 // fixed.
+#include "ContentFile.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,16 +14,7 @@ namespace {
 
 QJsonObject readObject(const QString &path, QString *problem)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *problem = f.fileName() + ": cannot be read";
-        return {};
-    }
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &error);
-    if (!doc.isObject())
-        *problem = f.fileName() + ": " + error.errorString() + " at " + QString::number(error.offset);
-    return doc.object();
+    return readContentObject(path, problem);
 }
 
 QJsonObject reference(const QString &name)
