@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -7,7 +8,8 @@
 class QSvgRenderer;
 
 // A picture stretched to its box. The picture is a resource path (":/content/pictures/lilac.svg"); a missing
-// picture leaves a plain frame so the layout still reads.
+// picture leaves a plain frame so the layout still reads. The file is read when the picture is first shown,
+// and the drawing is kept for the box's size, so hidden pictures cost nothing and repaints stay cheap.
 class PictureBox final : public QWidget
 {
     Q_OBJECT
@@ -25,7 +27,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void load() const;
+
     QString m_source;
-    std::unique_ptr<QSvgRenderer> m_svg;
-    std::unique_ptr<QPixmap> m_bitmap;
+    mutable bool m_loaded = false;
+    mutable std::unique_ptr<QSvgRenderer> m_svg;
+    mutable std::unique_ptr<QPixmap> m_bitmap;
+    QPixmap m_drawn; // the picture as last drawn, at the box's size
 };
