@@ -1,14 +1,17 @@
 # The program: linked after every feature folder has defined its targets, so it takes the windows of those that
-# exist. Each feature library registers its windows through one function named in Features.cpp.
-add_library(ambrelis_features STATIC "${CMAKE_CURRENT_LIST_DIR}/Features.cpp" "${CMAKE_CURRENT_LIST_DIR}/Program.cpp")
-target_link_libraries(ambrelis_features PUBLIC ambrelis_shell)
+# exist. Each feature library ambrelis_<feature>_windows registers its windows through register<Feature>Windows.
+set(_registrations "")
+set(_feature_libraries "")
 foreach(feature catalogue pages indications print mail companion settings)
     if(TARGET ambrelis_${feature}_windows)
-        string(TOUPPER "${feature}" upper)
-        target_link_libraries(ambrelis_features PUBLIC ambrelis_${feature}_windows)
-        target_compile_definitions(ambrelis_features PRIVATE AMBRELIS_HAS_${upper})
+        list(APPEND _feature_libraries ambrelis_${feature}_windows)
+        ambrelis_registration_function(_function ${feature})
+        list(APPEND _registrations ${_function})
     endif()
 endforeach()
+ambrelis_write_registrations("${CMAKE_BINARY_DIR}/FeatureWindows.cpp" registerFeatureWindows ${_registrations})
+add_library(ambrelis_features STATIC "${CMAKE_BINARY_DIR}/FeatureWindows.cpp" "${CMAKE_CURRENT_LIST_DIR}/Program.cpp")
+target_link_libraries(ambrelis_features PUBLIC ambrelis_shell ${_feature_libraries})
 
 add_executable(Ambrelis "${CMAKE_CURRENT_LIST_DIR}/main.cpp")
 target_link_libraries(Ambrelis PRIVATE ambrelis_features)
