@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextList>
 #include <algorithm>
 #include <optional>
 #include <string_view>
@@ -38,6 +39,7 @@ struct ParagraphFormat
     int first = 0;
     int before = 0;
     int after = 0;
+    const QTextList *list = nullptr; // \pard ends a list, so each list starts its own run of paragraphs
 
     bool operator==(const ParagraphFormat &) const = default;
 };
@@ -198,7 +200,10 @@ private:
             para.alignment = "qr";
         else if (horizontal & Qt::AlignJustify)
             para.alignment = "qj";
-        const double left = format.leftMargin() + format.indent() * m_document.indentWidth();
+        double left = format.leftMargin() + format.indent() * m_document.indentWidth();
+        para.list = block.textList();
+        if (para.list)
+            left += para.list->format().indent() * m_document.indentWidth();
         para.left = qRound(left * TwipsPerPixel);
         para.right = qRound(format.rightMargin() * TwipsPerPixel);
         para.first = qRound(format.textIndent() * TwipsPerPixel);
@@ -210,7 +215,8 @@ private:
     void writeBlock(const QTextBlock &block)
     {
         const ParagraphFormat para = paragraphFormat(block);
-        if (!m_paragraph || !(*m_paragraph == para)) {
+        const bool newFormat = !m_paragraph || !(*m_paragraph == para);
+        if (newFormat) {
             word("pard");
             if (para.alignment)
                 word(para.alignment);
@@ -225,6 +231,8 @@ private:
             }
             m_paragraph = para;
         }
+        if (para.list)
+            writeListMarker(*para.list, block, newFormat);
         bool empty = true;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -238,6 +246,67 @@ private:
             switchFormat(runFormat(block.charFormat()));
         newline();
         word("par");
+    }
+
+    // A list item gets its marker twice: as \pntext, the plain text that simple readers show, and as
+    // a \pn numbering destination, from which word processors rebuild the list.
+    void writeListMarker(const QTextList &list, const QTextBlock &block, bool afterPard)
+    {
+        const QTextListFormat format = list.format();
+        const bool bullet = format.style() == QTextListFormat::ListDisc ||
+                            format.style() == QTextListFormat::ListCircle ||
+                            format.style() == QTextListFormat::ListSquare;
+        switchFormat(runFormat(block.charFormat()));
+        brace('{');
+        word("pntext");
+        word("f", m_run->font);
+        text(bullet ? QStringLiteral("\u2022") : list.itemText(block), false);
+        word("tab");
+        brace('}');
+        if (!afterPard)
+            return; // \pn is a paragraph property: it holds until the next \pard
+        brace('{');
+        m_out += "\\*";
+        word("pn");
+        if (bullet) {
+            word("pnlvlblt");
+        } else {
+            word("pnlvlbody");
+            switch (format.style()) {
+            case QTextListFormat::ListLowerAlpha:
+                word("pnlcltr");
+                break;
+            case QTextListFormat::ListUpperAlpha:
+                word("pnucltr");
+                break;
+            case QTextListFormat::ListLowerRoman:
+                word("pnlcrm");
+                break;
+            case QTextListFormat::ListUpperRoman:
+                word("pnucrm");
+                break;
+            default:
+                word("pndec");
+                break;
+            }
+            word("pnstart", 1); // Qt's lists always count from one
+        }
+        word("pnf", m_run->font);
+        word("pnindent", 360);
+        const QString before = bullet ? QStringLiteral("\u2022") : format.numberPrefix();
+        // Qt puts a full stop after the number unless the list says otherwise.
+        const QString after = bullet                                              ? QString()
+                              : format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix()
+                                                                                  : QStringLiteral(".");
+        for (const auto &[name, value] : {std::pair{"pntxtb", before}, std::pair{"pntxta", after}}) {
+            if (value.isEmpty())
+                continue;
+            brace('{');
+            word(name);
+            text(value, false);
+            brace('}');
+        }
+        brace('}');
     }
 
     void switchFormat(const RunFormat &run)
@@ -280,6 +349,13 @@ private:
             m_out += ' ';
         m_needDelimiter = false;
         m_out += c;
+    }
+
+    // A brace ends a control word by itself, so it needs no delimiting space.
+    void brace(char c)
+    {
+        m_out += c;
+        m_needDelimiter = false;
     }
 
     void newline()

@@ -131,6 +131,7 @@ private slots:
     void libreOfficeReadsOurFormats_data();
     void libreOfficeReadsOurFormats();
     void unrtfReadsOurText();
+    void libreOfficeShowsListMarkers();
 
 private:
     QTemporaryDir m_dir;
@@ -229,6 +230,34 @@ void RtfPeerTest::unrtfReadsOurText()
         QString text = QString::fromLatin1(output.mid(output.indexOf('\n', rule) + 1));
         // unrtf lays tabs out as runs of spaces and breaks lines of its own: compare words and their order.
         QCOMPARE(text.simplified(), expectedText(*sample.document).simplified());
+    }
+}
+
+void RtfPeerTest::libreOfficeShowsListMarkers()
+{
+    if (m_soffice.isEmpty())
+        QSKIP("LibreOffice (soffice) is not installed; our lists are not checked against it.");
+    const struct
+    {
+        QString name;
+        QTextListFormat::Style style;
+        QString expected;
+    } cases[] = {{u"bullets"_s, QTextListFormat::ListDisc, u"\u2022 One \u2022 Two After"_s},
+                 {u"numbers"_s, QTextListFormat::ListDecimal, u"1. One 2. Two After"_s}};
+    // Letters and roman numerals are left out: LibreOffice reads every \pn numbering as decimal.
+    QStringList files;
+    for (const auto &c : cases) {
+        files << m_dir.filePath(c.name + u"-list.rtf"_s);
+        QVERIFY(writeFile(files.last(), rtf::write(*listDocument(c.style))));
+    }
+    const QString out = m_dir.filePath(u"lo-lists"_s);
+    QVERIFY(convertWithLibreOffice(m_soffice, u"txt:Text (encoded):UTF8,LF,,,false"_s, files, out,
+                                   m_dir.filePath(u"lo-profile"_s)));
+    for (const auto &c : cases) {
+        const QByteArray text = readFile(out + QLatin1Char('/') + c.name + u"-list.txt"_s);
+        QVERIFY2(!text.isEmpty(), qPrintable(u"LibreOffice did not convert the list "_s + c.name));
+        // LibreOffice lays the marker out with spaces or a tab of its own: compare words and their order.
+        QCOMPARE(QString::fromUtf8(text).simplified(), c.expected);
     }
 }
 

@@ -56,6 +56,8 @@ private slots:
     void paragraphFormats();
     void roundTrip_data();
     void roundTrip();
+    void listMarkers_data();
+    void listMarkers();
 };
 
 void RtfWriterTest::screenLayout_data()
@@ -214,6 +216,39 @@ void RtfWriterTest::roundTrip()
     QCOMPARE(dumpParagraphs(*back), dumpParagraphs(*document));
     // A second pass changes nothing: what we read from our own file saves as the same file.
     QCOMPARE(rtf::write(*back), rtf);
+}
+
+void RtfWriterTest::listMarkers_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QByteArray>("expectedPn");
+
+    QTest::newRow("bullets") << int(QTextListFormat::ListDisc) << u"\u2022\tOne\n\u2022\tTwo\nAfter"_s
+                             << R"({\*\pn\pnlvlblt\pnf0\pnindent360{\pntxtb\'95}})"_ba;
+    QTest::newRow("numbers") << int(QTextListFormat::ListDecimal) << u"1.\tOne\n2.\tTwo\nAfter"_s
+                             << R"({\*\pn\pnlvlbody\pndec\pnstart1\pnf0\pnindent360{\pntxta .}})"_ba;
+    QTest::newRow("upper roman") << int(QTextListFormat::ListUpperRoman) << u"I.\tOne\nII.\tTwo\nAfter"_s
+                                 << R"({\*\pn\pnlvlbody\pnucrm\pnstart1\pnf0\pnindent360{\pntxta .}})"_ba;
+    QTest::newRow("lower letters") << int(QTextListFormat::ListLowerAlpha) << u"a.\tOne\nb.\tTwo\nAfter"_s
+                                   << R"({\*\pn\pnlvlbody\pnlcltr\pnstart1\pnf0\pnindent360{\pntxta .}})"_ba;
+}
+
+void RtfWriterTest::listMarkers()
+{
+    QFETCH(int, style);
+    QFETCH(QString, expectedText);
+    QFETCH(QByteArray, expectedPn);
+    const auto document = listDocument(QTextListFormat::Style(style));
+    const QByteArray rtf = rtf::write(*document);
+    QVERIFY(sevenBit(rtf));
+    // Every item carries its marker as text; the numbering group comes once, after the list's \pard.
+    QCOMPARE(rtf.count("{\\pntext\\f0"), 2);
+    QVERIFY2(rtf.count(expectedPn) == 1, rtf.constData());
+    QVERIFY2(rtf.indexOf("\\pard\\li600") < rtf.indexOf(expectedPn), rtf.constData());
+    // The paragraph after the list starts afresh, so the numbering does not carry over to it.
+    QVERIFY2(rtf.lastIndexOf("\\pard") > rtf.lastIndexOf("pntext"), rtf.constData());
+    QCOMPARE(paragraphText(*readBackDocument(rtf, boxFont())), expectedText);
 }
 
 QTEST_MAIN(RtfWriterTest)

@@ -3,6 +3,7 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 
 using namespace Qt::StringLiterals;
 
@@ -120,4 +121,24 @@ std::vector<Sample> sampleDocuments()
     cursor.insertText(u"Centred"_s);
     samples.push_back({u"formats"_s, formats, true});
     return samples;
+}
+
+std::unique_ptr<QTextDocument> listDocument(QTextListFormat::Style style)
+{
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(boxFont());
+    QTextCursor cursor(document.get());
+    QTextListFormat format;
+    format.setStyle(style);
+    format.setIndent(1);
+    cursor.createList(format);
+    cursor.insertText(QStringLiteral("One"));
+    cursor.insertBlock();
+    cursor.insertText(QStringLiteral("Two"));
+    cursor.insertBlock();
+    if (QTextList *list = cursor.currentList())
+        list->remove(cursor.block());
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.insertText(QStringLiteral("After"));
+    return document;
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 #include <QTextCharFormat>
+#include <QTextListFormat>
 #include <memory>
 #include <vector>
 
@@ -37,6 +38,9 @@ struct Sample
     std::shared_ptr<QTextDocument> document;
     bool asciiOnly; // the text has nothing that a Latin-1 reader would lose
 };
+
+// Two list items "One" and "Two" in a list of the given style, then a plain paragraph "After".
+std::unique_ptr<QTextDocument> listDocument(QTextListFormat::Style style);
 
 // Documents that exercise the writer: text of every kind, empty paragraphs, a table of formats.
 std::vector<Sample> sampleDocuments();
