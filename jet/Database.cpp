@@ -62,8 +62,9 @@ void Database::loadCatalog()
         fail(ErrorKind::Corrupt,
              "Corrupt database \"" + m_file->path() + "\": the catalog lacks its columns");
     auto index = [&](const Column *c) { return static_cast<std::size_t>(c - catalog.columns.data()); };
+    RowReader reader(*m_file, catalog);
     for (RowId row : scanRows(*m_file, catalog)) {
-        const std::vector<Value> values = jet::readRow(*m_file, catalog, row);
+        const std::vector<Value> values = reader.read(row);
         if (values[index(type)].integer != ObjectTable || values[index(name)].isNull())
             continue;
         const auto objectFlags = static_cast<std::uint32_t>(values[index(flags)].integer);
@@ -122,8 +123,11 @@ Result<TableData> Database::readTable(const std::string &table)
         const TableDef &def = cachedDef(table);
         TableData data;
         data.columns = def.columns;
-        for (RowId row : scanRows(*m_file, def))
-            data.rows.push_back(jet::readRow(*m_file, def, row));
+        const std::vector<RowId> ids = scanRows(*m_file, def);
+        data.rows.reserve(ids.size());
+        RowReader reader(*m_file, def);
+        for (RowId row : ids)
+            data.rows.push_back(reader.read(row));
         return data;
     });
 }

@@ -15,13 +15,6 @@ namespace {
          "Corrupt database \"" + file.path() + "\": page " + std::to_string(page) + ": " + what);
 }
 
-template <typename T> T readAs(const Bytes &bytes)
-{
-    T v;
-    std::memcpy(&v, bytes.data(), sizeof v);
-    return v;
-}
-
 } // namespace
 
 std::uint16_t pageRowCount(const Format &format, const Bytes &page)
@@ -48,35 +41,51 @@ RowSpan rowSpan(PageFile &file, std::uint32_t pageNumber, const Bytes &page, uns
     return span;
 }
 
-RowFields crackRow(PageFile &file, const TableDef &def, const std::uint8_t *row, std::size_t size)
+namespace {
+
+// One column of a row as it lies in the row's bytes.
+struct FieldSpan
+{
+    const std::uint8_t *data = nullptr;
+    std::size_t size = 0;
+    bool present = false;
+};
+
+[[noreturn]] void badRow(PageFile &file, const TableDef &def, const std::string &what)
+{
+    fail(ErrorKind::Corrupt, "Corrupt database \"" + file.path() + "\", table \"" + def.name + "\": " + what);
+}
+
+// Splits a row into its columns without copying; spans is indexed like def.columns.
+void crackSpans(PageFile &file, const TableDef &def, const std::uint8_t *row, std::size_t size,
+                FieldSpan *spans)
 {
     const Format &f = file.format();
-    const std::string where = "Corrupt database \"" + file.path() + "\", table \"" + def.name + "\": ";
     if (size < f.rowCountSize)
-        fail(ErrorKind::Corrupt, where + "row too short");
+        badRow(file, def, "row too short");
     const std::uint16_t rowColumns = f.rowCountSize == 2 ? get16(row) : row[0];
     const std::size_t maskSize = (std::size_t(rowColumns) + 7) / 8;
     if (maskSize + f.rowCountSize + f.rowCountSize > size)
-        fail(ErrorKind::Corrupt, where + "row too short for its null mask");
+        badRow(file, def, "row too short for its null mask");
     const std::size_t maskStart = size - maskSize;
     auto notNull = [&](std::uint16_t number) {
         return number < rowColumns && (row[maskStart + number / 8] & (1u << (number % 8))) != 0;
     };
 
     // Offsets of the variable-width columns, relative to the row's start; the last one ends the data.
-    std::vector<std::size_t> offsets;
+    // Jet 4 stores them as a table read in place; Jet 3 needs its jump table applied first.
+    std::size_t varCount = 0;
+    std::size_t jet3Offsets[257];
     if (f.version == Version::Jet4) {
-        const std::uint16_t varCount = get16(row + maskStart - 2);
-        if (2 * (std::size_t(varCount) + 1) + 2 + maskSize > size)
-            fail(ErrorKind::Corrupt, where + "row too short for its column offsets");
-        for (std::size_t i = 0; i <= varCount; ++i)
-            offsets.push_back(get16(row + maskStart - 2 - 2 * (i + 1)));
+        varCount = get16(row + maskStart - 2);
+        if (2 * (varCount + 1) + 2 + maskSize > size)
+            badRow(file, def, "row too short for its column offsets");
     } else {
-        const std::uint8_t varCount = row[maskStart - 1];
+        varCount = row[maskStart - 1];
         const std::size_t last = size - 1;
         std::size_t jumps = last / 256;
         if (jumps + varCount + 3 + maskSize > size)
-            fail(ErrorKind::Corrupt, where + "row too short for its column offsets");
+            badRow(file, def, "row too short for its column offsets");
         const std::size_t first = maskStart - jumps - 2;
         // A jump table one entry longer than the offsets need ends with a dummy entry.
         if ((first - varCount) / 256 < jumps)
@@ -85,18 +94,19 @@ RowFields crackRow(PageFile &file, const TableDef &def, const std::uint8_t *row,
         for (std::size_t i = 0; i <= varCount; ++i) {
             while (used < jumps && i == row[maskStart - 2 - used])
                 ++used;
-            offsets.push_back(row[first - i] + used * 256);
+            jet3Offsets[i] = row[first - i] + used * 256;
         }
     }
+    auto offset = [&](std::size_t i) -> std::size_t {
+        return f.version == Version::Jet4 ? get16(row + maskStart - 2 - 2 * (i + 1)) : jet3Offsets[i];
+    };
 
-    RowFields fields;
-    fields.present.resize(def.columns.size());
-    fields.bytes.resize(def.columns.size());
-    const std::size_t varCount = offsets.empty() ? 0 : offsets.size() - 1;
     for (std::size_t i = 0; i < def.columns.size(); ++i) {
         const Column &c = def.columns[i];
+        FieldSpan &span = spans[i];
+        span = {};
         if (c.type == TypeBool) {
-            fields.present[i] = notNull(c.number);
+            span.present = notNull(c.number);
             continue;
         }
         if (!notNull(c.number))
@@ -104,18 +114,53 @@ RowFields crackRow(PageFile &file, const TableDef &def, const std::uint8_t *row,
         if (c.fixed()) {
             const std::size_t start = f.rowCountSize + std::size_t(c.fixedOffset);
             if (start + c.length > size)
-                fail(ErrorKind::Corrupt, where + "column \"" + c.name + "\" runs past its row");
-            fields.bytes[i].assign(row + start, row + start + c.length);
+                badRow(file, def, "column \"" + c.name + "\" runs past its row");
+            span.data = row + start;
+            span.size = c.length;
         } else {
             if (c.varIndex >= varCount)
                 continue;
-            const std::size_t start = offsets[c.varIndex];
-            const std::size_t end = offsets[c.varIndex + 1];
+            const std::size_t start = offset(c.varIndex);
+            const std::size_t end = offset(c.varIndex + 1u);
             if (start > end || end > size)
-                fail(ErrorKind::Corrupt, where + "column \"" + c.name + "\" runs past its row");
-            fields.bytes[i].assign(row + start, row + end);
+                badRow(file, def, "column \"" + c.name + "\" runs past its row");
+            span.data = row + start;
+            span.size = end - start;
         }
-        fields.present[i] = true;
+        span.present = true;
+    }
+}
+
+// Small tables need no allocation for their spans.
+class SpanBuffer
+{
+public:
+    explicit SpanBuffer(std::size_t count)
+    {
+        if (count > std::size(m_local))
+            m_heap.resize(count);
+    }
+    FieldSpan *data() { return m_heap.empty() ? m_local : m_heap.data(); }
+
+private:
+    FieldSpan m_local[32];
+    std::vector<FieldSpan> m_heap;
+};
+
+} // namespace
+
+RowFields crackRow(PageFile &file, const TableDef &def, const std::uint8_t *row, std::size_t size)
+{
+    SpanBuffer buffer(def.columns.size());
+    FieldSpan *spans = buffer.data();
+    crackSpans(file, def, row, size, spans);
+    RowFields fields;
+    fields.present.resize(def.columns.size());
+    fields.bytes.resize(def.columns.size());
+    for (std::size_t i = 0; i < def.columns.size(); ++i) {
+        fields.present[i] = spans[i].present;
+        if (spans[i].size > 0)
+            fields.bytes[i].assign(spans[i].data, spans[i].data + spans[i].size);
     }
     return fields;
 }
@@ -166,10 +211,14 @@ Bytes assembleRow(const Format &f, const TableDef &def, const RowFields &fields)
     return row;
 }
 
-Bytes readLongValue(PageFile &file, const std::uint8_t *field, std::size_t size)
+namespace {
+
+// The bytes of a memo or OLE value: in place when they lie in one row, else gathered into scratch.
+std::pair<const std::uint8_t *, std::size_t> longValueBytes(PageFile &file, const std::uint8_t *field,
+                                                            std::size_t size, Bytes &scratch)
 {
     if (size == 0)
-        return {};
+        return {nullptr, 0};
     if (size < 12)
         fail(ErrorKind::Corrupt, "Corrupt database \"" + file.path() + "\": memo header too short");
     const std::uint32_t word = get32(field);
@@ -179,12 +228,12 @@ Bytes readLongValue(PageFile &file, const std::uint8_t *field, std::size_t size)
         if (12 + std::size_t(length) > size)
             fail(ErrorKind::Corrupt,
                  "Corrupt database \"" + file.path() + "\": inline memo longer than its row");
-        return Bytes(field + 12, field + 12 + length);
+        return {field + 12, length};
     }
-    Bytes out;
+    scratch.clear();
     std::uint32_t pointer = get32(field + 4);
     const std::uint32_t maxHops = file.pageCount() * 256;
-    for (std::uint32_t hops = 0; out.size() < length; ++hops) {
+    for (std::uint32_t hops = 0; scratch.size() < length; ++hops) {
         const std::uint32_t page = pointerPage(pointer);
         if (pointer == 0 || hops > maxHops)
             fail(ErrorKind::Corrupt, "Corrupt database \"" + file.path() + "\": memo chain broken");
@@ -195,32 +244,41 @@ Bytes readLongValue(PageFile &file, const std::uint8_t *field, std::size_t size)
         const std::uint8_t *row = bytes.data() + span.start;
         std::size_t rowSize = span.end - span.start;
         if (kind == 0x40) {
-            out.assign(row, row + std::min<std::size_t>(rowSize, length));
-            if (out.size() < length)
+            if (rowSize < length)
                 corrupt(file, page, "memo row shorter than its memo");
-            break;
+            return {row, length};
         }
         if (rowSize < 4)
             corrupt(file, page, "memo row too short");
         pointer = get32(row);
-        const std::size_t take = std::min<std::size_t>(rowSize - 4, length - out.size());
-        out.insert(out.end(), row + 4, row + 4 + take);
+        const std::size_t take = std::min<std::size_t>(rowSize - 4, length - scratch.size());
+        scratch.insert(scratch.end(), row + 4, row + 4 + take);
     }
-    return out;
+    return {scratch.data(), scratch.size()};
 }
 
-Value decodeField(PageFile &file, const TableDef &def, const Column &c, bool present, const Bytes &b)
+template <typename T> T readAs(const std::uint8_t *bytes)
+{
+    T v;
+    std::memcpy(&v, bytes, sizeof v);
+    return v;
+}
+
+Value decodeSpan(PageFile &file, const TableDef &def, const Column &c, const FieldSpan &field, Bytes &scratch)
 {
     using K = Value::Kind;
     if (c.type == TypeBool)
-        return Value::ofInteger(K::Bool, present ? 1 : 0);
-    if (!present)
+        return Value::ofInteger(K::Bool, field.present ? 1 : 0);
+    if (!field.present)
         return Value::null();
     const bool unicode = file.format().unicode;
+    const std::uint8_t *b = field.data;
     auto need = [&](std::size_t n) {
-        if (b.size() < n)
-            fail(ErrorKind::Corrupt, "Corrupt database \"" + file.path() + "\", table \"" + def.name +
-                                         "\": column \"" + c.name + "\" too short");
+        if (field.size < n)
+            badRow(file, def, "column \"" + c.name + "\" too short");
+    };
+    auto text = [&](const std::uint8_t *data, std::size_t size) {
+        return Value::ofText(unicode ? decodeJet4Text(data, size) : decodeCp1252(data, size));
     };
     switch (c.type) {
     case TypeByte:
@@ -245,24 +303,66 @@ Value decodeField(PageFile &file, const TableDef &def, const Column &c, bool pre
         need(8);
         return Value::ofReal(K::DateTime, readAs<double>(b));
     case TypeText:
-        return Value::ofText(unicode ? decodeJet4Text(b.data(), b.size()) : decodeCp1252(b.data(), b.size()));
+        return text(b, field.size);
     case TypeMemo: {
-        const Bytes data = readLongValue(file, b.data(), b.size());
-        return Value::ofText(unicode ? decodeJet4Text(data.data(), data.size())
-                                     : decodeCp1252(data.data(), data.size()));
+        const auto [data, size] = longValueBytes(file, b, field.size, scratch);
+        return text(data, size);
     }
     case TypeBinary:
     case TypeGuid:
     case TypeOle: {
         Value v;
         v.kind = K::Binary;
-        const Bytes data = c.type == TypeOle ? readLongValue(file, b.data(), b.size()) : b;
-        v.text.assign(data.begin(), data.end());
+        const auto [data, size] =
+            c.type == TypeOle ? longValueBytes(file, b, field.size, scratch) : std::pair{b, field.size};
+        v.text.assign(reinterpret_cast<const char *>(data), size);
         return v;
     }
     default:
         return Value::null();
     }
+}
+
+// The page and place of a row's bytes, following an overflow pointer; the place they were found goes to
+// where.
+std::pair<const Bytes *, RowSpan> locateRow(PageFile &file, const TableDef &def, RowId id, RowId *where)
+{
+    for (int hop = 0; hop < 8; ++hop) {
+        const Bytes &bytes = file.page(id.page);
+        if (bytes[0] != PageData || get32(bytes.data() + 4) != def.page)
+            corrupt(file, id.page, "row of table \"" + def.name + "\" on a page it does not own");
+        const RowSpan span = rowSpan(file, id.page, bytes, id.row);
+        if ((span.flags & (RowOverflow | RowDeleted)) == (RowOverflow | RowDeleted))
+            fail(ErrorKind::NoCurrentRecord,
+                 "The record of table \"" + def.name + "\" in \"" + file.path() + "\" has been deleted");
+        if ((span.flags & RowOverflow) && !(span.flags & RowDeleted)) {
+            if (span.end - span.start < 4)
+                corrupt(file, id.page, "overflow pointer too short");
+            id = RowId{get24(bytes.data() + span.start + 1), bytes[span.start]};
+            continue;
+        }
+        if (where)
+            *where = id;
+        return {&bytes, span};
+    }
+    corrupt(file, id.page, "overflow pointers form a chain too long");
+}
+
+} // namespace
+
+Bytes readLongValue(PageFile &file, const std::uint8_t *field, std::size_t size)
+{
+    Bytes scratch;
+    const auto [data, length] = longValueBytes(file, field, size, scratch);
+    if (data == scratch.data())
+        return scratch;
+    return Bytes(data, data + length);
+}
+
+Value decodeField(PageFile &file, const TableDef &def, const Column &c, bool present, const Bytes &b)
+{
+    Bytes scratch;
+    return decodeSpan(file, def, c, FieldSpan{b.data(), b.size(), present}, scratch);
 }
 
 std::vector<RowId> scanRows(PageFile &file, const TableDef &def)
@@ -284,36 +384,29 @@ std::vector<RowId> scanRows(PageFile &file, const TableDef &def)
 
 Bytes rowBytes(PageFile &file, const TableDef &def, RowId id, RowId *where)
 {
-    for (int hop = 0; hop < 8; ++hop) {
-        const Bytes &bytes = file.page(id.page);
-        if (bytes[0] != PageData || get32(bytes.data() + 4) != def.page)
-            corrupt(file, id.page, "row of table \"" + def.name + "\" on a page it does not own");
-        const RowSpan span = rowSpan(file, id.page, bytes, id.row);
-        if ((span.flags & (RowOverflow | RowDeleted)) == (RowOverflow | RowDeleted))
-            fail(ErrorKind::NoCurrentRecord,
-                 "The record of table \"" + def.name + "\" in \"" + file.path() + "\" has been deleted");
-        if ((span.flags & RowOverflow) && !(span.flags & RowDeleted)) {
-            if (span.end - span.start < 4)
-                corrupt(file, id.page, "overflow pointer too short");
-            id = RowId{get24(bytes.data() + span.start + 1), bytes[span.start]};
-            continue;
-        }
-        if (where)
-            *where = id;
-        return Bytes(bytes.begin() + span.start, bytes.begin() + span.end);
-    }
-    corrupt(file, id.page, "overflow pointers form a chain too long");
+    const auto [page, span] = locateRow(file, def, id, where);
+    return Bytes(page->begin() + span.start, page->begin() + span.end);
+}
+
+RowReader::RowReader(PageFile &file, const TableDef &def) : m_file(file), m_def(def) {}
+
+std::vector<Value> RowReader::read(RowId id)
+{
+    const auto [page, span] = locateRow(m_file, m_def, id, nullptr);
+    const std::size_t count = m_def.columns.size();
+    SpanBuffer buffer(count);
+    FieldSpan *spans = buffer.data();
+    crackSpans(m_file, m_def, page->data() + span.start, span.end - span.start, spans);
+    std::vector<Value> values;
+    values.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        values.push_back(decodeSpan(m_file, m_def, m_def.columns[i], spans[i], m_scratch));
+    return values;
 }
 
 std::vector<Value> readRow(PageFile &file, const TableDef &def, RowId id)
 {
-    const Bytes row = rowBytes(file, def, id);
-    const RowFields fields = crackRow(file, def, row.data(), row.size());
-    std::vector<Value> values;
-    values.reserve(def.columns.size());
-    for (std::size_t i = 0; i < def.columns.size(); ++i)
-        values.push_back(decodeField(file, def, def.columns[i], fields.present[i], fields.bytes[i]));
-    return values;
+    return RowReader(file, def).read(id);
 }
 
 } // namespace jet

@@ -52,4 +52,17 @@ std::vector<RowId> scanRows(PageFile &file, const TableDef &def);
 Bytes rowBytes(PageFile &file, const TableDef &def, RowId id, RowId *where = nullptr);
 std::vector<Value> readRow(PageFile &file, const TableDef &def, RowId id);
 
+// Reads many rows of one table, keeping its working buffers from row to row.
+class RowReader
+{
+public:
+    RowReader(PageFile &file, const TableDef &def);
+    std::vector<Value> read(RowId id);
+
+private:
+    PageFile &m_file;
+    const TableDef &m_def;
+    Bytes m_scratch; // a long value gathered from its chain of rows
+};
+
 } // namespace jet

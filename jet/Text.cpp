@@ -1,5 +1,7 @@
 #include "jet/Text.h"
 
+#include <algorithm>
+
 namespace jet {
 
 namespace {
@@ -23,24 +25,59 @@ void appendUtf8(std::string &out, char32_t c)
     }
 }
 
-// UTF-16 units to UTF-8; a lone surrogate becomes U+FFFD rather than invalid UTF-8.
-std::string utf16ToUtf8(const std::u16string &units)
+// UTF-16 units to UTF-8, into a buffer known to be large enough; a lone surrogate becomes U+FFFD rather
+// than invalid UTF-8.
+class Utf8Writer
 {
-    std::string out;
-    out.reserve(units.size());
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        char32_t c = units[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-            units[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD;
+public:
+    explicit Utf8Writer(char *out) : m_out(out) {}
+    void unit(char32_t u)
+    {
+        if (m_high != 0) {
+            const char32_t high = m_high;
+            m_high = 0;
+            if (u >= 0xDC00 && u <= 0xDFFF) {
+                put(0x10000 + ((high - 0xD800) << 10) + (u - 0xDC00));
+                return;
+            }
+            put(0xFFFD);
         }
-        appendUtf8(out, c);
+        if (u >= 0xD800 && u <= 0xDBFF)
+            m_high = u;
+        else
+            put(u >= 0xDC00 && u <= 0xDFFF ? char32_t(0xFFFD) : u);
     }
-    return out;
-}
+    // Where the text ends.
+    char *finish()
+    {
+        if (m_high != 0)
+            put(0xFFFD);
+        m_high = 0;
+        return m_out;
+    }
+
+private:
+    void put(char32_t c)
+    {
+        if (c < 0x80) {
+            *m_out++ = static_cast<char>(c);
+        } else if (c < 0x800) {
+            *m_out++ = static_cast<char>(0xC0 | (c >> 6));
+            *m_out++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            *m_out++ = static_cast<char>(0xE0 | (c >> 12));
+            *m_out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *m_out++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            *m_out++ = static_cast<char>(0xF0 | (c >> 18));
+            *m_out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            *m_out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *m_out++ = static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    char *m_out;
+    char32_t m_high = 0;
+};
 
 constexpr char16_t cp1252High[32] = {
     0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -97,31 +134,53 @@ std::string codePointsToUtf8(const std::u32string &text)
 
 std::string decodeJet4Text(const std::uint8_t *data, std::size_t size)
 {
-    std::u16string units;
-    if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
+    // Most stored text is plain ASCII: it is copied as it is.
+    const bool compressed = size >= 2 && data[0] == 0xFF && data[1] == 0xFE;
+    if (compressed) {
+        bool ascii = true;
+        for (std::size_t i = 2; i < size && ascii; ++i)
+            ascii = data[i] != 0 && data[i] < 0x80;
+        if (ascii)
+            return std::string(reinterpret_cast<const char *>(data) + 2, size - 2);
+    } else {
+        bool ascii = true;
+        for (std::size_t i = 0; i + 1 < size && ascii; i += 2)
+            ascii = data[i] < 0x80 && data[i + 1] == 0;
+        if (ascii) {
+            std::string out(size / 2, '\0');
+            for (std::size_t i = 0; i < out.size(); ++i)
+                out[i] = static_cast<char>(data[2 * i]);
+            return out;
+        }
+    }
+    // A UTF-16 unit never takes more than three bytes of UTF-8 (a pair takes four for its two units), and a
+    // one-byte run's byte never more than two: twice the stored size always suffices.
+    std::string out(2 * size, '\0');
+    Utf8Writer w(out.data());
+    if (compressed) {
         // A zero byte switches between one-byte and two-byte runs; the text starts in one-byte runs.
-        bool compressed = true;
+        bool oneByte = true;
         std::size_t i = 2;
         while (i < size) {
             if (data[i] == 0) {
-                compressed = !compressed;
+                oneByte = !oneByte;
                 ++i;
-            } else if (compressed) {
-                units += static_cast<char16_t>(data[i]);
+            } else if (oneByte) {
+                w.unit(data[i]);
                 ++i;
             } else if (i + 1 < size) {
-                units += static_cast<char16_t>(get16(data + i));
+                w.unit(get16(data + i));
                 i += 2;
             } else {
                 break;
             }
         }
     } else {
-        units.reserve(size / 2);
         for (std::size_t i = 0; i + 1 < size; i += 2)
-            units += static_cast<char16_t>(get16(data + i));
+            w.unit(get16(data + i));
     }
-    return utf16ToUtf8(units);
+    out.resize(w.finish() - out.data());
+    return out;
 }
 
 Bytes encodeJet4Text(const std::string &utf8, bool allowCompression)
@@ -154,6 +213,8 @@ Bytes encodeJet4Text(const std::string &utf8, bool allowCompression)
 
 std::string decodeCp1252(const std::uint8_t *data, std::size_t size)
 {
+    if (std::all_of(data, data + size, [](std::uint8_t b) { return b < 0x80; }))
+        return std::string(reinterpret_cast<const char *>(data), size);
     std::string out;
     out.reserve(size);
     for (std::size_t i = 0; i < size; ++i) {
