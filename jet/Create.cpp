@@ -2,7 +2,10 @@
 
 #include "jet/Bytes.h"
 #include "jet/Format.h"
+#include "jet/IndexKeys.h"
+#include "jet/IndexPages.h"
 #include "jet/PageFile.h"
+#include "jet/Rows.h"
 #include "jet/TableDef.h"
 #include "jet/Text.h"
 #include "jet/Writer.h"
@@ -13,13 +16,14 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <set>
 #include <unistd.h>
 
 namespace jet {
 
 namespace {
 
-// Fixed page numbers of a new file.
+// Fixed page numbers of a new file; the system tables' index pages follow the user table's definition.
 constexpr std::uint32_t GlobalMapPage = 1;
 constexpr std::uint32_t CatalogPage = 2;
 constexpr std::uint32_t AcesPage = 3;
@@ -27,11 +31,19 @@ constexpr std::uint32_t QueriesPage = 4;
 constexpr std::uint32_t RelationshipsPage = 5;
 constexpr std::uint32_t MapsPage = 6;
 constexpr std::uint32_t UserTablePage = 7;
-constexpr std::uint32_t SkeletonPages = 8;
+constexpr std::uint32_t FirstIndexPage = 8;
 
 constexpr std::uint32_t TableMagic = 1625;  // stored in every definition and column block
+constexpr std::uint32_t IndexMagic = 1923;  // stored in every index block
 constexpr std::uint16_t SortGeneral = 1033; // the "General" sort order
 constexpr std::size_t InlineMapBytes = 64;  // bitmap of an inline page map: 512 pages
+
+// Index flags as Jet sets them on the system tables' indexes.
+constexpr std::uint8_t IndexUnique = 0x01;
+constexpr std::uint8_t IndexIgnoreNulls = 0x02;
+constexpr std::uint8_t IndexRequired = 0x08;
+constexpr std::uint8_t IndexSystem = 0x80;
+constexpr std::size_t IndexColumnSlots = 10;
 
 constexpr std::uint8_t FlagsFixed = 0x13;
 constexpr std::uint8_t FlagsVariable = 0x12;
@@ -54,12 +66,21 @@ struct ColumnSpec
     std::uint8_t extFlags = 0;
 };
 
+struct IndexSpec
+{
+    const char *name;
+    std::vector<std::uint16_t> columns; // column numbers, each ascending
+    std::uint8_t flags;
+    bool primaryKey = false;
+};
+
 struct TableSpec
 {
     std::string name;
     std::uint32_t page;
     std::uint8_t tableType;
-    std::vector<ColumnSpec> columns; // in column-number order
+    std::vector<ColumnSpec> columns;     // in column-number order
+    std::vector<IndexSpec> indexes = {}; // in index-number order
 };
 
 std::vector<ColumnSpec> catalogColumns()
@@ -88,14 +109,19 @@ std::vector<ColumnSpec> catalogColumns()
 std::vector<TableSpec> systemTables()
 {
     return {
-        {"MSysObjects", CatalogPage, TableSystem, catalogColumns()},
+        {"MSysObjects",
+         CatalogPage,
+         TableSystem,
+         catalogColumns(),
+         {{"ParentIdName", {1, 2}, IndexSystem | IndexUnique}, {"Id", {0}, IndexSystem | IndexUnique, true}}},
         {"MSysACEs",
          AcesPage,
          TableSystem,
          {{"ObjectId", TypeLong, 4, FlagsFixed},
           {"SID", TypeBinary, 510, FlagsBinary},
           {"ACM", TypeLong, 4, FlagsFixed},
-          {"FInheritable", TypeBool, 1, FlagsFixed}}},
+          {"FInheritable", TypeBool, 1, FlagsFixed}},
+         {{"ObjectId", {0}, IndexSystem | IndexRequired}}},
         {"MSysQueries",
          QueriesPage,
          TableSystem,
@@ -106,7 +132,8 @@ std::vector<TableSpec> systemTables()
           {"Name2", TypeText, 510, FlagsVariable},
           {"Expression", TypeMemo, 0, FlagsVariable},
           {"Flag", TypeInt, 2, FlagsFixed},
-          {"LvExtra", TypeLong, 4, FlagsFixed}}},
+          {"LvExtra", TypeLong, 4, FlagsFixed}},
+         {{"ObjectIdAttribute", {0, 1, 2}, IndexSystem | IndexUnique, true}}},
         {"MSysRelationships",
          RelationshipsPage,
          TableSystem,
@@ -117,11 +144,28 @@ std::vector<TableSpec> systemTables()
           {"szObject", TypeText, 510, FlagsVariable},
           {"szColumn", TypeText, 510, FlagsVariable},
           {"szReferencedObject", TypeText, 510, FlagsVariable},
-          {"szReferencedColumn", TypeText, 510, FlagsVariable}}},
+          {"szReferencedColumn", TypeText, 510, FlagsVariable}},
+         {{"szRelationship", {0}, IndexSystem | IndexIgnoreNulls},
+          {"szObject", {4}, IndexSystem | IndexIgnoreNulls},
+          {"szReferencedObject", {6}, IndexSystem | IndexIgnoreNulls}}},
     };
 }
 
-// The page that holds every page-map row of the new file, two rows (owned, free) at a time.
+// Where each index of the system tables keeps its one page, in table and index order.
+std::vector<std::vector<std::uint32_t>> indexPages(const std::vector<TableSpec> &tables)
+{
+    std::vector<std::vector<std::uint32_t>> pages;
+    std::uint32_t next = FirstIndexPage;
+    for (const TableSpec &t : tables) {
+        pages.emplace_back();
+        for (std::size_t i = 0; i < t.indexes.size(); ++i)
+            pages.back().push_back(next++);
+    }
+    return pages;
+}
+
+// The page that holds every page-map row of the new file: tables and long values have two (owned and free
+// pages), indexes one (their pages).
 class MapPage
 {
 public:
@@ -129,8 +173,14 @@ public:
     // Returns the row pointer of the owned-pages map; the free-pages map is the next row.
     std::uint32_t addPair()
     {
-        const auto row = static_cast<std::uint32_t>(m_rows);
-        m_rows += 2;
+        const std::uint32_t owned = addRow({});
+        addRow({});
+        return owned;
+    }
+    std::uint32_t addRow(std::vector<std::uint32_t> pages)
+    {
+        const auto row = static_cast<std::uint32_t>(m_rows.size());
+        m_rows.push_back(std::move(pages));
         return makePointer(MapsPage, row);
     }
     Bytes build() const
@@ -139,23 +189,73 @@ public:
         page[0] = PageData;
         page[1] = 0x01;
         const std::size_t rowSize = 5 + InlineMapBytes;
-        const std::size_t header = m_format.dataRowTable + 2 * m_rows;
+        const std::size_t header = m_format.dataRowTable + 2 * m_rows.size();
+        if (header + rowSize * m_rows.size() > m_format.pageSize)
+            fail(ErrorKind::Unsupported,
+                 "The page maps of a new file with this many memo fields do not fit one page");
         std::size_t pos = m_format.pageSize;
-        for (std::size_t i = 0; i < m_rows; ++i) {
-            pos -= rowSize; // type 0, first page 0, empty bitmap: all zero bytes
+        for (std::size_t i = 0; i < m_rows.size(); ++i) {
+            pos -= rowSize; // type 0 (inline), first page 0, then the bitmap
+            for (std::uint32_t p : m_rows[i])
+                page[pos + 5 + p / 8] |= static_cast<std::uint8_t>(1u << (p % 8));
             put16(page.data() + m_format.dataRowTable + 2 * i, static_cast<std::uint32_t>(pos));
         }
         put16(page.data() + 2, static_cast<std::uint32_t>(pos - header));
-        put16(page.data() + m_format.dataRowCount, static_cast<std::uint32_t>(m_rows));
+        put16(page.data() + m_format.dataRowCount, static_cast<std::uint32_t>(m_rows.size()));
         return page;
     }
 
 private:
     const Format &m_format;
-    std::size_t m_rows = 0;
+    std::vector<std::vector<std::uint32_t>> m_rows;
 };
 
-Bytes tableDefPage(const Format &f, const TableSpec &spec, MapPage &maps)
+// Index blocks after the column names: the real indexes (their columns, page map and first page), then the
+// logical ones in name order with their names; Jet keeps names sorted as it does for columns.
+void appendIndexBlocks(Bytes &def, const TableSpec &spec, const std::vector<std::uint32_t> &indexMaps,
+                       const std::vector<std::uint32_t> &indexPages)
+{
+    for (std::size_t i = 0; i < spec.indexes.size(); ++i) {
+        const IndexSpec &x = spec.indexes[i];
+        append32(def, IndexMagic);
+        for (std::size_t slot = 0; slot < IndexColumnSlots; ++slot) {
+            const bool used = slot < x.columns.size();
+            append16(def, used ? x.columns[slot] : 0xFFFF);
+            def.push_back(used ? 0x01 : 0x00); // 1: ascending
+        }
+        append32(def, indexMaps[i]);
+        append32(def, indexPages[i]);
+        append32(def, 0);
+        def.push_back(x.flags);
+        def.insert(def.end(), 5, 0);
+    }
+    std::vector<std::size_t> byName(spec.indexes.size());
+    for (std::size_t i = 0; i < byName.size(); ++i)
+        byName[i] = i;
+    std::stable_sort(byName.begin(), byName.end(), [&](std::size_t a, std::size_t b) {
+        return foldCase(spec.indexes[a].name) < foldCase(spec.indexes[b].name);
+    });
+    for (std::size_t i : byName) {
+        append32(def, TableMagic);
+        append32(def, static_cast<std::uint32_t>(i)); // the index's number
+        append32(def, static_cast<std::uint32_t>(i)); // the real index it uses
+        def.push_back(0);                             // no related table
+        append32(def, 0xFFFFFFFF);
+        append32(def, 0);
+        def.push_back(0x04);
+        def.push_back(0x04);
+        def.push_back(spec.indexes[i].primaryKey ? 0x01 : 0x00);
+        append32(def, 0);
+    }
+    for (std::size_t i : byName) {
+        const Bytes name = encodeJet4Text(spec.indexes[i].name, false);
+        append16(def, static_cast<std::uint32_t>(name.size()));
+        def.insert(def.end(), name.begin(), name.end());
+    }
+}
+
+Bytes tableDefPage(const Format &f, const TableSpec &spec, MapPage &maps,
+                   const std::vector<std::uint32_t> &indexPages = {})
 {
     const std::uint32_t owned = maps.addPair();
     std::vector<LongValueMaps> longValueMaps;
@@ -169,8 +269,12 @@ Bytes tableDefPage(const Format &f, const TableSpec &spec, MapPage &maps)
             longValueMaps.push_back({static_cast<std::uint16_t>(i), lv, lv + 1});
         }
     }
+    std::vector<std::uint32_t> indexMaps;
+    for (std::uint32_t page : indexPages)
+        indexMaps.push_back(maps.addRow({page}));
 
-    Bytes def(63, 0);
+    const auto indexCount = static_cast<std::uint32_t>(spec.indexes.size());
+    Bytes def(f.tdefIndexInfo + indexCount * f.realIndexInfoSize, 0); // index entry counts: set once filled
     def[0] = PageTableDef;
     def[1] = 0x01;
     put32(def.data() + 12, TableMagic);
@@ -180,6 +284,8 @@ Bytes tableDefPage(const Format &f, const TableSpec &spec, MapPage &maps)
     put16(def.data() + f.tdefMaxColumns, columnCount);
     put16(def.data() + f.tdefVarColumns, varCount);
     put16(def.data() + f.tdefColumnCount, columnCount);
+    put32(def.data() + f.tdefIndexCount, indexCount);
+    put32(def.data() + f.tdefRealIndexCount, indexCount);
     put32(def.data() + f.tdefOwnedPages, owned);
     put32(def.data() + f.tdefFreePages, owned + 1);
 
@@ -224,11 +330,15 @@ Bytes tableDefPage(const Format &f, const TableSpec &spec, MapPage &maps)
         append16(def, static_cast<std::uint32_t>(name.size()));
         def.insert(def.end(), name.begin(), name.end());
     }
-    for (const LongValueMaps &m : longValueMaps) {
-        append16(def, m.column);
-        append32(def, m.owned);
-        append32(def, m.free);
-    }
+    appendIndexBlocks(def, spec, indexMaps, indexPages);
+    // The long-value maps, like the columns, in name order.
+    for (std::size_t i : order)
+        for (const LongValueMaps &m : longValueMaps)
+            if (m.column == i) {
+                append16(def, m.column);
+                append32(def, m.owned);
+                append32(def, m.free);
+            }
     append16(def, 0xFFFF);
     if (def.size() > f.pageSize)
         fail(ErrorKind::Unsupported, "The definition of table \"" + spec.name + "\" does not fit one page");
@@ -263,18 +373,20 @@ Bytes headerPage(const Format &f, double created)
 }
 
 // The file's own map: row 0 of page 1, where a set bit marks a free page; pages past the end count as free.
-Bytes globalMapPage(const Format &f, std::size_t bitmapBytes)
+// The bitmap takes all of the page that row 1 leaves, so that the file can grow to about 125 MB (32,032
+// pages) before the map runs out.
+Bytes globalMapPage(const Format &f, std::uint32_t usedPages)
 {
     Bytes page(f.pageSize, 0);
     page[0] = PageData;
     page[1] = 0x01;
-    Bytes map(5 + bitmapBytes, 0xFF);
+    const Bytes second(5 + InlineMapBytes, 0);
+    const std::size_t header = f.dataRowTable + 4;
+    Bytes map(f.pageSize - header - second.size(), 0xFF);
     map[0] = 0;
     put32(map.data() + 1, 0);
-    for (std::uint32_t p = 0; p < SkeletonPages; ++p)
+    for (std::uint32_t p = 0; p < usedPages; ++p)
         map[5 + p / 8] &= static_cast<std::uint8_t>(~(1u << (p % 8)));
-    Bytes second(5 + InlineMapBytes, 0);
-    const std::size_t header = f.dataRowTable + 4;
     const std::size_t first = f.pageSize - map.size();
     const std::size_t next = first - second.size();
     std::copy(map.begin(), map.end(), page.begin() + static_cast<std::ptrdiff_t>(first));
@@ -317,6 +429,48 @@ std::vector<Value> catalogRow(std::int64_t id, std::int64_t parent, const std::s
     return row;
 }
 
+// The catalog's unique index on (ParentId, Name) must take the new table's name.
+void checkTableName(const std::string &name)
+{
+    if (name.empty() || name.size() > 64 || name.front() == ' ' || !hasGeneralTextKey(name))
+        fail(ErrorKind::Unsupported, "Table name \"" + name +
+                                         "\" is not supported: use 1 to 64 ASCII letters, digits and spaces "
+                                         "between words");
+    for (const TableSpec &spec : systemTables())
+        if (foldCase(spec.name) == foldCase(name))
+            fail(ErrorKind::Unsupported, "Table name \"" + name + "\" is taken by a system table");
+}
+
+// Fills the index pages of a system table from the rows it holds, and records in its definition how many
+// distinct keys each index has, as Jet does.
+void fillIndexes(PageFile &file, const TableSpec &spec, const std::vector<std::uint32_t> &pages)
+{
+    const Format &f = file.format();
+    const TableDef def = readTableDef(file, spec.page, spec.name);
+    const std::vector<RowId> ids = scanRows(file, def);
+    std::vector<std::vector<Value>> rows;
+    for (RowId id : ids)
+        rows.push_back(readRow(file, def, id));
+    for (std::size_t i = 0; i < spec.indexes.size(); ++i) {
+        const IndexSpec &index = spec.indexes[i];
+        const std::string what = "Index \"" + std::string(index.name) + "\" of table \"" + spec.name + "\"";
+        std::vector<Bytes> entries;
+        std::set<Bytes> keys;
+        for (std::size_t r = 0; r < ids.size(); ++r) {
+            std::vector<Bytes> segments;
+            for (std::uint16_t c : index.columns)
+                segments.push_back(indexKey(def.columns.at(c), rows[r].at(c)));
+            entries.push_back(indexEntry(segments, ids[r]));
+            const Bytes key(entries.back().begin(), entries.back().end() - 4);
+            if (!keys.insert(key).second && (index.flags & IndexUnique))
+                fail(ErrorKind::Unsupported, what + " would hold the same key twice");
+        }
+        file.modify(pages[i]) = indexLeafPage(f, spec.page, std::move(entries), what);
+        put32(file.modify(spec.page).data() + f.tdefIndexInfo + i * f.realIndexInfoSize + 4,
+              static_cast<std::uint32_t>(keys.size()));
+    }
+}
+
 } // namespace
 
 Status createDatabase(const std::string &path, const NewTable &table,
@@ -326,6 +480,7 @@ Status createDatabase(const std::string &path, const NewTable &table,
         const Format &f = Format::jet4();
         if (table.columns.empty())
             fail(ErrorKind::Unsupported, "Table \"" + table.name + "\" needs at least one column");
+        checkTableName(table.name);
         const double now = jetNow();
 
         TableSpec user{table.name, UserTablePage, TableUser, {}};
@@ -338,23 +493,21 @@ Status createDatabase(const std::string &path, const NewTable &table,
                                     ColExtCompressed});
         }
 
-        // Enough of the file's own map for the pages the rows will need, with room to grow.
-        std::size_t bytes = 0;
-        for (const auto &row : rows)
-            for (const Value &v : row)
-                bytes += 16 + v.text.size() * 2;
-        const std::size_t pagesWanted = 2 * (SkeletonPages + bytes / 2000 + 64);
-        const std::size_t bitmap = std::min<std::size_t>(
-            std::max<std::size_t>(InlineMapBytes,
-                                  (pagesWanted / 8 + InlineMapBytes - 1) / InlineMapBytes * InlineMapBytes),
-            3968);
+        const std::vector<TableSpec> system = systemTables();
+        const auto systemIndexPages = indexPages(system);
+        std::uint32_t pageCount = FirstIndexPage;
+        for (const auto &p : systemIndexPages)
+            pageCount += static_cast<std::uint32_t>(p.size());
 
         MapPage maps(f);
-        std::vector<Bytes> pages(SkeletonPages);
+        std::vector<Bytes> pages(pageCount);
         pages[0] = headerPage(f, now);
-        pages[GlobalMapPage] = globalMapPage(f, bitmap);
-        for (const TableSpec &spec : systemTables())
-            pages[spec.page] = tableDefPage(f, spec, maps);
+        pages[GlobalMapPage] = globalMapPage(f, pageCount);
+        for (std::size_t t = 0; t < system.size(); ++t) {
+            pages[system[t].page] = tableDefPage(f, system[t], maps, systemIndexPages[t]);
+            for (std::uint32_t p : systemIndexPages[t])
+                pages[p] = indexLeafPage(f, system[t].page, {}, system[t].name);
+        }
         pages[UserTablePage] = tableDefPage(f, user, maps);
         pages[MapsPage] = maps.build();
 
@@ -379,7 +532,7 @@ Status createDatabase(const std::string &path, const NewTable &table,
                     catalogRow(RelationshipsContainer, RootContainer, "Relationships", 3, SystemObject, now));
                 catalog.insert(
                     catalogRow(DatabaseObject, DatabasesContainer, "MSysDb", 2, SystemObject, now));
-                for (const TableSpec &spec : systemTables())
+                for (const TableSpec &spec : system)
                     catalog.insert(catalogRow(spec.page, TablesContainer, spec.name, 1, SystemObject, now));
                 catalog.insert(catalogRow(UserTablePage, TablesContainer, table.name, 1, 0, now));
                 catalog.finish();
@@ -388,6 +541,8 @@ Status createDatabase(const std::string &path, const NewTable &table,
             for (const auto &row : rows)
                 writer.insert(row);
             writer.finish();
+            for (std::size_t t = 0; t < system.size(); ++t)
+                fillIndexes(*file, system[t], systemIndexPages[t]);
             file->commit();
         } catch (...) {
             std::remove(temporary.c_str());
