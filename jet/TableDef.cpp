@@ -186,21 +186,20 @@ std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer)
     return pages;
 }
 
-std::uint32_t allocatePage(PageFile &file)
-{
-    const std::uint32_t page = file.append();
-    // In the file's own map (row 0 of page 1) a set bit means free, and pages past the end count as free.
-    changePageMap(file, makePointer(1, 0), page, false);
-    return page;
-}
+namespace {
 
-void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page, bool present)
+constexpr std::uint32_t GlobalMapPage = 1;
+
+// Sets one page's bit in a map to bit. A page the map does not reach reads as outside: absent (false) in a
+// table's maps; in the file's own map, free (true) past an inline bitmap's range, and in use (false) in a
+// bitmap page not yet made or past a reference map's slots.
+void setMapBit(PageFile &file, std::uint32_t rowPointer, std::uint32_t page, bool bit, bool outside)
 {
     const MapRow map = locateMap(file, rowPointer);
     const std::size_t size = map.span.end - map.span.start;
     const std::uint8_t kind = file.page(map.page)[map.span.start];
-    auto setBit = [present](std::uint8_t *bits, std::size_t i) {
-        if (present)
+    auto setBit = [bit](std::uint8_t *bits, std::size_t i) {
+        if (bit)
             bits[i / 8] |= static_cast<std::uint8_t>(1u << (i % 8));
         else
             bits[i / 8] &= static_cast<std::uint8_t>(~(1u << (i % 8)));
@@ -211,29 +210,31 @@ void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page,
             setBit(file.modify(map.page).data() + map.span.start + 5, page - first);
             return;
         }
-        if (!present)
+        if (bit == outside)
             return;
-        // The inline bitmap cannot reach the page: the map becomes a list of bitmap pages, which can.
+        // The inline bitmap cannot reach the page: the map becomes a list of bitmap pages, which can. The
+        // set bits carry over; every other page of the new map reads as clear (absent, or in use).
         const std::vector<std::uint32_t> pages = readPageMap(file, rowPointer);
         std::uint8_t *again = file.modify(map.page).data() + map.span.start;
         std::fill(again, again + size, std::uint8_t(0));
         again[0] = 1;
         for (std::uint32_t p : pages)
-            changePageMap(file, rowPointer, p, true);
-        changePageMap(file, rowPointer, page, true);
+            setMapBit(file, rowPointer, p, true, false);
+        setMapBit(file, rowPointer, page, bit, false);
         return;
     }
+    // In a reference map a page past the slots, or in a slot without its bitmap page, reads as clear.
     const std::size_t perPage = std::size_t(file.format().pageSize - 4) * 8;
     const std::size_t slot = page / perPage;
     if (1 + 4 * slot + 4 > size) {
-        if (!present)
+        if (!bit)
             return;
         fail(ErrorKind::Unsupported, "The page map on page " + std::to_string(map.page) + " of \"" +
                                          file.path() + "\" cannot reach page " + std::to_string(page));
     }
     std::uint32_t bitmapPage = get32(file.page(map.page).data() + map.span.start + 1 + 4 * slot);
     if (bitmapPage == 0) {
-        if (!present)
+        if (!bit)
             return;
         bitmapPage = allocatePage(file);
         Bytes &fresh = file.modify(bitmapPage);
@@ -241,7 +242,27 @@ void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page,
         fresh[1] = 0x01;
         put32(file.modify(map.page).data() + map.span.start + 1 + 4 * slot, bitmapPage);
     }
+    const Bytes &bitmap = file.page(bitmapPage);
+    if (bitmap[0] != PageMapBitmap)
+        fail(ErrorKind::Corrupt, "Corrupt database \"" + file.path() + "\": page " +
+                                     std::to_string(bitmapPage) + " is not a page-map page");
     setBit(file.modify(bitmapPage).data() + 4, page % perPage);
+}
+
+} // namespace
+
+std::uint32_t allocatePage(PageFile &file)
+{
+    const std::uint32_t page = file.append();
+    // In the file's own map (row 0 of page 1) a set bit means free. Were the new page left out of that map,
+    // Access would count it as free and could give it to something else.
+    setMapBit(file, makePointer(GlobalMapPage, 0), page, false, true);
+    return page;
+}
+
+void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page, bool present)
+{
+    setMapBit(file, rowPointer, page, present, false);
 }
 
 } // namespace jet

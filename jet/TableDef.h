@@ -59,8 +59,9 @@ TableDef readTableDef(PageFile &file, std::uint32_t page, const std::string &nam
 
 // Page-map rows: a set of page numbers.
 std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer);
-// Sets or clears one page's bit; adds a bitmap page to a reference map when needed. Throws Unsupported
-// when an inline map cannot reach the page.
+// Sets or clears one page's bit; an inline map that cannot reach the page becomes a reference map, and a
+// reference map gets the bitmap page it needs. Throws Unsupported when a reference map has no slot for the
+// page.
 void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page, bool present);
 
 // Appends a zeroed page and marks it in use in the file's page map.

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -208,6 +209,129 @@ TEST(WriterTest, DeletesRowsAndTheirLongValues)
         EXPECT_FALSE((*db)->deleteRow("Indications", ids[5])) << "a deleted row is gone";
     }
     EXPECT_EQ(readAll(path), expected);
+    expectPeersAgree(path);
+}
+
+// The file's own map narrowed to an inline bitmap of 512 pages, as files from other programs may have it.
+void narrowGlobalMap(const std::string &path)
+{
+    auto file = jet::PageFile::open(path);
+    const jet::Format &f = file->format();
+    file->begin();
+    const jet::Bytes page = file->page(1);
+    std::vector<jet::Bytes> rows;
+    for (unsigned r = 0; r < jet::pageRowCount(f, page); ++r) {
+        const jet::RowSpan span = jet::rowSpan(*file, 1, page, r);
+        rows.emplace_back(page.begin() + span.start, page.begin() + span.end);
+    }
+    ASSERT_FALSE(rows.empty());
+    ASSERT_EQ(rows[0][0], 0) << "an inline map";
+    ASSERT_GE(rows[0].size(), 5u + 64u);
+    rows[0].resize(5 + 64);
+    jet::Bytes out(f.pageSize, 0);
+    std::copy_n(page.begin(), f.dataRowTable, out.begin());
+    std::size_t pos = f.pageSize;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        pos -= rows[i].size();
+        std::copy(rows[i].begin(), rows[i].end(), out.begin() + static_cast<std::ptrdiff_t>(pos));
+        jet::put16(out.data() + f.dataRowTable + 2 * i, static_cast<std::uint32_t>(pos));
+    }
+    jet::put16(out.data() + 2, static_cast<std::uint32_t>(pos - f.dataRowTable - 2 * rows.size()));
+    file->modify(1) = out;
+    file->commit();
+}
+
+std::uint8_t mapKind(jet::PageFile &file, std::uint32_t pointer)
+{
+    const jet::Bytes &page = file.page(jet::pointerPage(pointer));
+    return page[jet::rowSpan(file, jet::pointerPage(pointer), page, jet::pointerRow(pointer)).start];
+}
+
+// Whether the file's own map calls the page free, read as Access reads it: a set bit is free, a page past an
+// inline bitmap's reach counts as free, a page whose bitmap page a reference map lacks as in use.
+bool freeInGlobalMap(jet::PageFile &file, std::uint32_t page)
+{
+    const jet::Bytes &mapPage = file.page(1);
+    const jet::RowSpan span = jet::rowSpan(file, 1, mapPage, 0);
+    const std::uint8_t *row = mapPage.data() + span.start;
+    const std::size_t size = span.end - span.start;
+    if (row[0] == 0) {
+        const std::uint32_t first = jet::get32(row + 1);
+        if (page < first || page - first >= (size - 5) * 8)
+            return true;
+        return (row[5 + (page - first) / 8] >> ((page - first) % 8)) & 1;
+    }
+    const std::size_t perPage = (file.format().pageSize - 4) * 8;
+    const std::size_t slot = page / perPage;
+    if (1 + 4 * slot + 4 > size || jet::get32(row + 1 + 4 * slot) == 0)
+        return false;
+    const jet::Bytes &bitmap = file.page(jet::get32(row + 1 + 4 * slot));
+    EXPECT_EQ(bitmap[0], jet::PageMapBitmap);
+    const std::size_t bit = page % perPage;
+    return (bitmap[4 + bit / 8] >> (bit % 8)) & 1;
+}
+
+// Inserts and a moved row take pages past the reach of the inline maps: the file's own (narrowed to 512
+// pages), the table's and its memo columns'. Each map turns into a list of bitmap pages, no written page is
+// left unrecorded, and both peers read every row.
+TEST(WriterTest, GrowsPastWhatAnInlinePageMapReaches)
+{
+    const std::string path = freshCopy("grow.mdb");
+    narrowGlobalMap(path);
+    if (HasFatalFailure())
+        return;
+    Rows expected = startRows();
+    jet::RowId moved;
+    {
+        auto db = jet::Database::open(path);
+        ASSERT_TRUE(db) << db.error().message;
+        for (int batch = 0; batch < 3; ++batch) {
+            Rows rows;
+            for (int i = 0; i < 100; ++i) {
+                const int n = batch * 100 + i;
+                rows.push_back({text("Grown " + std::to_string(n)), text(repeat("Cedarwood ", 300 + n % 7)),
+                                text(repeat("Diffuse. ", 350)), text(n % 3 ? "" : "Patch test first")});
+            }
+            ASSERT_TRUE((*db)->insertRows("Indications", rows));
+            expected.insert(expected.end(), rows.begin(), rows.end());
+        }
+        moved = (*(*db)->rowIds("Indications"))[12];
+        const jet::Value longer = text(repeat("Rosemary ", 200));
+        ASSERT_TRUE((*db)->updateRow("Indications", moved, {{1, longer}}));
+        expected[12][1] = longer;
+    }
+    EXPECT_TRUE(leftAPointer(path, moved));
+    EXPECT_EQ(readAll(path), expected);
+
+    auto db = jet::Database::open(path);
+    ASSERT_TRUE(db);
+    const jet::TableDef def = *(*db)->tableDef("Indications");
+    auto file = jet::PageFile::open(path);
+    ASSERT_GT(file->pageCount(), 600u);
+    EXPECT_EQ(mapKind(*file, jet::makePointer(1, 0)), 1);
+    EXPECT_EQ(mapKind(*file, def.ownedPages), 1);
+    const auto owned = jet::readPageMap(*file, def.ownedPages);
+    std::vector<std::uint32_t> longValuePages;
+    for (const jet::LongValueMaps &m : def.longValueMaps) {
+        const auto pages = jet::readPageMap(*file, m.owned);
+        longValuePages.insert(longValuePages.end(), pages.begin(), pages.end());
+    }
+    int bitmapPages = 0;
+    for (std::uint32_t p = 0; p < file->pageCount(); ++p) {
+        EXPECT_FALSE(freeInGlobalMap(*file, p)) << "page " << p << " is in use";
+        const jet::Bytes &page = file->page(p);
+        bitmapPages += page[0] == jet::PageMapBitmap;
+        if (page[0] != jet::PageData)
+            continue;
+        if (std::memcmp(page.data() + 4, "LVAL", 4) == 0) {
+            EXPECT_NE(std::find(longValuePages.begin(), longValuePages.end(), p), longValuePages.end())
+                << "long-value page " << p << " is in its column's map";
+        } else if (jet::get32(page.data() + 4) == def.page) {
+            EXPECT_NE(std::find(owned.begin(), owned.end(), p), owned.end())
+                << "data page " << p << " is in the table's map";
+        }
+    }
+    EXPECT_GE(bitmapPages, 3) << "the file's, the table's and the memos' maps each have one";
     expectPeersAgree(path);
 }
 
