@@ -2,10 +2,12 @@
 // and against the file the Jet engine itself wrote (adox_jet4.mdb).
 #include "PeerTools.h"
 #include "jet/Create.h"
+#include "jet/IndexPages.h"
 #include "jet/PageFile.h"
 #include "jet/Rows.h"
 #include "jet/TableDef.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -168,9 +170,8 @@ std::vector<IndexDef> readIndexes(const RawFile &file, std::uint32_t tablePage)
 }
 
 // The entries of a leaf page; each ends with its row's page (3 bytes) and row number.
-std::vector<Bytes> readLeaf(const RawFile &file, std::uint32_t number)
+std::vector<Bytes> readLeaf(const std::uint8_t *p, std::uint32_t number)
 {
-    const std::uint8_t *p = file.page(number);
     EXPECT_EQ(p[0], 4) << "page " << number << " is no index leaf";
     EXPECT_EQ(u16(p + 24), 0) << "entries share no prefix";
     std::vector<Bytes> entries;
@@ -182,6 +183,11 @@ std::vector<Bytes> readLeaf(const RawFile &file, std::uint32_t number)
         }
     EXPECT_EQ(u16(p + 2), Page - 480 - start) << "free space of page " << number;
     return entries;
+}
+
+std::vector<Bytes> readLeaf(const RawFile &file, std::uint32_t number)
+{
+    return readLeaf(file.page(number), number);
 }
 
 jet::RowId entryRow(const Bytes &entry)
@@ -436,6 +442,37 @@ TEST(CreateIndexRefusalTest, NamesTheCatalogIndexCannotTakeAreRefused)
     const auto tooLong =
         jet::createDatabase(peers::tempDir() + "/refused.mdb", tableNamed(std::string(65, 'a')), {});
     EXPECT_FALSE(tooLong);
+}
+
+// The entries of one page may fill it to the last byte, and no further.
+TEST(IndexLeafPageTest, FillsOnePageExactlyAndRefusesMore)
+{
+    struct Case
+    {
+        const char *name;
+        std::size_t lastEntrySize;
+        bool fits;
+    };
+    for (const Case &c : {Case{"ExactlyFull", 8, true}, Case{"OneByteOver", 9, false}}) {
+        SCOPED_TRACE(c.name);
+        std::vector<Bytes> entries;
+        for (std::size_t i = 0; i < 451; ++i) // 451 * 8 + 8 = 3616 bytes: all the page has for entries
+            entries.push_back({0x7F, 0x80, 0, std::uint8_t(i >> 8), std::uint8_t(i), 0, 0, 9});
+        entries.push_back(Bytes(c.lastEntrySize, 0x7F));
+        std::vector<Bytes> shuffled(entries.rbegin(), entries.rend());
+        std::sort(entries.begin(), entries.end());
+        try {
+            const Bytes page = jet::indexLeafPage(jet::Format::jet4(), 2, shuffled, "Index \"Id\"");
+            ASSERT_TRUE(c.fits);
+            ASSERT_EQ(page.size(), Page);
+            EXPECT_TRUE(readLeaf(page.data(), 0) == entries) << "entries stored whole, in key order";
+            EXPECT_EQ(u32(page.data() + 4), 2u);
+        } catch (const jet::Failure &f) {
+            EXPECT_FALSE(c.fits) << f.error.message;
+            EXPECT_EQ(f.error.kind, jet::ErrorKind::Unsupported);
+            EXPECT_NE(f.error.message.find("Index \"Id\""), std::string::npos) << f.error.message;
+        }
+    }
 }
 
 // A file past 2 MB keeps every page it uses marked in use: the file's own map reaches that far.
