@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QWidget>
 #include <QtMath>
 #include <algorithm>
@@ -16,6 +17,34 @@ bool isContainer(const QWidget *widget)
     const char *cls = widget->metaObject()->className();
     return qstrcmp(cls, "QFrame") == 0 || qobject_cast<const QGroupBox *>(widget) != nullptr ||
            widget->property("resizerContainer").toBool();
+}
+
+bool textFits(const QLabel *label)
+{
+    if (label->text().isEmpty())
+        return true;
+    if (label->wordWrap())
+        return label->heightForWidth(label->width()) <= label->height();
+    const QSize needed = label->sizeHint();
+    return needed.width() <= label->width() + 1 && needed.height() <= label->height() + 1;
+}
+
+// Font heights grow in whole pixels, not in proportion, so a label whose text just filled its box at the
+// design size can come out a pixel short once scaled. Such a label gets a slightly smaller font; a label
+// that still overflows after a few steps is left at the plain scale, as it was designed to overflow.
+void fitLabelText(QLabel *label, double points)
+{
+    constexpr int Steps = 8;
+    constexpr double Step = 0.985;
+    QFont font = label->font();
+    for (int i = 0; i < Steps && !textFits(label); ++i) {
+        font.setPointSizeF(std::max(1.0, font.pointSizeF() * Step));
+        label->setFont(font);
+    }
+    if (!textFits(label)) {
+        font.setPointSizeF(points);
+        label->setFont(font);
+    }
 }
 
 } // namespace
@@ -77,8 +106,11 @@ void Resizer::apply(QSize client)
         c.widget->setGeometry(scaled(c.geometry, sx, sy));
         if (c.pointSize > 0) {
             QFont font = c.widget->font();
-            font.setPointSizeF(std::max(1.0, c.pointSize * fs));
+            const double points = std::max(1.0, c.pointSize * fs);
+            font.setPointSizeF(points);
             c.widget->setFont(font);
+            if (auto *label = qobject_cast<QLabel *>(c.widget.data()); label && fs != 1.0)
+                fitLabelText(label, points);
         }
     }
     for (QWidget *widget : hidden)

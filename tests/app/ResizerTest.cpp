@@ -78,6 +78,65 @@ private slots:
         QVERIFY(hidden->isHidden());
     }
 
+    // A label whose text just filled its box at the design size still shows all of it at any scale, even
+    // where the scaled font's line height has grown by a whole pixel more than the box.
+    void labelsThatFitKeepFitting_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("serif") << QStringLiteral("Times New Roman") << false;
+        QTest::newRow("serif italic") << QStringLiteral("Times New Roman") << true;
+        QTest::newRow("sans") << QStringLiteral("Arial") << false;
+    }
+    void labelsThatFitKeepFitting()
+    {
+        QFETCH(QString, family);
+        QFETCH(bool, italic);
+        int shrunk = 0;
+        for (double points = 7; points <= 14; points += 0.25) {
+            for (const QSize client : {QSize(1920, 1017), QSize(1920, 1080), QSize(1366, 705),
+                                       QSize(1024, 705), QSize(1280, 961)}) {
+                QWidget window;
+                auto *label = new QLabel(QStringLiteral("Abies balsamea, a name that wraps"), &window);
+                QFont font(family);
+                font.setPointSizeF(points);
+                font.setItalic(italic);
+                label->setFont(font);
+                label->setWordWrap(true);
+                label->setGeometry(30, 40, 120, 0);
+                label->resize(120, label->heightForWidth(120)); // exactly as tall as its text
+                Resizer resizer(&window, QSize(792, 534), false);
+                resizer.apply(client);
+
+                const double plain =
+                    points * Resizer::fontScale(client.width() / 792.0, client.height() / 534.0);
+                const QString where =
+                    QStringLiteral("%1 pt at %2x%3").arg(points).arg(client.width()).arg(client.height());
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(where));
+                QVERIFY2(label->font().pointSizeF() <= plain && label->font().pointSizeF() > plain * 0.88,
+                         qPrintable(where));
+                if (label->font().pointSizeF() < plain)
+                    ++shrunk;
+            }
+        }
+        // The sizes above include some where plain scaling would cut the last line short.
+        QVERIFY(shrunk > 0);
+    }
+
+    // Text that never fitted its box is not shrunk: the scale stays that of the window.
+    void overflowingLabelKeepsThePlainScale()
+    {
+        QWidget window;
+        auto *label = new QLabel(QStringLiteral("far too much text for so small a box"), &window);
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(10);
+        label->setFont(font);
+        label->setGeometry(0, 0, 40, 10);
+        Resizer resizer(&window, QSize(792, 534), false);
+        resizer.apply(QSize(1584, 1068));
+        QCOMPARE(label->font().pointSizeF(), 20.0);
+    }
+
     void followsTheWindowsResizeEvents()
     {
         QWidget window;

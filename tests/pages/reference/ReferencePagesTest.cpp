@@ -822,6 +822,58 @@ private slots:
         }
     }
 
+    // No text is cut off at the design size, nor when the page fills a large screen, where the resizer
+    // scales the fonts by the smaller of the two ratios and the cells by their own.
+    void labelsFitAtEverySize_data()
+    {
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("design size") << twips::PageClient;
+        QTest::newRow("maximised on 1920 x 1080 below a panel") << QSize(1920, 1017);
+        QTest::newRow("maximised on 1920 x 1080") << QSize(1920, 1080);
+        QTest::newRow("maximised on 1366 x 768") << QSize(1366, 705);
+        QTest::newRow("wide and low") << QSize(1600, 534);
+    }
+    void labelsFitAtEverySize()
+    {
+        QFETCH(QSize, client);
+        ShellFixture shell;
+        windows().setScreenModeSource([] { return QStringLiteral("0"); });
+        const QString shots = qEnvironmentVariable("AMBRELIS_REFERENCE_SNAPSHOTS");
+        for (const QString &form : AllReferenceWindows) {
+            AppWindow *w = windows().OpenPage(form);
+            QVERIFY2(w, qPrintable(form));
+            if (w->spec().kind != WindowKind::Page) {
+                windows().ClosePage(form);
+                continue;
+            }
+            w->resize(client);
+            QCoreApplication::processEvents();
+            for (const QLabel *l : w->findChildren<QLabel *>()) {
+                if (!l->isVisibleTo(w))
+                    continue;
+                const QString where = form + QLatin1Char('.') + l->objectName();
+                QVERIFY2(textFits(l), qPrintable(QStringLiteral("%1 %2: needs %3x%4, has %5x%6 at %7 pt")
+                                                     .arg(where, l->text().left(40))
+                                                     .arg(l->sizeHint().width())
+                                                     .arg(l->wordWrap() ? l->heightForWidth(l->width())
+                                                                        : l->sizeHint().height())
+                                                     .arg(l->width())
+                                                     .arg(l->height())
+                                                     .arg(l->font().pointSizeF())));
+                QVERIFY2(QRect(QPoint(0, 0), w->size()).contains(placeIn(w, l)), qPrintable(where));
+            }
+            for (const QPushButton *b : w->findChildren<QPushButton *>()) {
+                if (b->isVisibleTo(w))
+                    QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width(),
+                             qPrintable(form + QLatin1Char('.') + b->objectName()));
+            }
+            if (!shots.isEmpty())
+                w->grab().save(QDir(shots).filePath(
+                    QStringLiteral("%1-%2x%3.png").arg(form).arg(client.width()).arg(client.height())));
+            windows().ClosePage(form);
+        }
+    }
+
     // Every page only displays: no text to edit or select, and nothing cut off.
     void pagesOnlyDisplay()
     {
