@@ -42,7 +42,7 @@ constexpr std::size_t InlineMapBytes = 64;  // bitmap of an inline page map: 512
 constexpr std::uint8_t IndexUnique = 0x01;
 constexpr std::uint8_t IndexIgnoreNulls = 0x02;
 constexpr std::uint8_t IndexRequired = 0x08;
-constexpr std::uint8_t IndexSystem = 0x80;
+constexpr std::uint8_t IndexAlwaysSet = 0x80; // on every index of the Jet 4 sample files
 constexpr std::size_t IndexColumnSlots = 10;
 
 constexpr std::uint8_t FlagsFixed = 0x13;
@@ -113,7 +113,8 @@ std::vector<TableSpec> systemTables()
          CatalogPage,
          TableSystem,
          catalogColumns(),
-         {{"ParentIdName", {1, 2}, IndexSystem | IndexUnique}, {"Id", {0}, IndexSystem | IndexUnique, true}}},
+         {{"ParentIdName", {1, 2}, IndexAlwaysSet | IndexUnique},
+          {"Id", {0}, IndexAlwaysSet | IndexUnique, true}}},
         {"MSysACEs",
          AcesPage,
          TableSystem,
@@ -121,7 +122,7 @@ std::vector<TableSpec> systemTables()
           {"SID", TypeBinary, 510, FlagsBinary},
           {"ACM", TypeLong, 4, FlagsFixed},
           {"FInheritable", TypeBool, 1, FlagsFixed}},
-         {{"ObjectId", {0}, IndexSystem | IndexRequired}}},
+         {{"ObjectId", {0}, IndexAlwaysSet | IndexRequired}}},
         {"MSysQueries",
          QueriesPage,
          TableSystem,
@@ -133,7 +134,7 @@ std::vector<TableSpec> systemTables()
           {"Expression", TypeMemo, 0, FlagsVariable},
           {"Flag", TypeInt, 2, FlagsFixed},
           {"LvExtra", TypeLong, 4, FlagsFixed}},
-         {{"ObjectIdAttribute", {0, 1, 2}, IndexSystem | IndexUnique, true}}},
+         {{"ObjectIdAttribute", {0, 1, 2}, IndexAlwaysSet | IndexUnique, true}}},
         {"MSysRelationships",
          RelationshipsPage,
          TableSystem,
@@ -145,9 +146,9 @@ std::vector<TableSpec> systemTables()
           {"szColumn", TypeText, 510, FlagsVariable},
           {"szReferencedObject", TypeText, 510, FlagsVariable},
           {"szReferencedColumn", TypeText, 510, FlagsVariable}},
-         {{"szRelationship", {0}, IndexSystem | IndexIgnoreNulls},
-          {"szObject", {4}, IndexSystem | IndexIgnoreNulls},
-          {"szReferencedObject", {6}, IndexSystem | IndexIgnoreNulls}}},
+         {{"szRelationship", {0}, IndexAlwaysSet | IndexIgnoreNulls},
+          {"szObject", {4}, IndexAlwaysSet | IndexIgnoreNulls},
+          {"szReferencedObject", {6}, IndexAlwaysSet | IndexIgnoreNulls}}},
     };
 }
 
