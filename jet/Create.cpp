@@ -381,6 +381,7 @@ Bytes globalMapPage(const Format &f, std::uint32_t usedPages)
     Bytes page(f.pageSize, 0);
     page[0] = PageData;
     page[1] = 0x01;
+    put32(page.data() + 4, GlobalMapPage); // where a data page names its table, Jet names this page itself
     const Bytes second(5 + InlineMapBytes, 0);
     const std::size_t header = f.dataRowTable + 4;
     Bytes map(f.pageSize - header - second.size(), 0xFF);
