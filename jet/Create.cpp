@@ -302,10 +302,11 @@ Bytes tableDefPage(const Format &f, const TableSpec &spec, MapPage &maps,
     for (std::size_t i = 0; i < spec.columns.size(); ++i) {
         const ColumnSpec &c = spec.columns[i];
         if (c.flags & ColFixed) {
-            varIndex[i] = nextVar; // Jet records how many variable columns precede a fixed one
-            fixedOffset[i] = nextFixed;
-            if (c.type != TypeBool)
+            varIndex[i] = nextVar;    // Jet records how many variable columns precede a fixed one
+            if (c.type != TypeBool) { // a Yes/No value lives in the null mask, and Jet gives it offset 0
+                fixedOffset[i] = nextFixed;
                 nextFixed = static_cast<std::uint16_t>(nextFixed + c.length);
+            }
         } else {
             varIndex[i] = nextVar++;
         }
