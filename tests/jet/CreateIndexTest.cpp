@@ -444,6 +444,30 @@ TEST(CreateIndexRefusalTest, NamesTheCatalogIndexCannotTakeAreRefused)
     EXPECT_FALSE(tooLong);
 }
 
+// Every page map of a new file lives on one page: two rows per memo field, beside the system tables' rows.
+TEST(CreateIndexMapTest, MemoFieldsBeyondWhatThePageMapsHoldAreRefused)
+{
+    for (const auto &[memos, fits] : {std::pair{12, true}, std::pair{13, false}}) {
+        jet::NewTable table{"Notes", {{"Title", jet::NewColumn::Type::Text, 50}}};
+        for (int i = 0; i < memos; ++i)
+            table.columns.push_back({"Memo" + std::to_string(i), jet::NewColumn::Type::Memo});
+        const std::string path = peers::tempDir() + "/memos-" + std::to_string(memos) + ".mdb";
+        const auto created = jet::createDatabase(path, table, {});
+        EXPECT_EQ(bool(created), fits) << memos << " memo fields";
+        EXPECT_EQ(std::filesystem::exists(path), fits);
+        if (fits) {
+            RawFile raw(path);
+            const std::uint8_t *maps = raw.page(6);
+            const std::size_t rows = u16(maps + 12);
+            EXPECT_EQ(rows, 31u + 2 + 2 * memos);
+            EXPECT_GE(rowBounds(maps, static_cast<unsigned>(rows - 1)).first, 14 + 2 * rows)
+                << "rows overlap";
+        } else {
+            EXPECT_EQ(created.error().kind, jet::ErrorKind::Unsupported);
+        }
+    }
+}
+
 // The entries of one page may fill it to the last byte, and no further.
 TEST(IndexLeafPageTest, FillsOnePageExactlyAndRefusesMore)
 {
