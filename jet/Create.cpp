@@ -271,6 +271,7 @@ Bytes tableDefPage(const Format &f, const TableSpec &spec, MapPage &maps,
         }
     }
     std::vector<std::uint32_t> indexMaps;
+    indexMaps.reserve(indexPages.size());
     for (std::uint32_t page : indexPages)
         indexMaps.push_back(maps.addRow({page}));
 
@@ -362,11 +363,11 @@ Bytes headerPage(const Format &f, double created)
     page[0x1C] = 0x01;
     page[0x1D] = 0x01;
     for (std::uint32_t i = 0; i < 4; ++i)
-        put32(page.data() + 0x20 + 4 * i, 2 + i);
+        put32(page.data() + 0x20 + std::size_t(4) * i, 2 + i);
     put16(page.data() + 0x3C, 1252); // code page
     // An empty password is stored as the whole-day part of the creation date, repeated.
     const auto day = static_cast<std::uint32_t>(std::floor(created));
-    for (std::uint32_t i = 0; i < 10; ++i)
+    for (std::size_t i = 0; i < 10; ++i)
         put32(page.data() + 0x42 + 4 * i, day);
     put16(page.data() + 0x6E, SortGeneral);
     std::memcpy(page.data() + 0x72, &created, sizeof created);
@@ -452,6 +453,7 @@ void fillIndexes(PageFile &file, const TableSpec &spec, const std::vector<std::u
     const TableDef def = readTableDef(file, spec.page, spec.name);
     const std::vector<RowId> ids = scanRows(file, def);
     std::vector<std::vector<Value>> rows;
+    rows.reserve(ids.size());
     for (RowId id : ids)
         rows.push_back(readRow(file, def, id));
     for (std::size_t i = 0; i < spec.indexes.size(); ++i) {

@@ -59,7 +59,7 @@ std::uint32_t u32(const std::uint8_t *p)
 }
 
 // Row `row` of a data page: [start, end).
-std::pair<std::size_t, std::size_t> rowBounds(const std::uint8_t *page, unsigned row)
+std::pair<std::size_t, std::size_t> rowBounds(const std::uint8_t *page, std::size_t row)
 {
     const std::size_t start = u16(page + 14 + 2 * row) & 0x1FFF;
     const std::size_t end = row == 0 ? Page : u16(page + 14 + 2 * (row - 1)) & 0x1FFF;
@@ -137,7 +137,7 @@ std::vector<IndexDef> readIndexes(const RawFile &file, std::uint32_t tablePage)
     std::vector<Real> reals;
     for (std::uint32_t i = 0; i < realCount; ++i, pos += 52) {
         Real r{{}, u32(p + pos + 34), u32(p + pos + 38), p[pos + 46]};
-        for (int slot = 0; slot < 10; ++slot) {
+        for (std::size_t slot = 0; slot < 10; ++slot) {
             const std::uint16_t column = u16(p + pos + 4 + 3 * slot);
             if (column != 0xFFFF) {
                 EXPECT_EQ(p[pos + 6 + 3 * slot], 1) << "ascending";
@@ -160,7 +160,7 @@ std::vector<IndexDef> readIndexes(const RawFile &file, std::uint32_t tablePage)
             d.flags = r.flags;
             d.firstPage = r.first;
             d.mapPointer = r.map;
-            d.keyCount = u32(p + 63 + 12 * real + 4);
+            d.keyCount = u32(p + 63 + 12 * std::size_t(real) + 4);
         }
         indexes.push_back(d);
     }
@@ -176,7 +176,7 @@ std::vector<Bytes> readLeaf(const std::uint8_t *p, std::uint32_t number)
     EXPECT_EQ(u16(p + 24), 0) << "entries share no prefix";
     std::vector<Bytes> entries;
     std::size_t start = 0;
-    for (std::size_t bit = 0; bit < 453 * 8; ++bit)
+    for (std::size_t bit = 0; bit < std::size_t(453) * 8; ++bit)
         if (p[27 + bit / 8] & (1u << (bit % 8))) {
             entries.emplace_back(p + 480 + start, p + 480 + bit);
             start = bit;
@@ -285,6 +285,7 @@ protected:
     {
         path = peers::tempDir() + "/index-" + GetParam().label + ".mdb";
         std::vector<std::vector<jet::Value>> rows;
+        rows.reserve(30);
         for (int i = 0; i < 30; ++i)
             rows.push_back(
                 {jet::Value::ofText("Row " + std::to_string(i)), jet::Value::ofText(std::string(900, 'o'))});
@@ -460,8 +461,7 @@ TEST(CreateIndexMapTest, MemoFieldsBeyondWhatThePageMapsHoldAreRefused)
             const std::uint8_t *maps = raw.page(6);
             const std::size_t rows = u16(maps + 12);
             EXPECT_EQ(rows, 31u + 2 + 2 * memos);
-            EXPECT_GE(rowBounds(maps, static_cast<unsigned>(rows - 1)).first, 14 + 2 * rows)
-                << "rows overlap";
+            EXPECT_GE(rowBounds(maps, rows - 1).first, 14 + 2 * rows) << "rows overlap";
         } else {
             EXPECT_EQ(created.error().kind, jet::ErrorKind::Unsupported);
         }
@@ -504,6 +504,7 @@ TEST(CreateIndexMapTest, PageMapCoversAFileFarBeyondTwoMegabytes)
 {
     const std::string path = peers::tempDir() + "/large.mdb";
     std::vector<std::vector<jet::Value>> rows;
+    rows.reserve(700);
     for (int i = 0; i < 700; ++i)
         rows.push_back({jet::Value::ofText("Row " + std::to_string(i)),
                         jet::Value::ofText(std::string(4000, 'a' + i % 26))});
