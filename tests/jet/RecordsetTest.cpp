@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -265,17 +266,9 @@ TEST_P(ErrorTest, FailsWithAKindAndAMessageNamingWhatAndWhere)
 INSTANTIATE_TEST_SUITE_P(Cases, ErrorTest, ::testing::ValuesIn(errorCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(RecordsetTest, ReadOnlyFolderGivesAReadOnlySetWithAClearError)
+void expectReadOnlySetWithAClearError(const std::string &path)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "running as root, which may write anywhere";
-    const std::string folder = peers::tempDir() + "/locked";
-    fs::create_directories(folder);
-    const std::string path = folder + "/Indications.mdb";
-    fs::copy_file(makeFile("for-locked.mdb"), path, fs::copy_options::overwrite_existing);
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     auto o = openSet(path);
-    fs::permissions(folder, fs::perms::owner_all);
     ASSERT_TRUE(o.set);
     EXPECT_TRUE(o.db->readOnly());
     EXPECT_TRUE(o.set->readOnly());
@@ -284,6 +277,45 @@ TEST(RecordsetTest, ReadOnlyFolderGivesAReadOnlySetWithAClearError)
     ASSERT_FALSE(s);
     EXPECT_EQ(s.error().kind, jet::ErrorKind::ReadOnly);
     EXPECT_NE(s.error().message.find("Indications.mdb"), std::string::npos);
+}
+
+TEST(RecordsetTest, ReadOnlyFolderGivesAReadOnlySetWithAClearError)
+{
+    // The folder and the file belong to the user running the tests and are closed to everyone else. Root may
+    // write anywhere, so under root the check runs in a child process that has become "nobody".
+    std::string folder = (fs::temp_directory_path() / "jet-locked-XXXXXX").string();
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    const std::string path = folder + "/Indications.mdb";
+    fs::copy_file(makeFile("for-locked.mdb"), path, fs::copy_options::overwrite_existing);
+    const auto readable = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(path, readable);
+    fs::permissions(folder,
+                    readable | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec);
+    const std::size_t filesBefore = std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+
+    if (geteuid() != 0) {
+        expectReadOnlySetWithAClearError(path);
+    } else {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            constexpr uid_t Nobody = 65534;
+            if (setgid(Nobody) != 0 || setuid(Nobody) != 0)
+                _exit(3);
+            expectReadOnlySetWithAClearError(path);
+            _exit(::testing::Test::HasFailure() ? 1 : 0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "the check as \"nobody\" failed (3: could not become nobody)";
+    }
+    // Nothing was written: no journal beside the file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()),
+              std::ptrdiff_t(filesBefore));
+    fs::permissions(folder, fs::perms::owner_all);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    fs::remove_all(folder);
 }
 
 TEST(RecordsetTest, TableWithAnIndexOpensReadOnly)
