@@ -454,8 +454,9 @@ void fillIndexes(PageFile &file, const TableSpec &spec, const std::vector<std::u
     const std::vector<RowId> ids = scanRows(file, def);
     std::vector<std::vector<Value>> rows;
     rows.reserve(ids.size());
+    RowReader reader(file, def);
     for (RowId id : ids)
-        rows.push_back(readRow(file, def, id));
+        rows.push_back(reader.read(id));
     for (std::size_t i = 0; i < spec.indexes.size(); ++i) {
         const IndexSpec &index = spec.indexes[i];
         const std::string what = "Index \"" + std::string(index.name) + "\" of table \"" + spec.name + "\"";

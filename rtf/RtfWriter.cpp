@@ -253,6 +253,7 @@ private:
     void writeListMarker(const QTextList &list, const QTextBlock &block, bool afterPard)
     {
         const QTextListFormat format = list.format();
+        static const QString Bullet = QStringLiteral("\u2022");
         const bool bullet = format.style() == QTextListFormat::ListDisc ||
                             format.style() == QTextListFormat::ListCircle ||
                             format.style() == QTextListFormat::ListSquare;
@@ -260,7 +261,7 @@ private:
         brace('{');
         word("pntext");
         word("f", m_run->font);
-        text(bullet ? QStringLiteral("\u2022") : list.itemText(block), false);
+        text(bullet ? Bullet : list.itemText(block), false);
         word("tab");
         brace('}');
         if (!afterPard)
@@ -293,7 +294,7 @@ private:
         }
         word("pnf", m_run->font);
         word("pnindent", 360);
-        const QString before = bullet ? QStringLiteral("\u2022") : format.numberPrefix();
+        const QString before = bullet ? Bullet : format.numberPrefix();
         // Qt puts a full stop after the number unless the list says otherwise.
         const QString after = bullet                                              ? QString()
                               : format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix()
