@@ -3,6 +3,7 @@
 #include "RtfReader.h"
 #include "RtfWriter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QPagedPaintDevice>
 #include <QSaveFile>
@@ -166,5 +167,12 @@ std::unique_ptr<QTextDocument> RichTextBox::printDocument() const
 
 void RichTextBox::printTo(QPagedPaintDevice &device) const
 {
-    printDocument()->print(&device);
+    // The text is laid out with the printer's own metrics on exactly its printable area. A document with a
+    // page size of its own is printed as it stands, without the margins and page numbers the toolkit adds
+    // to one that has none.
+    std::unique_ptr<QTextDocument> pages = printDocument();
+    pages->documentLayout()->setPaintDevice(&device);
+    pages->setDocumentMargin(0);
+    pages->setPageSize(QSizeF(device.width(), device.height()));
+    pages->print(&device);
 }

@@ -404,6 +404,12 @@ private slots:
             QVERIFY2(at >= from, qPrintable(line));
             from = at + line.size();
         }
+        // Nothing but the text: no page numbers or other additions of the printing.
+        static const QRegularExpression printedLine(QStringLiteral("Line\\d{3}oftheprintout"));
+        for (int page = 0; page < pdf.pageCount(); ++page) {
+            const QString rest = pdf.pageText(page).remove(printedLine);
+            QVERIFY2(rest.isEmpty(), qPrintable(QStringLiteral("page %1: %2").arg(page + 1).arg(rest)));
+        }
     }
 
     void printsTheSelectionWithTheDialogsSettings()
