@@ -124,12 +124,12 @@ std::vector<WindowSpec> build()
                             QStringLiteral("Safety First!"),
                             ButtonAction::HandOver,
                             QStringLiteral("frmSafety"),
-                            {6360, 7560, 1815, 345}},
+                            {5040, 7350, 1875, 375}},
                            {QStringLiteral("cmdFootChart"),
                             QStringLiteral("View Foot Reflexology Chart"),
                             ButtonAction::OpenPage,
                             QStringLiteral("frmReflexology"),
-                            {8250, 7560, 2700, 345}},
+                            {4290, 6180, 3270, 375}},
                            close(QStringLiteral("cmdClose"), {11010, 7560, 705, 345})};
     all.push_back(information);
 

@@ -2,6 +2,7 @@
 #include "app/menu/frmMenu.h"
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/AppWindow.h"
+#include "app/shell/Twips.h"
 #include "app/shell/WindowCatalog.h"
 
 #include <QGuiApplication>
@@ -212,6 +213,33 @@ private slots:
         }
         click(windows().find(chain.last()), QStringLiteral("cmdClose"));
         QVERIFY(!windows().find(chain.last()));
+    }
+
+    // Every chain and close button the catalogue lists is one of the window's own, at the place the catalogue
+    // gives, so that no window gets a second button laid over its own.
+    void catalogButtonsAreTheWindowsOwn()
+    {
+        ShellFixture shell;
+        openMenu(QStringLiteral("0"));
+        for (const WindowSpec &spec : windowCatalog()) {
+            if (spec.buttons.empty())
+                continue;
+            AppWindow *w = windows().OpenPage(spec.name);
+            for (const WindowButton &def : spec.buttons) {
+                const QString where = spec.name + QLatin1Char('.') + def.name;
+                const auto named = w->findChildren<QPushButton *>(def.name);
+                QVERIFY2(named.size() == 1, qPrintable(where));
+                QCOMPARE(named.first()->text(), def.caption);
+                QVERIFY2(named.first()->geometry() ==
+                             twips::rect(def.twips.x(), def.twips.y(), def.twips.width(), def.twips.height()),
+                         qPrintable(where + QStringLiteral(" at ") +
+                                    QString::number(named.first()->x() * 15) + QLatin1Char(',') +
+                                    QString::number(named.first()->y() * 15) + QLatin1Char(' ') +
+                                    QString::number(named.first()->width() * 15) + QLatin1Char('x') +
+                                    QString::number(named.first()->height() * 15)));
+            }
+            windows().ClosePage(spec.name);
+        }
     }
 
     void otherWindowButtons_data()
