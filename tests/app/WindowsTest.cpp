@@ -215,8 +215,8 @@ private slots:
         QVERIFY(!windows().find(chain.last()));
     }
 
-    // Every chain and close button the catalogue lists is one of the window's own, at the place the catalogue
-    // gives, so that no window gets a second button laid over its own.
+    // Every chain and close button the catalogue lists sits once in its window, with the caption and at the
+    // place the catalogue gives: a button the catalogue has to add to a window lands where the page has it.
     void catalogButtonsAreTheWindowsOwn()
     {
         ShellFixture shell;
