@@ -9,7 +9,8 @@ class QSvgRenderer;
 
 // A picture stretched to its box. The picture is a resource path (":/content/pictures/lilac.svg"); a missing
 // picture leaves a plain frame so the layout still reads. The file is read when the picture is first shown,
-// and the drawing is kept for the box's size, so hidden pictures cost nothing and repaints stay cheap.
+// and the drawing is kept for the box's size, so hidden pictures cost nothing and repaints stay cheap. Boxes
+// of the same picture and size share one drawing.
 class PictureBox final : public QWidget
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ protected:
 
 private:
     void load() const;
+    void draw(const QSize &pixels, qreal ratio);
 
     QString m_source;
     mutable bool m_loaded = false;
