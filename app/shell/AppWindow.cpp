@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -109,13 +110,26 @@ void AppWindow::placeNormal()
         resize(twips::PageClient);
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
+    QRect area = screen->availableGeometry();
     if (m_spec.placement == Placement::TopLeft) {
         move(area.topLeft());
         return;
     }
     const QSize frame = m_spec.kind == WindowKind::Page ? outer : size();
-    move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    const QPoint half(frame.width() / 2, frame.height() / 2);
+    const AppWindow *owner =
+        m_spec.placement == Placement::CentredOnOwner ? windows().find(QStringLiteral("frmMenu")) : nullptr;
+    if (!owner || !owner->isVisible()) {
+        move(area.center() - half);
+        return;
+    }
+    // Centred on a menu near the edge of its screen, the window is kept inside that screen; one larger than
+    // the screen keeps its top left corner, and so its title bar, in view.
+    if (owner->screen())
+        area = owner->screen()->availableGeometry();
+    const QPoint topLeft = owner->frameGeometry().center() - half;
+    move(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - frame.width())),
+         std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - frame.height())));
 }
 
 void AppWindow::showPlaced()

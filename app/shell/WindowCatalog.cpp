@@ -213,7 +213,7 @@ std::vector<WindowSpec> build()
                          QStringLiteral("Alternative Medicine Software Price List by Varnholt Publishing"),
                          pixels(456, 393), Placement::TopLeft));
     all.push_back(dialog(QStringLiteral("frmDownloadSKP"), QStringLiteral("Download Stowkeep"),
-                         pixels(632, 393), Placement::Centred, true));
+                         pixels(632, 393), Placement::CentredOnOwner, true));
     all.push_back(dialog(QStringLiteral("frmPath"), QStringLiteral("Application Path"), pixels(456, 393),
                          Placement::Centred));
 

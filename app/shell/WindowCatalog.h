@@ -15,6 +15,7 @@ enum class Placement {
     ScreenMode,      // page: centred normal window when the screen mode is 0, else maximised
     AlwaysMaximised, // page that ignores the screen mode
     Centred,         // dialog centred on the screen
+    CentredOnOwner,  // dialog centred on the main menu, which opens it; on the screen without one
     TopLeft,         // dialog that moves itself to the top left corner when it loads
 };
 

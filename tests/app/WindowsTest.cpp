@@ -99,6 +99,39 @@ private slots:
         QVERIFY(!(about->windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
+    void downloadWindowOpensOnTheMenu_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("menu where it opened") << "as placed";
+        QTest::newRow("menu near the screen's corner") << "in the corner";
+        QTest::newRow("menu hidden") << "hidden";
+    }
+    void downloadWindowOpensOnTheMenu()
+    {
+        QFETCH(QString, menu);
+        ShellFixture shell;
+        frmMenu *owner = openMenu(QStringLiteral("0"));
+        const QRect area = owner->screen()->availableGeometry();
+        if (menu == QLatin1String("in the corner"))
+            owner->move(area.right() - 100, area.bottom() - 100);
+        if (menu == QLatin1String("hidden"))
+            owner->hide();
+        AppWindow *download = windows().OpenPage(QStringLiteral("frmDownloadSKP"));
+        // The window is placed before the platform knows its frame, so it may sit off by the frame's width.
+        const QRect placed = download->frameGeometry();
+        const QSize frame = placed.size() - download->size();
+        const int slack = frame.width() + frame.height();
+        if (menu == QLatin1String("as placed")) {
+            QVERIFY(owner->frameGeometry().center() != area.center());
+            QVERIFY((placed.center() - owner->frameGeometry().center()).manhattanLength() <= slack);
+        } else if (menu == QLatin1String("in the corner")) {
+            // As close to the menu's centre as the screen allows.
+            QVERIFY((placed.bottomRight() - area.bottomRight()).manhattanLength() <= slack);
+        } else {
+            QVERIFY((placed.center() - area.center()).manhattanLength() <= slack);
+        }
+    }
+
     void openingAnOpenWindowKeepsIt()
     {
         ShellFixture shell;
