@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QProcess>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 using benchtiming::medianMicros;
@@ -73,11 +74,7 @@ std::pair<double, double> processStartMicros(int runs)
         bare.push_back(timeStart(BareChild));
         program.push_back(timeStart(ProgramChild));
     }
-    auto median = [](std::vector<double> &times) {
-        std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-        return times[times.size() / 2];
-    };
-    return {median(bare), median(program)};
+    return {benchtiming::median(std::move(bare)), benchtiming::median(std::move(program))};
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace benchtiming {
@@ -25,6 +26,13 @@ inline void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The middle one of several measurements (at least one).
+inline double median(std::vector<double> times)
+{
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
+}
+
 // Median of several runs, in microseconds.
 inline double medianMicros(int runs, const std::function<void()> &work)
 {
@@ -35,8 +43,7 @@ inline double medianMicros(int runs, const std::function<void()> &work)
         work();
         times.push_back(double(timer.nsecsElapsed()) / 1000.0);
     }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[std::size_t(runs / 2)];
+    return median(std::move(times));
 }
 
 // The yardstick: a bare window of the page size, shown and idle, then gone.
