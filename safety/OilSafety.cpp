@@ -4,7 +4,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <array>
 #include <utility>
 
@@ -109,18 +108,35 @@ std::vector<const Caution *> OilSafety::barringFor(const Person &person) const
     for (const Caution &c : cautions) {
         bool bars = false;
         switch (c.kind) {
-        case CautionKind::Avoid: bars = true; break;
-        case CautionKind::Pregnancy: bars = person.group == G::Pregnant; break;
-        case CautionKind::BreastFeeding: bars = person.group == G::BreastFeeding; break;
-        case CautionKind::Child: bars = person.group == G::Child && person.ageYears < c.age; break;
-        case CautionKind::Epilepsy: bars = person.epilepsy; break;
-        case CautionKind::Asthma: bars = person.asthma; break;
-        case CautionKind::Anticoagulants: bars = person.anticoagulants; break;
-        case CautionKind::HighBloodPressure: bars = person.highBloodPressure; break;
+        case CautionKind::Avoid:
+            bars = true;
+            break;
+        case CautionKind::Pregnancy:
+            bars = person.group == G::Pregnant;
+            break;
+        case CautionKind::BreastFeeding:
+            bars = person.group == G::BreastFeeding;
+            break;
+        case CautionKind::Child:
+            bars = person.group == G::Child && person.ageYears < c.age;
+            break;
+        case CautionKind::Epilepsy:
+            bars = person.epilepsy;
+            break;
+        case CautionKind::Asthma:
+            bars = person.asthma;
+            break;
+        case CautionKind::Anticoagulants:
+            bars = person.anticoagulants;
+            break;
+        case CautionKind::HighBloodPressure:
+            bars = person.highBloodPressure;
+            break;
         case CautionKind::Oral:
         case CautionKind::Sensitiser:
         case CautionKind::Phototoxic:
-        case CautionKind::Note: break;
+        case CautionKind::Note:
+            break;
         }
         if (bars)
             barring.push_back(&c);

@@ -1,35 +1,36 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 #include <vector>
 
-// The safety limits of every profiled oil, read from content/safety/oils.json. Every figure carries the reference
-// it comes from, so a page or a calculator can show where a limit was taken.
+// The safety limits of every profiled oil, read from content/safety/oils.json. Every figure carries the
+// reference it comes from, so a page or a calculator can show where a limit was taken.
 namespace safety {
 
 enum class CautionKind {
-    Oral,              // not to be swallowed, even on the usual professional advice, without particular care
+    Oral, // not to be swallowed, even on the usual professional advice, without particular care
     Pregnancy,
     BreastFeeding,
-    Child,             // not for children younger than `age`
+    Child, // not for children younger than `age`
     Epilepsy,
     Asthma,
-    Anticoagulants,    // blood-thinning medicines, bleeding disorders, before surgery
+    Anticoagulants, // blood-thinning medicines, bleeding disorders, before surgery
     HighBloodPressure,
-    Sensitiser,        // may cause skin allergy (some only once the oil has oxidized)
-    Phototoxic,        // listed as sun-sensitizing without a percentage limit
-    Avoid,             // too hazardous for home use at all
-    Note,              // a remark without a group
+    Sensitiser, // may cause skin allergy (some only once the oil has oxidized)
+    Phototoxic, // listed as sun-sensitizing without a percentage limit
+    Avoid,      // too hazardous for home use at all
+    Note,       // a remark without a group
 };
 
-struct Limit {
+struct Limit
+{
     double percent = 0; // of the finished blend
     QString source;
 };
 
-struct Caution {
+struct Caution
+{
     CautionKind kind = CautionKind::Note;
     int age = 0;   // Child: the youngest age in years at which the oil may be used
     QString where; // Child: where or how it is barred ("on or near the face", "at any dose")
@@ -37,7 +38,8 @@ struct Caution {
     QString source;
 };
 
-struct Person {
+struct Person
+{
     enum class Group { Adult, Pregnant, BreastFeeding, Child, Elderly };
     Group group = Group::Adult;
     int ageYears = 40;
@@ -47,7 +49,8 @@ struct Person {
     bool anticoagulants = false;
 };
 
-struct OilSafety {
+struct OilSafety
+{
     QString name;  // the common name as on the oil pages
     QString entry; // the entry in the reference the figures come from
     std::optional<Limit> dermalMax;
@@ -62,7 +65,8 @@ struct OilSafety {
     std::vector<const Caution *> barringFor(const Person &person) const;
 };
 
-struct SafetyTable {
+struct SafetyTable
+{
     double dropsPerMl = 20;
     double teaspoonMl = 5;
     double tablespoonMl = 15;
