@@ -138,7 +138,10 @@ std::vector<Dose> readDoses(const QString &text, const safety::SafetyTable &tabl
     for (auto it = percent.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
         const double p = m.captured(2).isEmpty() ? m.captured(1).toDouble() : m.captured(2).toDouble();
-        doses.push_back({p, {}, m.captured(0)});
+        // A percentage belongs to the oils its own sentence names, or to the whole text.
+        const qsizetype start = text.lastIndexOf(QRegularExpression(QStringLiteral("[.\\n]")), m.capturedStart()) + 1;
+        const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("\\.(\\s|$)|\\n")), m.capturedEnd());
+        doses.push_back({p, oilsNamedIn(text.mid(start, end < 0 ? -1 : end - start), oilNames), m.captured(0)});
     }
     return doses;
 }
@@ -197,7 +200,12 @@ bool cautionsOil(const QString &body, const QString &oil)
 QStringList faults(const Text &text, const safety::SafetyTable &table, const QStringList &oilNames)
 {
     QStringList found;
-    for (const Dose &dose : readDoses(text.body, table, oilNames)) {
+    const std::vector<Dose> doses = readDoses(text.body, table, oilNames);
+    // An oil given a dose of its own ("Rose: at most 3 drops in 30 ml") is held to that dose, not the blend's.
+    QStringList ownDose;
+    for (const Dose &dose : doses)
+        ownDose << dose.oils;
+    for (const Dose &dose : doses) {
         if (dose.percent > 5.0 + 1e-9)
             found << QStringLiteral("%1: \"%2\" is %3%, over the 5% that no blend may pass")
                          .arg(text.where, dose.phrase, QString::number(dose.percent, 'f', 2));
@@ -207,6 +215,8 @@ QStringList faults(const Text &text, const safety::SafetyTable &table, const QSt
             found << QStringLiteral("%1: \"%2\" is %3% over the whole body (2.5% at most)")
                          .arg(text.where, dose.phrase, QString::number(dose.percent, 'f', 2));
         for (const QString &name : dose.oils.isEmpty() ? text.oils : dose.oils) {
+            if (dose.oils.isEmpty() && ownDose.contains(name))
+                continue;
             const safety::OilSafety *oil = table.find(name);
             if (!oil || !oil->maxPercent() || dose.percent <= *oil->maxPercent() + 1e-9)
                 continue;
