@@ -11,7 +11,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QLabel>
 #include <QPointer>
 
 namespace {
@@ -156,4 +158,14 @@ void frmMenu::fillBaseOilsIntroduction()
                                   .value(QLatin1String("baseOilsPanel"))
                                   .toObject();
     ui->lblBaseOilsIntro->setText(panel.value(QLatin1String("introduction")).toString());
+    // The dilution lines and the drop counts are safety figures: they come from the content, where the content
+    // check holds them against the per-oil limits, never from the design.
+    const QJsonArray dilutions = panel.value(QLatin1String("dilutions")).toArray();
+    for (int i = 0; i < dilutions.size(); ++i)
+        if (auto *label = findChild<QLabel *>(QStringLiteral("lblDilution%1").arg(i + 1)))
+            label->setText(dilutions.at(i).toString());
+    const QJsonArray measurements = panel.value(QLatin1String("measurements")).toArray();
+    for (int i = 0; i < measurements.size(); ++i)
+        if (auto *label = findChild<QLabel *>(QStringLiteral("lblMeasureOil%1").arg(i + 1)))
+            label->setText(measurements.at(i).toArray().at(2).toString());
 }

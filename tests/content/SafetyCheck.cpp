@@ -67,6 +67,15 @@ double carrierMl(const QString &amount, const QString &unit, const safety::Safet
     return n;
 }
 
+// The line of `body` that holds `phrase`: a limit for the whole body concerns only its own line.
+QString lineOf(const QString &body, const QString &phrase)
+{
+    for (const QString &line : body.split(QLatin1Char('\n')))
+        if (line.contains(phrase))
+            return line;
+    return body;
+}
+
 const QString kRange =
     QStringLiteral("(\\d+(?:\\.\\d+)?(?:\\s*(?:to|-|or)\\s*\\d+(?:\\.\\d+)?)?|a|one|two|three)");
 
@@ -209,9 +218,9 @@ QStringList faults(const Text &text, const safety::SafetyTable &table, const QSt
         if (dose.percent > 5.0 + 1e-9)
             found << QStringLiteral("%1: \"%2\" is %3%, over the 5% that no blend may pass")
                          .arg(text.where, dose.phrase, QString::number(dose.percent, 'f', 2));
-        if (dose.percent > 2.5 + 1e-9 &&
-            text.body.contains(QRegularExpression(QStringLiteral("(whole|full) body"),
-                                                  QRegularExpression::CaseInsensitiveOption)))
+        static const QRegularExpression wholeBody(QStringLiteral("(whole|full) body"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+        if (dose.percent > 2.5 + 1e-9 && lineOf(text.body, dose.phrase).contains(wholeBody))
             found << QStringLiteral("%1: \"%2\" is %3% over the whole body (2.5% at most)")
                          .arg(text.where, dose.phrase, QString::number(dose.percent, 'f', 2));
         for (const QString &name : dose.oils.isEmpty() ? text.oils : dose.oils) {

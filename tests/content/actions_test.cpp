@@ -265,7 +265,7 @@ void ActionsContentTest::textsKeepTheirLimits()
     QCOMPARE(shortest, 230);
     QCOMPARE(longest, 1186);
     QCOMPARE(longestLineOwner, QStringLiteral("Expectorants"));
-    QCOMPARE(longestLine.size(), 765);
+    QCOMPARE(longestLine.size(), 764);
     QCOMPARE(actions::buildActionText(m_entries.at(15)).size(), 1186);
 }
 

@@ -305,8 +305,9 @@ private slots:
         QCOMPARE(panel.value(u"dilutionsHeading").toString(), QStringLiteral("Recommended Dilutions:"));
         QCOMPARE(
             strings(panel.value(u"dilutions")),
-            (QStringList{"Acute/Topical: 6 ml to 10 ml maximum Essential Oil per 100 ml Base Oil.",
-                         "Full Body Massage: 6% dilution.", "Partial Body Massage: 1.5% to 3% dilution."}));
+            (QStringList{"Small area, short use: up to 5% (5 ml Essential Oil per 100 ml Base Oil).",
+                         "Full Body Massage: 1% to 2.5% dilution; children and the elderly 0.5% to 1%.",
+                         "Partial Body Massage: 1.5% to 3% dilution; under 2 years only on advice."}));
         QCOMPARE(panel.value(u"baseOilsLink").toString(),
                  QStringLiteral("View Base Oils:  Aloe - Wheat Germ"));
         QCOMPARE(panel.value(u"footChartLink").toString(), QStringLiteral("View Foot Reflexology Chart"));
@@ -317,7 +318,7 @@ private slots:
             {"1 teaspoon (5 ml) base oil", "to", "2 - 5 drops essential oil"},
             {"1 and a half teaspoons base oil", "to", "3 - 7 drops essential oil"},
             {"2 teaspoons (10 ml) base oil", "to", "4 - 10 drops essential oil"},
-            {"2 and a half teaspoons base oil", "to", "5 - 15 drops essential oil"},
+            {"2 and a half teaspoons base oil", "to", "5 - 12 drops essential oil"},
             {"3 teaspoons (15 ml) base oil", "to", "6 - 15 drops essential oil"},
             {"4 teaspoons (20 ml) base oil", "to", "8 - 20 drops essential oil"},
             {"5 teaspoons (25 ml) base oil", "to", "10 - 25 drops essential oil"},

@@ -52,6 +52,7 @@ QString profiledName(const QString &actionName, const QStringList &oilNames)
         {QStringLiteral("Helichrysum"), QStringLiteral("Everlasting")},
         {QStringLiteral("Benzoin"), QStringLiteral("Benzoin resinoid")},
         {QStringLiteral("Sweet orange"), QStringLiteral("Orange")},
+        {QStringLiteral("Blue tansy"), QStringLiteral("Tansy, blue")},
     };
     for (const auto &[alias, name] : aliases)
         if (actionName.compare(alias, Qt::CaseInsensitive) == 0)
