@@ -146,6 +146,9 @@ std::vector<Dose> readDoses(const QString &text, const safety::SafetyTable &tabl
         QRegularExpression::CaseInsensitiveOption);
     for (auto it = percent.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
+        // "max 5.4%" states a limit, the table's own figure, not a dose to use.
+        if (text.mid(std::max<qsizetype>(0, m.capturedStart() - 4), 4).startsWith(QLatin1String("max")))
+            continue;
         const double p = m.captured(2).isEmpty() ? m.captured(1).toDouble() : m.captured(2).toDouble();
         // A percentage belongs to the oils its own sentence names, or to the whole text.
         const qsizetype start = text.lastIndexOf(QRegularExpression(QStringLiteral("[.\\n]")), m.capturedStart()) + 1;

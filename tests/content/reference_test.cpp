@@ -167,10 +167,10 @@ private slots:
             << 2 << "frmSafety3"
             << "Safety Rules 3/3" << QStringList{"Photosensitizing Oils:", "Pregnancy:"}
             << QList<QStringList>{
-                   {"Angelica", "Bergemot"},
-                   {"Citrus Hystrix", "Grapefruit"},
-                   {"Lemon", "Lime"},
-                   {"Orange", "Tangerine"},
+                   {"Angelica 0.8%", "Bergamot 0.4%", "Cumin 0.4%"},
+                   {"Citrus Hystrix", "Grapefruit 4%", "Lemon 2%"},
+                   {"Lime 0.7%", "Orange"},
+                   {"Tagetes 0.25%", "Tangerine"},
                    {"Angelica", "Aniseed", "Basil", "Camphor", "Cedarwood", "Clary Sage", "Clove"},
                    {"Cinnamon", "Fennel", "Hyssop", "Jasmine", "Juniper", "Lovage", "Melissa"},
                    {"Myrrh", "Marjoram", "Origanum", "Parsley", "Peppermint", "Rosemary", "Savory"},

@@ -436,8 +436,8 @@ private slots:
         QTest::newRow("3/3")
             << QStringLiteral("frmSafety3") << QStringLiteral("Safety Rules 3/3")
             << QStringList{QStringLiteral("Photosensitizing Oils:"), QStringLiteral("Pregnancy:")}
-            << QStringLiteral("Angelica; Bergemot; Citrus Hystrix; Grapefruit; Lemon; Lime; Orange; "
-                              "Tangerine; Angelica; Aniseed; Basil; Camphor; Cedarwood; Clary Sage; Clove; "
+            << QStringLiteral("Angelica 0.8%; Bergamot 0.4%; Cumin 0.4%; Citrus Hystrix; Grapefruit 4%; "
+                              "Lemon 2%; Lime 0.7%; Orange; Tagetes 0.25%; Tangerine; Angelica; Aniseed; Basil; Camphor; Cedarwood; Clary Sage; Clove; "
                               "Cinnamon; Fennel; Hyssop; Jasmine; Juniper; Lovage; Melissa; Myrrh; "
                               "Marjoram; Origanum; Parsley; Peppermint; Rosemary; Savory; Sage; "
                               "Spanish Marjoram; Sweet Marjoram; Tarragon; Thyme; Mugwort; Pennyroyal");
