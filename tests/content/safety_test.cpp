@@ -339,6 +339,24 @@ private slots:
                  qPrintable(QString::number(missing.size()) + QStringLiteral(" gaps, listed above")));
     }
 
+    // Epilepsy and Seizures name the same oils to avoid: every oil the table bars in epilepsy.
+    void epilepsyRecordsAgree()
+    {
+        for (const char *file : {"indications/indications-a.json", "indications/indications-b.json"})
+            for (const QJsonValue &v : readArray(file)) {
+                const QJsonObject r = v.toObject();
+                const QString title = r.value(QLatin1String("Indications")).toString();
+                if (title != QLatin1String("Epilepsy") && title != QLatin1String("Seizures"))
+                    continue;
+                const QString notes = r.value(QLatin1String("Notes")).toString();
+                for (const auto &oil : m_table.oils)
+                    if (oil.caution(safety::CautionKind::Epilepsy))
+                        QVERIFY2(notes.contains(oil.name.section(QRegularExpression(QStringLiteral("[ ,/]")), 0, 0),
+                                                Qt::CaseInsensitive),
+                                 qPrintable(title + QStringLiteral(" does not name ") + oil.name));
+            }
+    }
+
     // The safety pages give a line for each oil with a phototoxic limit, with the figure.
     void safetyPagesShowPhototoxicLimits()
     {

@@ -593,9 +593,9 @@ private slots:
         QCOMPARE(
             numberedTexts(w, QStringLiteral("lblOil")),
             split("Clove; Myrrh; Citronella; Coriander; Fennel; Clary Sage; Chamomile, G.; Cedarwood; Rose; "
-                  "Nutmeg; Marjoram; Melissa; Ylang Ylang; Palmarosa; Rosewood; Manuka"));
+                  "Nutmeg; Melissa; Marjoram; Ylang Ylang; Palmarosa; Rosewood; Manuka"));
         QCOMPARE(numberedTexts(w, QStringLiteral("lblFood")),
-                 split("Prunes; Raisins; Blueberries; Strawberries; Kale; Raspberries; Oranges; Carrots"));
+                 split("Prunes; Raisins; Blueberries; Kale; Strawberries; Raspberries; Oranges; Carrots"));
         QCOMPARE(labelText(w, QStringLiteral("lblOilValue1")), QStringLiteral("1 078 700"));
         QCOMPARE(
             labelText(w, QStringLiteral("lblFoodsIntro")),
