@@ -158,8 +158,8 @@ void frmMenu::fillBaseOilsIntroduction()
                                   .value(QLatin1String("baseOilsPanel"))
                                   .toObject();
     ui->lblBaseOilsIntro->setText(panel.value(QLatin1String("introduction")).toString());
-    // The dilution lines and the drop counts are safety figures: they come from the content, where the content
-    // check holds them against the per-oil limits, never from the design.
+    // The dilution lines and the drop counts are safety figures: they come from the content, where the
+    // content check holds them against the per-oil limits, never from the design.
     const QJsonArray dilutions = panel.value(QLatin1String("dilutions")).toArray();
     for (int i = 0; i < dilutions.size(); ++i)
         if (auto *label = findChild<QLabel *>(QStringLiteral("lblDilution%1").arg(i + 1)))

@@ -151,9 +151,12 @@ std::vector<Dose> readDoses(const QString &text, const safety::SafetyTable &tabl
             continue;
         const double p = m.captured(2).isEmpty() ? m.captured(1).toDouble() : m.captured(2).toDouble();
         // A percentage belongs to the oils its own sentence names, or to the whole text.
-        const qsizetype start = text.lastIndexOf(QRegularExpression(QStringLiteral("[.\\n]")), m.capturedStart()) + 1;
-        const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("\\.(\\s|$)|\\n")), m.capturedEnd());
-        doses.push_back({p, oilsNamedIn(text.mid(start, end < 0 ? -1 : end - start), oilNames), m.captured(0)});
+        const qsizetype start =
+            text.lastIndexOf(QRegularExpression(QStringLiteral("[.\\n]")), m.capturedStart()) + 1;
+        const qsizetype end =
+            text.indexOf(QRegularExpression(QStringLiteral("\\.(\\s|$)|\\n")), m.capturedEnd());
+        doses.push_back(
+            {p, oilsNamedIn(text.mid(start, end < 0 ? -1 : end - start), oilNames), m.captured(0)});
     }
     return doses;
 }
@@ -176,7 +179,7 @@ QStringList groupsOf(const QString &title, const QString &body)
     };
     static const Cue bodyCues[] = {
         {"child", "\\b(for a child|for children|for babies|baby|babies|infants?|toddlers?|from "
-                  "(three|six|\\d+) months|teething|suited to children|enough for children)\\b"},
+                  "(three|six|\\d+) months|teething|colic|suited to children|enough for children)\\b"},
         {"breastfeeding", "\\b(milk flow|breast-?feeding|nursing mothers?)\\b"},
         {"pregnancy", "\\b(during pregnancy|in pregnancy, use|morning sickness)\\b"},
     };
@@ -213,7 +216,8 @@ QStringList faults(const Text &text, const safety::SafetyTable &table, const QSt
 {
     QStringList found;
     const std::vector<Dose> doses = readDoses(text.body, table, oilNames);
-    // An oil given a dose of its own ("Rose: at most 3 drops in 30 ml") is held to that dose, not the blend's.
+    // An oil given a dose of its own ("Rose: at most 3 drops in 30 ml") is held to that dose, not the
+    // blend's.
     QStringList ownDose;
     for (const Dose &dose : doses)
         ownDose << dose.oils;
@@ -255,9 +259,25 @@ QStringList faults(const Text &text, const safety::SafetyTable &table, const QSt
             person.highBloodPressure = group == QLatin1String("highBloodPressure");
             person.anticoagulants = group == QLatin1String("anticoagulants");
             const auto barring = oil->barringFor(person);
-            if (!barring.empty() && !cautionsOil(text.body, name))
+            if (!barring.empty() && (text.profile || !cautionsOil(text.body, name)))
                 found << QStringLiteral("%1: %2 is offered for %3 without its caution (%4)")
                              .arg(text.where, name, group, safety::cautionKindName(barring.front()->kind));
+        }
+        // A mouthwash or gargle is easily swallowed: no oil that poisons by mouth in small amounts (one the
+        // table bars for home use or for every child) without its own warning.
+        static const QRegularExpression mouth(QStringLiteral("\\b(mouthwash|gargle|mouth rinse)\\b"),
+                                              QRegularExpression::CaseInsensitiveOption);
+        for (const QString &line : text.body.split(QLatin1Char('\n'))) {
+            const safety::Caution *child = oil->caution(CautionKind::Child);
+            const bool poisonsByMouth = oil->caution(CautionKind::Oral) &&
+                                        (oil->caution(CautionKind::Avoid) || (child && child->age >= 12));
+            if (!line.contains(mouth) || !poisonsByMouth || cautionsOil(text.body, name))
+                continue;
+            // The oils a mouthwash line names, or else every oil of the text.
+            const QStringList named = oilsNamedIn(line, oilNames);
+            if (named.isEmpty() || named.contains(name))
+                found << QStringLiteral("%1: %2 is offered in a mouthwash without its warning")
+                             .arg(text.where, name);
         }
         if (oil->caution(CautionKind::Avoid) && !cautionsOil(text.body, name))
             found << QStringLiteral("%1: %2 is too hazardous for home use, yet offered without a warning")

@@ -31,7 +31,10 @@ struct Text
     QString where;
     QStringList oils; // common names as in the table
     QString body;
-    bool forGroupNamedInTitle = false;
+    // An oil's own profile recommends the oil for each use it lists, so a use for a group the oil is barred
+    // from is a fault even where the profile also names the caution ("Poor milk flow ... avoid in
+    // breast-feeding").
+    bool profile = false;
     QStringList
         groups; // groups the text is written for: "child", "pregnancy", "breastfeeding", "epilepsy", ...
 };

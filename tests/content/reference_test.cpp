@@ -9,7 +9,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QtTest>
-
 #include <limits>
 
 namespace {
@@ -263,8 +262,8 @@ private slots:
                                              "Rose",        "Nutmeg",     "Melissa",       "Marjoram",
                                              "Ylang Ylang", "Palmarosa",  "Rosewood",      "Manuka"};
         QTest::newRow("foods") << "foods"
-                               << QStringList{"Prunes", "Raisins",     "Blueberries", "Kale",
-                                              "Strawberries", "Raspberries", "Oranges", "Carrots"};
+                               << QStringList{"Prunes",       "Raisins",     "Blueberries", "Kale",
+                                              "Strawberries", "Raspberries", "Oranges",     "Carrots"};
     }
 
     void antioxidants()
@@ -309,11 +308,10 @@ private slots:
         QCOMPARE(panel.value(u"heading").toString(), QStringLiteral("Base Oils"));
         QVERIFY(panel.value(u"introduction").toString().size() > 100);
         QCOMPARE(panel.value(u"dilutionsHeading").toString(), QStringLiteral("Recommended Dilutions:"));
-        QCOMPARE(
-            strings(panel.value(u"dilutions")),
-            (QStringList{"Small area, short use: up to 5% (5 ml Essential Oil per 100 ml Base Oil).",
-                         "Full Body Massage: 1% to 2.5% dilution; children and the elderly 0.5% to 1%.",
-                         "Partial Body Massage: 1.5% to 3% dilution; under 2 years only on advice."}));
+        QCOMPARE(strings(panel.value(u"dilutions")),
+                 (QStringList{"Small area, short use: up to 5% (5 ml Essential Oil per 100 ml Base Oil).",
+                              "Full Body Massage: 1% to 2.5% dilution; children and the elderly 0.5% to 1%.",
+                              "Partial Body Massage: 1.5% to 3% dilution; under 2 years only on advice."}));
         QCOMPARE(panel.value(u"baseOilsLink").toString(),
                  QStringLiteral("View Base Oils:  Aloe - Wheat Germ"));
         QCOMPARE(panel.value(u"footChartLink").toString(), QStringLiteral("View Foot Reflexology Chart"));

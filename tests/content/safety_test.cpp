@@ -97,7 +97,10 @@ ContentTexts allTexts(const QStringList &oilNames)
 {
     ContentTexts all;
     auto add = [&](const QString &where, const QStringList &oils, const QString &title, const QString &body) {
-        Text t{where, oils, body, false, safetycheck::groupsOf(title, body)};
+        const bool profile = where.startsWith(QLatin1String("oil page, "));
+        // A profile's uses come before its bracketed caution; only the uses offer the oil to a group.
+        const QString uses = profile ? body.section(QLatin1Char('('), 0, 0) : body;
+        Text t{where, oils, body, profile, safetycheck::groupsOf(title, uses)};
         all.texts.push_back(t);
     };
     QFile pages(contentPath("oils/pages.json"));
@@ -260,6 +263,12 @@ private slots:
             << "Breast care" << QStringList{"Fennel"} << "Helps the milk flow." << true;
         QTest::newRow("wintergreen without warning")
             << "Sprains" << QStringList{"Wintergreen", "Lavender"} << "Massage at 1 percent." << true;
+        QTest::newRow("profile use for a barred group")
+            << "" << QStringList{"Anise"} << "Anise: Colic, Poor milk flow (avoid in breast-feeding)."
+            << true;
+        QTest::newRow("sage in a mouthwash")
+            << "Gingivitis" << QStringList{"Myrrh", "Sage"}
+            << "Mouthwash: 2 drops in a glass of warm water; spit out." << true;
         QTest::newRow("sound blend") << "Insomnia" << QStringList{"Lavender", "Mandarin"}
                                      << "Massage: 6 drops in 30 ml of carrier oil." << false;
         QTest::newRow("child caution given")
@@ -273,7 +282,8 @@ private slots:
         QFETCH(QStringList, oils);
         QFETCH(QString, body);
         QFETCH(bool, faulty);
-        const Text text{QStringLiteral("planted"), oils, body, false, safetycheck::groupsOf(title, body)};
+        const Text text{QStringLiteral("planted"), oils, body, title.isEmpty(),
+                        safetycheck::groupsOf(title, body)};
         const QStringList found = safetycheck::faults(text, m_table, m_oilNames);
         QVERIFY2(found.isEmpty() != faulty, qPrintable(found.join(QLatin1Char('\n'))));
     }
@@ -351,8 +361,9 @@ private slots:
                 const QString notes = r.value(QLatin1String("Notes")).toString();
                 for (const auto &oil : m_table.oils)
                     if (oil.caution(safety::CautionKind::Epilepsy))
-                        QVERIFY2(notes.contains(oil.name.section(QRegularExpression(QStringLiteral("[ ,/]")), 0, 0),
-                                                Qt::CaseInsensitive),
+                        QVERIFY2(notes.contains(
+                                     oil.name.section(QRegularExpression(QStringLiteral("[ ,/]")), 0, 0),
+                                     Qt::CaseInsensitive),
                                  qPrintable(title + QStringLiteral(" does not name ") + oil.name));
             }
     }
