@@ -119,13 +119,11 @@ std::vector<Dose> readDoses(const QString &text, const safety::SafetyTable &tabl
         if (ml <= 0 || total <= 0)
             continue;
         const double blendMl = ml + total / table.dropsPerMl;
-        if (perOil.empty() || m.captured(3).startsWith(QLatin1String("drop"))) {
-            // "1 drop of Melissa or Tea Tree in 5 drops": either oil alone at the full count.
-            const QStringList named = oilsNamedIn(clause, oilNames);
-            doses.push_back({100.0 * (total / table.dropsPerMl) / blendMl, perOil.empty() ? named : named,
+        if (perOil.empty()) {
+            // One count for the blend: it concerns the oils the clause names, or else every oil of the text.
+            doses.push_back({100.0 * (total / table.dropsPerMl) / blendMl, oilsNamedIn(clause, oilNames),
                              m.captured(0).trimmed()});
-            if (perOil.empty() || !named.isEmpty())
-                continue;
+            continue;
         }
         for (const auto &[oil, n] : perOil)
             doses.push_back({100.0 * (n / table.dropsPerMl) / blendMl, {oil}, m.captured(0).trimmed()});
