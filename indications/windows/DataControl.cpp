@@ -4,10 +4,13 @@
 #include <QToolButton>
 
 namespace {
-QToolButton *navigationButton(QWidget *parent, const QString &name, Qt::ArrowType arrow, bool toEnd)
+QToolButton *navigationButton(QWidget *parent, const QString &name, const QString &spokenName,
+                              Qt::ArrowType arrow, bool toEnd)
 {
     auto *button = new QToolButton(parent); // owned by parent
     button->setObjectName(name);
+    // The buttons show only arrows and bars; a screen reader needs words.
+    button->setAccessibleName(spokenName);
     button->setArrowType(arrow);
     button->setToolButtonStyle(toEnd ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
     if (toEnd)
@@ -18,10 +21,14 @@ QToolButton *navigationButton(QWidget *parent, const QString &name, Qt::ArrowTyp
 } // namespace
 
 DataControl::DataControl(QWidget *parent)
-    : QWidget(parent), m_first(navigationButton(this, QStringLiteral("cmdFirst"), Qt::LeftArrow, true)),
-      m_previous(navigationButton(this, QStringLiteral("cmdPrevious"), Qt::LeftArrow, false)),
-      m_next(navigationButton(this, QStringLiteral("cmdNext"), Qt::RightArrow, false)),
-      m_last(navigationButton(this, QStringLiteral("cmdLast"), Qt::RightArrow, true)),
+    : QWidget(parent), m_first(navigationButton(this, QStringLiteral("cmdFirst"),
+                                                QStringLiteral("First record"), Qt::LeftArrow, true)),
+      m_previous(navigationButton(this, QStringLiteral("cmdPrevious"), QStringLiteral("Previous record"),
+                                  Qt::LeftArrow, false)),
+      m_next(navigationButton(this, QStringLiteral("cmdNext"), QStringLiteral("Next record"), Qt::RightArrow,
+                              false)),
+      m_last(navigationButton(this, QStringLiteral("cmdLast"), QStringLiteral("Last record"), Qt::RightArrow,
+                              true)),
       m_caption(new QLabel(this))
 {
     m_first->setLayoutDirection(Qt::RightToLeft); // the bar before the arrow: |<

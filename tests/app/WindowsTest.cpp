@@ -40,6 +40,38 @@ class WindowsTest : public QObject
     }
 
 private slots:
+    // Pages without a resizer keep their design places inside a design-size area centred in a larger window.
+    void pagesWithoutResizerCentreTheirDesignArea_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("actions") << "frmActions"
+                                 << "cmdPrintActions";
+        QTest::newRow("catalogue") << "frmProgramsBooks"
+                                   << "cmdClose";
+    }
+    void pagesWithoutResizerCentreTheirDesignArea()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        ShellFixture shell;
+        AppWindow *page = windows().OpenPage(form);
+        auto *widget = page->findChild<QWidget *>(control);
+        QVERIFY2(widget, qPrintable(control));
+        page->showNormal();
+        page->resize(twips::PageClient);
+        QCoreApplication::processEvents();
+        const auto place = [&] { return widget->mapTo(page, QPoint(0, 0)); };
+        const QPoint design = place();
+
+        page->resize(1920, 1040);
+        QCoreApplication::processEvents();
+        QCOMPARE(place(), design + QPoint((1920 - 792) / 2, (1040 - 534) / 2));
+        page->resize(twips::PageClient);
+        QCoreApplication::processEvents();
+        QCOMPARE(place(), design);
+    }
+
     void everyWindowOpensWithItsCaption()
     {
         ShellFixture shell;
