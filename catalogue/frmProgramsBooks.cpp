@@ -8,6 +8,7 @@
 #include "catalogue/Catalogue.h"
 #include "mail/logic/MakerConfig.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>

@@ -54,7 +54,14 @@ private slots:
             const QPointF at(text->width() / 2.0, text->height() / 2.0);
             QWheelEvent wheel(at, text->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
                               Qt::NoScrollPhase, false);
-            QApplication::sendEvent(text, &wheel);
+            // Passed up from the label under the mouse until a widget takes it, as the application does with
+            // a wheel event from the window system.
+            for (QWidget *w = text; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+                wheel.ignore();
+                QApplication::sendEvent(w, &wheel);
+                if (wheel.isAccepted())
+                    break;
+            }
         };
         turn(-120); // one notch towards the user: down the page
         const int afterOneNotch = content->y();
