@@ -1,5 +1,6 @@
 #include "indications/windows/DataControl.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -43,22 +44,46 @@ DataControl::DataControl(QWidget *parent)
 
 QString DataControl::caption() const
 {
-    return m_caption->text();
+    return m_captionText;
 }
 
 void DataControl::setCaption(const QString &caption)
 {
-    m_caption->setText(caption);
+    m_captionText = caption;
+    fitCaption();
 }
 
 void DataControl::resizeEvent(QResizeEvent *)
 {
     const int h = height();
     const int w = std::max(h, h * 3 / 4 + 6);
+    for (QToolButton *button : {m_first, m_previous, m_next, m_last})
+        button->setIconSize(QSize(h / 2, h / 2)); // the arrows grow with a scaled bar
     m_first->setGeometry(0, 0, w, h);
     m_previous->setGeometry(w, 0, w, h);
     m_caption->setGeometry(2 * w, 0, std::max(0, width() - 4 * w), h);
     m_next->setGeometry(width() - 2 * w, 0, w, h);
     m_last->setGeometry(width() - w, 0, w, h);
+    fitCaption();
+}
+
+void DataControl::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitCaption();
+}
+
+void DataControl::fitCaption()
+{
+    // Set, not inherited: the style sheets of the bar and the caption would give the caption the default
+    // font.
     m_caption->setFont(font());
+    // Leading blanks only indent the caption; they give way before any letter is cut off.
+    QString shown = m_captionText;
+    m_caption->setText(shown);
+    while (shown.startsWith(QLatin1Char(' ')) && m_caption->sizeHint().width() > m_caption->width()) {
+        shown.remove(0, 1);
+        m_caption->setText(shown);
+    }
 }

@@ -152,6 +152,40 @@ private slots:
         QCOMPARE(page.list()->selectedItems(), QList<QListWidgetItem *>{page.list()->item(1)});
     }
 
+    // The bar's caption is read whole at the design size and on a large screen, where the resizer scales the
+    // bar's font; its arrows grow with it.
+    void navigationCaptionFitsAtEverySize_data()
+    {
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("design size") << QSize(792, 534);
+        QTest::newRow("maximised on 1920 x 1080") << QSize(1920, 1017);
+    }
+    void navigationCaptionFitsAtEverySize()
+    {
+        QFETCH(QSize, client);
+        ShellFixture shell;
+        createDatabase(shell);
+        Page page = openPage();
+        page.window->showNormal();
+        page.window->resize(client);
+        QVERIFY(QTest::qWaitForWindowExposed(page.window));
+        QCoreApplication::processEvents();
+        auto *bar = child<DataControl>(page.window, "datIndications");
+        auto *caption = child<QLabel>(bar, "lblCaption");
+        QVERIFY2(caption->sizeHint().width() <= caption->width(),
+                 qPrintable(QStringLiteral("needs %1, has %2 (bar %3 x %4)")
+                                .arg(caption->sizeHint().width())
+                                .arg(caption->width())
+                                .arg(bar->width())
+                                .arg(bar->height())));
+        QCOMPARE(caption->font().pointSizeF(), bar->font().pointSizeF());
+        auto *next = child<QToolButton>(bar, "cmdNext");
+        QVERIFY2(
+            next->iconSize().height() >= bar->height() / 3,
+            qPrintable(
+                QStringLiteral("arrow %1 in a bar of %2").arg(next->iconSize().height()).arg(bar->height())));
+    }
+
     void navigationButtonsHaveSpokenNames_data()
     {
         QTest::addColumn<QString>("button");
