@@ -299,6 +299,25 @@ private slots:
         QCOMPARE(wrappedLines(title), (QStringList{"and", "Essential Oils"}));
     }
 
+    // A button of a panel leaves the captions of that panel free.
+    void panelButtonsCoverNoCaption()
+    {
+        ShellFixture shell;
+        frmMenu *menu = startMenu();
+        for (const char *panel : {"fraOils", "fraBaseOils"}) {
+            auto *frame = menu->findChild<QFrame *>(QLatin1String(panel));
+            QVERIFY2(frame, panel);
+            const auto buttons = frame->findChildren<QPushButton *>(Qt::FindDirectChildrenOnly);
+            for (const QLabel *label : frame->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+                for (const QPushButton *button : buttons) {
+                    QVERIFY2(
+                        !button->geometry().intersects(label->geometry()),
+                        qPrintable(button->objectName() + QStringLiteral(" covers ") + label->objectName()));
+                }
+            }
+        }
+    }
+
     void closingTheMenuEndsTheProgram()
     {
         ShellFixture shell;
