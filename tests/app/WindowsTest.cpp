@@ -2,10 +2,12 @@
 #include "app/menu/frmMenu.h"
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/AppWindow.h"
+#include "app/shell/MessageBox.h"
 #include "app/shell/Twips.h"
 #include "app/shell/WindowCatalog.h"
 
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -40,6 +42,19 @@ class WindowsTest : public QObject
     }
 
 private slots:
+    // A box with a two-word text is still wide enough for its title and the title bar's buttons.
+    void aShortMessageBoxKeepsItsTitleWhole()
+    {
+        auto box = messagebox::build(nullptr, QStringLiteral("Numbers only"));
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        const QFontMetrics title(box->font());
+        QVERIFY2(box->width() >= title.horizontalAdvance(QStringLiteral("Ambrelis")) + 8 * title.height(),
+                 qPrintable(QString::number(box->width())));
+        QCOMPARE(box->windowTitle(), QStringLiteral("Ambrelis"));
+        QCOMPARE(box->text(), QStringLiteral("Numbers only"));
+    }
+
     // Pages without a resizer keep their design places inside a design-size area centred in a larger window.
     void pagesWithoutResizerCentreTheirDesignArea_data()
     {
