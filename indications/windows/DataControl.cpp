@@ -57,8 +57,6 @@ void DataControl::resizeEvent(QResizeEvent *)
 {
     const int h = height();
     const int w = std::max(h, h * 3 / 4 + 6);
-    for (QToolButton *button : {m_first, m_previous, m_next, m_last})
-        button->setIconSize(QSize(h / 2, h / 2)); // the arrows grow with a scaled bar
     m_first->setGeometry(0, 0, w, h);
     m_previous->setGeometry(w, 0, w, h);
     m_caption->setGeometry(2 * w, 0, std::max(0, width() - 4 * w), h);
