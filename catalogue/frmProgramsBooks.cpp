@@ -8,15 +8,19 @@
 #include "catalogue/Catalogue.h"
 #include "mail/logic/MakerConfig.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 
 constexpr int BlockHeight = 128;
 constexpr int BlockGap = 8;
+// An arrow click moves three steps of 100 twips, about one line of the descriptions.
+constexpr int ArrowSteps = 3;
 const QRect ViewArea(10, 70, 750, 414);
 
 QFont serif(double size, bool bold = false, bool underline = false)
@@ -117,8 +121,8 @@ frmProgramsBooks::frmProgramsBooks(QWidget *parent) : AppWindow(QStringLiteral("
     m_scroll->setGeometry(ViewArea.right() + 3, ViewArea.top(), 18, ViewArea.height());
     const int hiddenPixels = std::max(0, contentHeight - ViewArea.height());
     m_scroll->setRange(0, (hiddenPixels * 15 + 99) / 100);
-    m_scroll->setSingleStep(1);
-    m_scroll->setPageStep(10);
+    m_scroll->setSingleStep(ArrowSteps);
+    m_scroll->setPageStep(ViewArea.height() * 15 / 100 - ArrowSteps);
     connect(m_scroll, &QScrollBar::valueChanged, this, &frmProgramsBooks::VScroll1_Change);
 
     const auto openPage = [](const QString &form) { return [form] { windows().OpenPage(form); }; };
@@ -144,4 +148,10 @@ frmProgramsBooks::frmProgramsBooks(QWidget *parent) : AppWindow(QStringLiteral("
 void frmProgramsBooks::VScroll1_Change(int value)
 {
     m_content->move(0, contentTopForStep(value));
+}
+
+void frmProgramsBooks::wheelEvent(QWheelEvent *event)
+{
+    // Labels and frames leave the wheel to their parent; the scroll bar turns it into steps.
+    QCoreApplication::sendEvent(m_scroll, event);
 }

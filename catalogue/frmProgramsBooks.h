@@ -19,6 +19,10 @@ public:
 
     void VScroll1_Change(int value);
 
+protected:
+    // The wheel over the content scrolls it, as in any window.
+    void wheelEvent(QWheelEvent *event) override;
+
 private:
     QFrame *m_content = nullptr;
     QScrollBar *m_scroll = nullptr;

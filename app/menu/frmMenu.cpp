@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -32,6 +33,34 @@ QString oilPageName(int page)
 
 const QString ScreenFile = QStringLiteral("Screen.txt");
 
+// The blanks of a wrapped label choose its line breaks for the design width at the design font. The resizer
+// scales the width by the window's width but the font by the smaller ratio, so a wide window would pull words
+// onto one line; this keeps the text width in the design proportion to the font, centred in the label.
+class KeepDesignWrap final : public QObject
+{
+public:
+    explicit KeepDesignWrap(QLabel *label)
+        : QObject(label), m_label(label), m_width(label->width()), m_points(label->font().pointSizeF())
+    {
+        label->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_label && (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)) {
+            const int textWidth = qRound(m_width * m_label->font().pointSizeF() / m_points);
+            const int side = std::max(0, (m_label->width() - textWidth) / 2);
+            m_label->setContentsMargins(side, 0, side, 0);
+        }
+        return false;
+    }
+
+private:
+    QLabel *m_label;
+    int m_width;
+    double m_points;
+};
+
 } // namespace
 
 frmMenu::frmMenu(QWidget *parent)
@@ -39,6 +68,7 @@ frmMenu::frmMenu(QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    new KeepDesignWrap(ui->Label4); // owned by the label
     ui->rtfScreen->setText(QStringLiteral("2"));
     fillBaseOilsIntroduction();
     connectHandlers();

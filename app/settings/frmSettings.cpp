@@ -18,6 +18,13 @@ namespace {
 
 const QString ScreenFile = QStringLiteral("Screen.txt");
 
+// A paragraph keeps its place and width and takes the height its words need, so that its last line is read.
+void growToText(QLabel *paragraph)
+{
+    paragraph->resize(paragraph->width(),
+                      std::max(paragraph->height(), paragraph->heightForWidth(paragraph->width())));
+}
+
 } // namespace
 
 frmSettings::frmSettings(QWidget *parent)
@@ -26,6 +33,8 @@ frmSettings::frmSettings(QWidget *parent)
     ui->setupUi(this);
     applyDesignFontSizes(this);
     ui->Shape1->lower();
+    growToText(ui->Label6);
+    growToText(ui->Label8);
     ui->rtfScreen->setText(QString(QChar(screenmode::Maximised)));
     connect(ui->cmdMaximize, &QPushButton::clicked, this, &frmSettings::cmdMaximize_Click);
     connect(ui->cmdMitte, &QPushButton::clicked, this, &frmSettings::cmdMitte_Click);

@@ -1,5 +1,6 @@
 #include "app/shell/AppWindow.h"
 
+#include "app/shell/DesignArea.h"
 #include "app/shell/Resizer.h"
 #include "app/shell/ScreenMode.h"
 #include "app/shell/Twips.h"
@@ -166,6 +167,22 @@ void AppWindow::wireCatalogButtons()
                 break;
             }
         });
+    }
+}
+
+void AppWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_spec.kind != WindowKind::Page || m_spec.resizer != ResizerMode::None)
+        return;
+    const QPoint offset = designAreaOffset(size(), twips::PageClient);
+    const QPoint shift = offset - m_designOffset;
+    if (shift.isNull())
+        return;
+    m_designOffset = offset;
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isWindow())
+            control->move(control->pos() + shift);
     }
 }
 

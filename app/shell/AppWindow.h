@@ -41,6 +41,7 @@ protected:
     // The window's own load handler; a failing step is skipped by the window itself.
     virtual void Form_Load() {}
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void wireCatalogButtons();
@@ -50,4 +51,5 @@ private:
     bool m_maximised = false;
     bool m_loaded = false;
     Resizer *m_resizer = nullptr; // owned by this window as a child object
+    QPoint m_designOffset;        // how far the controls sit from their design places (pages without resizer)
 };

@@ -1,6 +1,8 @@
 #include "app/shell/MessageBox.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace messagebox {
 namespace {
@@ -11,13 +13,32 @@ Handler &installed()
 }
 } // namespace
 
+int minimumWidth(const QFontMetrics &titleFont)
+{
+    // A title bar holds the title beside the window icon and up to three buttons, each about as wide as the
+    // bar is high; the bar is taken as twice the text height.
+    return titleFont.horizontalAdvance(Title) + 4 * 2 * titleFont.height();
+}
+
+std::unique_ptr<QMessageBox> build(QWidget *parent, const QString &text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, Title, text, QMessageBox::Ok, parent);
+    // A short text alone would make the box so narrow that the window manager cuts its title.
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout())) {
+        grid->addItem(new QSpacerItem(minimumWidth(box->fontMetrics()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Fixed), // owned by the layout
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box;
+}
+
 void show(QWidget *parent, const QString &text)
 {
     if (installed()) {
         installed()(text);
         return;
     }
-    QMessageBox::information(parent, Title, text, QMessageBox::Ok);
+    build(parent, text)->exec();
 }
 
 Handler setHandler(Handler handler)

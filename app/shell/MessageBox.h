@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
+class QFontMetrics;
+class QMessageBox;
 class QWidget;
 
 // Message boxes of the program: an OK button and the short title "Ambrelis". Tests install a handler so that
@@ -12,6 +15,10 @@ namespace messagebox {
 inline const QString Title = QStringLiteral("Ambrelis");
 
 void show(QWidget *parent, const QString &text);
+
+// The box that show() runs, however short its text: at least minimumWidth() wide, so its title is read whole.
+std::unique_ptr<QMessageBox> build(QWidget *parent, const QString &text);
+int minimumWidth(const QFontMetrics &titleFont);
 
 using Handler = std::function<void(const QString &text)>;
 // Installs a handler that receives the text instead of a modal box; returns the previous one (empty: real

@@ -1,13 +1,17 @@
 #include "indications/windows/DataControl.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QToolButton>
 
 namespace {
-QToolButton *navigationButton(QWidget *parent, const QString &name, Qt::ArrowType arrow, bool toEnd)
+QToolButton *navigationButton(QWidget *parent, const QString &name, const QString &spokenName,
+                              Qt::ArrowType arrow, bool toEnd)
 {
     auto *button = new QToolButton(parent); // owned by parent
     button->setObjectName(name);
+    // The buttons show only arrows and bars; a screen reader needs words.
+    button->setAccessibleName(spokenName);
     button->setArrowType(arrow);
     button->setToolButtonStyle(toEnd ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
     if (toEnd)
@@ -18,10 +22,14 @@ QToolButton *navigationButton(QWidget *parent, const QString &name, Qt::ArrowTyp
 } // namespace
 
 DataControl::DataControl(QWidget *parent)
-    : QWidget(parent), m_first(navigationButton(this, QStringLiteral("cmdFirst"), Qt::LeftArrow, true)),
-      m_previous(navigationButton(this, QStringLiteral("cmdPrevious"), Qt::LeftArrow, false)),
-      m_next(navigationButton(this, QStringLiteral("cmdNext"), Qt::RightArrow, false)),
-      m_last(navigationButton(this, QStringLiteral("cmdLast"), Qt::RightArrow, true)),
+    : QWidget(parent), m_first(navigationButton(this, QStringLiteral("cmdFirst"),
+                                                QStringLiteral("First record"), Qt::LeftArrow, true)),
+      m_previous(navigationButton(this, QStringLiteral("cmdPrevious"), QStringLiteral("Previous record"),
+                                  Qt::LeftArrow, false)),
+      m_next(navigationButton(this, QStringLiteral("cmdNext"), QStringLiteral("Next record"), Qt::RightArrow,
+                              false)),
+      m_last(navigationButton(this, QStringLiteral("cmdLast"), QStringLiteral("Last record"), Qt::RightArrow,
+                              true)),
       m_caption(new QLabel(this))
 {
     m_first->setLayoutDirection(Qt::RightToLeft); // the bar before the arrow: |<
@@ -36,12 +44,13 @@ DataControl::DataControl(QWidget *parent)
 
 QString DataControl::caption() const
 {
-    return m_caption->text();
+    return m_captionText;
 }
 
 void DataControl::setCaption(const QString &caption)
 {
-    m_caption->setText(caption);
+    m_captionText = caption;
+    fitCaption();
 }
 
 void DataControl::resizeEvent(QResizeEvent *)
@@ -53,5 +62,26 @@ void DataControl::resizeEvent(QResizeEvent *)
     m_caption->setGeometry(2 * w, 0, std::max(0, width() - 4 * w), h);
     m_next->setGeometry(width() - 2 * w, 0, w, h);
     m_last->setGeometry(width() - w, 0, w, h);
+    fitCaption();
+}
+
+void DataControl::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitCaption();
+}
+
+void DataControl::fitCaption()
+{
+    // Set, not inherited: the style sheets of the bar and the caption would give the caption the default
+    // font.
     m_caption->setFont(font());
+    // Leading blanks only indent the caption; they give way before any letter is cut off.
+    QString shown = m_captionText;
+    m_caption->setText(shown);
+    while (shown.startsWith(QLatin1Char(' ')) && m_caption->sizeHint().width() > m_caption->width()) {
+        shown.remove(0, 1);
+        m_caption->setText(shown);
+    }
 }

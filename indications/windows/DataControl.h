@@ -25,11 +25,15 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void fitCaption();
+
     QToolButton *m_first;
     QToolButton *m_previous;
     QToolButton *m_next;
     QToolButton *m_last;
     QLabel *m_caption;
+    QString m_captionText; // as set; the label may show it without its leading blanks
 };

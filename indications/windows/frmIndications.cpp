@@ -42,6 +42,17 @@ void frmIndications::connectHandlers()
         if (row >= 0)
             lstAfflictions_Click();
     });
+    // The list marks only a selected entry: the cursor that an item view puts on its first entry when it
+    // takes the focus would look like a selection of "Abscess" while another record may be on show.
+    connect(ui->lstAfflictions->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!ui->lstAfflictions->selectionModel()->hasSelection())
+                    ui->lstAfflictions->selectionModel()->clearCurrentIndex();
+            },
+            Qt::QueuedConnection);
+    });
     // A click on the entry already selected searches it again (after the bar has moved elsewhere).
     connect(ui->lstAfflictions, &QListWidget::itemClicked, this, [this] { lstAfflictions_Click(); });
     connect(ui->cmdGoTo, &QPushButton::clicked, this, &frmIndications::cmdGoTo_Click);

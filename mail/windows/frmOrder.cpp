@@ -15,6 +15,7 @@ frmOrder::frmOrder(QWidget *parent)
     const maker::MakerConfig &maker = maker::makerConfig();
     ui->cmdWebSite->setToolTip(QStringLiteral("Opens Website: ") + maker.secureWebOrderUrl);
     ui->Text3->setText(maker.pricingUrl);
+    ui->Text3->setCursorPosition(0); // the start of the address in view, not its end
     ui->lblContact->setText(maker.makerName);
     ui->lblOrderMailbox->setText(QStringLiteral("Orders: ") + maker.orderMailbox);
     ui->lblSupportMailbox->setText(QStringLiteral("Support: ") + maker.supportMailbox);

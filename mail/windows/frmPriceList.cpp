@@ -88,6 +88,7 @@ frmPriceList::frmPriceList(QWidget *parent)
 
     ui->cmdPricing->setToolTip(QStringLiteral("Opens Website: ") + maker.pricingUrl);
     ui->Text1->setText(maker.pricingUrl);
+    ui->Text1->setCursorPosition(0); // the start of the address in view, not its end
 
     connect(ui->cmdPriceCollection, &QPushButton::clicked, this, &frmPriceList::cmdPriceCollection_Click);
     connect(ui->cmdClosePriceCollection, &QPushButton::clicked, this,

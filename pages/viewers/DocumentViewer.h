@@ -21,6 +21,10 @@ public:
 
 protected:
     void Form_Load() override;
+    // After a document was read into the box: a paragraph without tab stops of its own gets one every half
+    // inch from the page's left edge, as rich text documents expect, so a bullet and a tab put the text
+    // beside the bullet rather than a tab width past the paragraph's indent.
+    void setPageTabStops();
     // Space above the document box, for a menu bar.
     void setDocumentTop(int pixels);
 

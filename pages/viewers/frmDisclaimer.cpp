@@ -83,6 +83,7 @@ void frmDisclaimer::ShowDocument(const QString &fileName)
     RichTextBox *box = documentBox();
     box->clear();
     box->LoadFile(QDir(platform().ApplicationFolder()).filePath(fileName));
+    setPageTabStops();
     box->moveCursor(QTextCursor::Start);
     box->verticalScrollBar()->setValue(0);
 }

@@ -5,8 +5,10 @@
 #include "app/shell/WindowCatalog.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextLayout>
 
 namespace {
 
@@ -33,6 +35,24 @@ void press(QWidget *window, const QString &name)
     auto *link = window->findChild<ClickableLabel *>(name);
     QVERIFY2(link, qPrintable(name));
     emit link->clicked();
+}
+
+// The lines a word-wrapped label shows, as its text lays out in its contents width.
+QStringList wrappedLines(const QLabel *label)
+{
+    QTextLayout layout(label->text(), label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->contentsRect().width());
+        lines << label->text().mid(line.textStart(), line.textLength()).simplified();
+    }
+    layout.endLayout();
+    lines.removeAll(QString());
+    return lines;
 }
 
 } // namespace
@@ -256,6 +276,46 @@ private slots:
         const double sx = menu->width() / 792.0;
         const QRect frame = menu->findChild<QWidget *>("fraOils")->geometry();
         QCOMPARE(frame.x(), qRound(222 * sx));
+    }
+
+    // The title under " Ambrelis " reads "and" over "Essential Oils" however large the menu is.
+    void titleKeepsItsTwoLines_data()
+    {
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("design size") << QSize(792, 534);
+        QTest::newRow("maximised on 1920 x 1080") << QSize(1920, 1017);
+        QTest::newRow("maximised on 1366 x 768") << QSize(1366, 705);
+    }
+    void titleKeepsItsTwoLines()
+    {
+        QFETCH(QSize, client);
+        ShellFixture shell;
+        frmMenu *menu = startMenu();
+        menu->showNormal();
+        menu->resize(client);
+        QCoreApplication::processEvents();
+        auto *title = menu->findChild<QLabel *>(QStringLiteral("Label4"));
+        QCOMPARE(title->text(), QStringLiteral("        and          Essential Oils  "));
+        QCOMPARE(wrappedLines(title), (QStringList{"and", "Essential Oils"}));
+    }
+
+    // A button of a panel leaves the captions of that panel free.
+    void panelButtonsCoverNoCaption()
+    {
+        ShellFixture shell;
+        frmMenu *menu = startMenu();
+        for (const char *panel : {"fraOils", "fraBaseOils"}) {
+            auto *frame = menu->findChild<QFrame *>(QLatin1String(panel));
+            QVERIFY2(frame, panel);
+            const auto buttons = frame->findChildren<QPushButton *>(Qt::FindDirectChildrenOnly);
+            for (const QLabel *label : frame->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+                for (const QPushButton *button : buttons) {
+                    QVERIFY2(
+                        !button->geometry().intersects(label->geometry()),
+                        qPrintable(button->objectName() + QStringLiteral(" covers ") + label->objectName()));
+                }
+            }
+        }
     }
 
     void closingTheMenuEndsTheProgram()

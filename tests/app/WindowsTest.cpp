@@ -2,10 +2,12 @@
 #include "app/menu/frmMenu.h"
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/AppWindow.h"
+#include "app/shell/MessageBox.h"
 #include "app/shell/Twips.h"
 #include "app/shell/WindowCatalog.h"
 
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -40,6 +42,51 @@ class WindowsTest : public QObject
     }
 
 private slots:
+    // A box with a two-word text is still wide enough for its title and the title bar's buttons.
+    void aShortMessageBoxKeepsItsTitleWhole()
+    {
+        auto box = messagebox::build(nullptr, QStringLiteral("Numbers only"));
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        const QFontMetrics title(box->font());
+        QVERIFY2(box->width() >= title.horizontalAdvance(QStringLiteral("Ambrelis")) + 8 * title.height(),
+                 qPrintable(QString::number(box->width())));
+        QCOMPARE(box->windowTitle(), QStringLiteral("Ambrelis"));
+        QCOMPARE(box->text(), QStringLiteral("Numbers only"));
+    }
+
+    // Pages without a resizer keep their design places inside a design-size area centred in a larger window.
+    void pagesWithoutResizerCentreTheirDesignArea_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("actions") << "frmActions"
+                                 << "cmdPrintActions";
+        QTest::newRow("catalogue") << "frmProgramsBooks"
+                                   << "cmdClose";
+    }
+    void pagesWithoutResizerCentreTheirDesignArea()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        ShellFixture shell;
+        AppWindow *page = windows().OpenPage(form);
+        auto *widget = page->findChild<QWidget *>(control);
+        QVERIFY2(widget, qPrintable(control));
+        page->showNormal();
+        page->resize(twips::PageClient);
+        QCoreApplication::processEvents();
+        const auto place = [&] { return widget->mapTo(page, QPoint(0, 0)); };
+        const QPoint design = place();
+
+        page->resize(1920, 1040);
+        QCoreApplication::processEvents();
+        QCOMPARE(place(), design + QPoint((1920 - 792) / 2, (1040 - 534) / 2));
+        page->resize(twips::PageClient);
+        QCoreApplication::processEvents();
+        QCOMPARE(place(), design);
+    }
+
     void everyWindowOpensWithItsCaption()
     {
         ShellFixture shell;

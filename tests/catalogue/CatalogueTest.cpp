@@ -6,11 +6,13 @@
 #include "catalogue/frmProgramsBooks.h"
 #include "mail/logic/MakerConfig.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QJsonDocument>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 class CatalogueTest : public QObject
 {
@@ -39,6 +41,42 @@ private slots:
         QVERIFY2(bar->maximum() > 0, "the catalogue is longer than its view");
         bar->setValue(step);
         QCOMPARE(page->findChild<QFrame *>(QStringLiteral("fraContent"))->y(), top);
+    }
+
+    void theWheelOverTheContentScrollsIt()
+    {
+        ShellFixture shell;
+        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        auto *content = page->findChild<QFrame *>(QStringLiteral("fraContent"));
+        QWidget *text = page->findChild<QWidget *>(QStringLiteral("lblDescription1"));
+        QVERIFY(content && text);
+        const auto turn = [&](int delta) {
+            const QPointF at(text->width() / 2.0, text->height() / 2.0);
+            QWheelEvent wheel(at, text->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            // Passed up from the label under the mouse until a widget takes it, as the application does with
+            // a wheel event from the window system.
+            for (QWidget *w = text; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+                wheel.ignore();
+                QApplication::sendEvent(w, &wheel);
+                if (wheel.isAccepted())
+                    break;
+            }
+        };
+        turn(-120); // one notch towards the user: down the page
+        const int afterOneNotch = content->y();
+        QVERIFY2(afterOneNotch <= -40, qPrintable(QString::number(afterOneNotch)));
+        turn(120);
+        QCOMPARE(content->y(), 0);
+    }
+
+    void anArrowClickMovesAboutALine()
+    {
+        ShellFixture shell;
+        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        auto *bar = page->findChild<QScrollBar *>(QStringLiteral("VScroll1"));
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(page->findChild<QFrame *>(QStringLiteral("fraContent"))->y(), -20);
     }
 
     void scrollBarReachesTheLastBlock()

@@ -7,6 +7,7 @@
 #include "jet/Create.h"
 #include "jet/Database.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -125,6 +127,84 @@ private slots:
         QCOMPARE(child<DataControl>(page.window, "datIndications")->caption(),
                  QStringLiteral("     Indications"));
         QVERIFY(shell.messages.isEmpty());
+    }
+
+    // Nothing is selected on opening, so the list marks no entry, even once it has the keyboard focus.
+    void theListMarksNoEntryBeforeOneIsSelected()
+    {
+        ShellFixture shell;
+        createDatabase(shell);
+        Page page = openPage();
+        page.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.window));
+        page.list()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(page.list()->hasFocus());
+        QTRY_COMPARE(page.list()->currentRow(), -1);
+        QVERIFY(page.list()->selectedItems().isEmpty());
+        QCOMPARE(page.name()->text(), QStringLiteral("Abscess"));
+
+        // The keyboard still reaches the first entry, and a selection is shown where it is.
+        QTest::keyClick(page.list(), Qt::Key_Down);
+        QCOMPARE(page.list()->currentRow(), 0);
+        QCOMPARE(page.list()->selectedItems().size(), 1);
+        QTest::keyClick(page.list(), Qt::Key_Down);
+        QCOMPARE(page.list()->currentRow(), 1);
+        QCOMPARE(page.list()->selectedItems(), QList<QListWidgetItem *>{page.list()->item(1)});
+    }
+
+    // The bar's caption is read whole at the design size and on a large screen, where the resizer scales the
+    // bar's font.
+    void navigationCaptionFitsAtEverySize_data()
+    {
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("design size") << QSize(792, 534);
+        QTest::newRow("maximised on 1920 x 1080") << QSize(1920, 1017);
+    }
+    void navigationCaptionFitsAtEverySize()
+    {
+        QFETCH(QSize, client);
+        ShellFixture shell;
+        createDatabase(shell);
+        Page page = openPage();
+        page.window->showNormal();
+        page.window->resize(client);
+        QVERIFY(QTest::qWaitForWindowExposed(page.window));
+        QCoreApplication::processEvents();
+        auto *bar = child<DataControl>(page.window, "datIndications");
+        auto *caption = child<QLabel>(bar, "lblCaption");
+        QVERIFY2(caption->sizeHint().width() <= caption->width(),
+                 qPrintable(QStringLiteral("needs %1, has %2 (bar %3 x %4)")
+                                .arg(caption->sizeHint().width())
+                                .arg(caption->width())
+                                .arg(bar->width())
+                                .arg(bar->height())));
+        QCOMPARE(caption->font().pointSizeF(), bar->font().pointSizeF());
+    }
+
+    void navigationButtonsHaveSpokenNames_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("first") << "cmdFirst"
+                               << "First record";
+        QTest::newRow("previous") << "cmdPrevious"
+                                  << "Previous record";
+        QTest::newRow("next") << "cmdNext"
+                              << "Next record";
+        QTest::newRow("last") << "cmdLast"
+                              << "Last record";
+    }
+    void navigationButtonsHaveSpokenNames()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, spoken);
+        ShellFixture shell;
+        createDatabase(shell);
+        Page page = openPage();
+        auto *control = child<QToolButton>(page.window, qPrintable(button));
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(reader);
+        QCOMPARE(reader->text(QAccessible::Name), spoken);
     }
 
     void listEntriesFindTheirRecords_data()

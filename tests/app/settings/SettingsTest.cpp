@@ -115,15 +115,16 @@ private slots:
                                        << "cmdMitte" << QRect(4410, 840, 2000, 380) << "Center Screen";
         QTest::newRow("Remove Program") << "frmSettings"
                                         << "cmdAddRemove" << QRect(1980, 2790, 2200, 380) << "Remove Program";
-        QTest::newRow("settings Close") << "frmSettings"
-                                        << "cmdClose" << QRect(5850, 3090, 700, 330) << "Close";
+        QTest::newRow("settings Close")
+            << "frmSettings"
+            << "cmdClose" << QRect(5790, 3030, 700, 330) << "Close"; // clear of the border
         QTest::newRow("Label6")
             << "frmSettings"
-            << "Label6" << QRect(300, 540, 3945, 675)
+            << "Label6" << QRect(300, 540, 3945, 840) // as high as its three lines
             << "You can adjust the Program's Screen Size for what works best on your computer:";
         QTest::newRow("Label8")
             << "frmSettings"
-            << "Label8" << QRect(300, 1830, 5925, 975)
+            << "Label8" << QRect(300, 1830, 6210, 975) // wide enough for three lines above the button
             << "If, for any reason, you wish to uninstall this program, click the button below to start "
                "Window's "
                "Remove Program. Then select the program you wish to remove, click Remove and click OK.";
@@ -151,6 +152,32 @@ private slots:
             QCOMPARE(button->text(), text);
         else if (auto *label = qobject_cast<QLabel *>(widget))
             QCOMPARE(label->text(), text);
+    }
+
+    // Every paragraph is read to its last line, and Close stands clear of the olive border.
+    void settingsTextsFitTheirPlaces()
+    {
+        ShellFixture shell;
+        AppWindow *settings = windows().OpenPage(QStringLiteral("frmSettings"));
+        for (const char *name : {"Label6", "Label8"}) {
+            auto *label = settings->findChild<QLabel *>(QLatin1String(name));
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(QStringLiteral("%1 needs %2 px, has %3")
+                                    .arg(QLatin1String(name))
+                                    .arg(label->heightForWidth(label->width()))
+                                    .arg(label->height())));
+        }
+        const QRect border = settings->findChild<QWidget *>(QStringLiteral("Shape1"))->geometry();
+        const QRect inside = border.adjusted(2, 2, -2, -2);
+        const QRect close = settings->findChild<QWidget *>(QStringLiteral("cmdClose"))->geometry();
+        QVERIFY2(inside.adjusted(4, 4, -4, -4).contains(close),
+                 qPrintable(QStringLiteral("Close at %1,%2 %3x%4 inside a border to %5,%6")
+                                .arg(close.x())
+                                .arg(close.y())
+                                .arg(close.width())
+                                .arg(close.height())
+                                .arg(inside.right())
+                                .arg(inside.bottom())));
     }
 
     void settingsWindowFrame()

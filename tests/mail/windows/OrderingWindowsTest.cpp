@@ -30,6 +30,28 @@ class OrderingWindowsTest : public QObject
     Q_OBJECT
 
 private slots:
+    // An address box longer than its text shows the start of the address, where it can be read and copied.
+    void addressBoxesShowTheStartOfTheAddress_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("ordering information") << "frmOrder"
+                                              << "Text3";
+        QTest::newRow("price list") << "frmPriceList"
+                                    << "Text1";
+    }
+    void addressBoxesShowTheStartOfTheAddress()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, box);
+        ShellFixture shell;
+        AppWindow *window = windows().OpenPage(form);
+        auto *address = window->findChild<QLineEdit *>(box);
+        QVERIFY(address);
+        QVERIFY(address->text().startsWith(QLatin1String("https://")));
+        QCOMPARE(address->cursorPosition(), 0);
+    }
+
     void webButtonsOpenTheMakersPages_data()
     {
         QTest::addColumn<QString>("window");

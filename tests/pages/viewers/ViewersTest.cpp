@@ -142,6 +142,42 @@ private slots:
         QCOMPARE(shown(window), QStringLiteral("Medical disclaimer"));
     }
 
+    // A bullet followed by a tab, as the privacy document writes its list, stands close to its text.
+    void bulletsStandNextToTheirText()
+    {
+        ShellFixture shell;
+        shell.writeFile(QStringLiteral("Disclaim.rtf"), document("Medical disclaimer"));
+        shell.writeFile(QStringLiteral("Privacy.rtf"),
+                        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Times New Roman;}}\\f0\\fs22 Files:\\par\n"
+                        "\\pard\\li360\\sa60\\bullet\\tab Screen.txt, your choice\\par }");
+        AppWindow *window = windows().OpenPage(QStringLiteral("frmDisclaimer"));
+        trigger(window, QStringLiteral("cmdPrivacy"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto *box = window->findChild<RichTextBox *>(QStringLiteral("rtfDisclaimer"));
+        QTextCursor bullet = box->document()->find(QString(QChar(0x2022)));
+        QVERIFY(!bullet.isNull());
+        bullet.setPosition(bullet.selectionStart());
+        const QTextCursor text = box->document()->find(QStringLiteral("Screen.txt"));
+        QTextCursor textStart(box->document());
+        textStart.setPosition(text.selectionStart());
+        const int gap = box->cursorRect(textStart).left() - box->cursorRect(bullet).left();
+        QVERIFY2(gap > 0 && gap <= 32, qPrintable(QStringLiteral("%1 px from bullet to text").arg(gap)));
+    }
+
+    // The first letters of the sources stand clear of the window's left edge.
+    void sourcesKeepAMargin()
+    {
+        ShellFixture shell;
+        AppWindow *window = windows().OpenPage(QStringLiteral("frmSources"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto *box = window->findChild<RichTextBox *>(QStringLiteral("rtfSources"));
+        QTextCursor start(box->document());
+        const int left = box->viewport()->mapTo(window, box->cursorRect(start).topLeft()).x();
+        QVERIFY2(left >= 8, qPrintable(QStringLiteral("text at %1 px").arg(left)));
+    }
+
     void disclaimerFrame()
     {
         ShellFixture shell;
