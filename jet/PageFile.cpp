@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace jet {
@@ -157,16 +159,25 @@ const Bytes &PageFile::page(std::uint32_t number)
     return it->second;
 }
 
+// Locks belong to the open file, not the process (open-file-description locks), so two PageFiles on one file
+// in one process exclude each other as two processes do. A live writer is waited for, up to LockWaitLimit.
 void PageFile::lock(bool exclusive)
 {
-    struct flock fl
-    {
-    };
-    fl.l_type = exclusive ? F_WRLCK : F_RDLCK;
-    fl.l_whence = SEEK_SET;
-    while (::fcntl(m_fd, F_SETLKW, &fl) != 0) {
-        if (errno != EINTR)
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + LockWaitLimit;
+    for (;;) {
+        struct flock fl
+        {
+        };
+        fl.l_type = exclusive ? F_WRLCK : F_RDLCK;
+        fl.l_whence = SEEK_SET;
+        if (::fcntl(m_fd, F_OFD_SETLK, &fl) == 0)
+            return;
+        if (errno != EINTR && errno != EAGAIN && errno != EACCES)
             fail(ErrorKind::Io, sysError("Cannot lock", m_path));
+        if (steady_clock::now() >= deadline)
+            fail(ErrorKind::Io, "The database \"" + m_path + "\" is busy: another program is changing it");
+        std::this_thread::sleep_for(milliseconds(5));
     }
 }
 
@@ -177,7 +188,7 @@ void PageFile::unlock()
     };
     fl.l_type = F_UNLCK;
     fl.l_whence = SEEK_SET;
-    ::fcntl(m_fd, F_SETLK, &fl);
+    ::fcntl(m_fd, F_OFD_SETLK, &fl);
 }
 
 void PageFile::begin()
@@ -317,6 +328,25 @@ void PageFile::commit()
 
 void PageFile::recoverJournal()
 {
+    // A journal is only trusted or played back while we hold the write lock: otherwise it may belong to a
+    // commit still in progress in another process, whose pages we would overwrite with the old ones.
+    // A read-only file cannot take the write lock; a shared one still keeps a writer out while we look.
+    const bool hadLock = m_inTransaction;
+    if (!hadLock)
+        lock(!m_readOnly);
+    try {
+        recoverJournalLocked();
+    } catch (...) {
+        if (!hadLock)
+            unlock();
+        throw;
+    }
+    if (!hadLock)
+        unlock();
+}
+
+void PageFile::recoverJournalLocked()
+{
     const std::string jpath = journalPath(m_path);
     const int jfd = ::open(jpath.c_str(), O_RDONLY);
     if (jfd < 0)
@@ -359,25 +389,14 @@ void PageFile::recoverJournal()
         m_fileSize = std::min(m_fileSize, originalSize);
         return;
     }
-    const bool hadLock = m_inTransaction;
-    if (!hadLock)
-        lock(true);
-    try {
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const std::uint8_t *entry = journal.data() + 24 + std::size_t(i) * (4 + pageSize);
-            writeAll(m_fd, entry + 4, pageSize, std::uint64_t(get32(entry)) * pageSize, m_path);
-        }
-        if (::ftruncate(m_fd, static_cast<off_t>(originalSize)) != 0 || ::fsync(m_fd) != 0)
-            fail(ErrorKind::Io, sysError("Cannot restore", m_path));
-        ::unlink(jpath.c_str());
-        syncFolder(jpath);
-    } catch (...) {
-        if (!hadLock)
-            unlock();
-        throw;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint8_t *entry = journal.data() + 24 + std::size_t(i) * (4 + pageSize);
+        writeAll(m_fd, entry + 4, pageSize, std::uint64_t(get32(entry)) * pageSize, m_path);
     }
-    if (!hadLock)
-        unlock();
+    if (::ftruncate(m_fd, static_cast<off_t>(originalSize)) != 0 || ::fsync(m_fd) != 0)
+        fail(ErrorKind::Io, sysError("Cannot restore", m_path));
+    ::unlink(jpath.c_str());
+    syncFolder(jpath);
     m_fileSize = originalSize;
     m_cache.clear();
 }

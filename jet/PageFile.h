@@ -4,6 +4,7 @@
 #include "jet/Error.h"
 #include "jet/Format.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -53,11 +54,14 @@ public:
     void onPageWrite(std::function<void(int)> hook) { m_onPageWrite = std::move(hook); }
 
     static std::string journalPath(const std::string &path) { return path + "-journal"; }
+    // How long a change waits for another writer of the same file before it gives up.
+    static constexpr std::chrono::seconds LockWaitLimit{10};
 
 private:
     PageFile() = default;
     void readHeader();
     void recoverJournal();
+    void recoverJournalLocked();
     Bytes readFromDisk(std::uint32_t number) const;
     void lock(bool exclusive);
     void unlock();
