@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -33,6 +34,17 @@ QFont withFamilyStyle(QFont font)
         }
     }
     return font;
+}
+
+// The font dialog lists the families of the font database only. A name such as "Times New Roman" may stand
+// for another family (a font substitute), and a name the list lacks makes the dialog open on its default
+// font; the family that really draws the text is the one to show.
+QFont shownFont(const QFont &font)
+{
+    QFont shown = font;
+    shown.setFamilies({});
+    shown.setFamily(QFontInfo(font).family());
+    return withFamilyStyle(shown);
 }
 
 } // namespace
@@ -84,13 +96,22 @@ const std::vector<std::pair<QString, QColor>> &FontColourDialog::namedColours()
 
 void FontColourDialog::setChoice(const FontChoice &choice)
 {
-    m_fonts->setCurrentFont(withFamilyStyle(choice.font));
+    m_start = choice.font;
+    m_shown = shownFont(choice.font);
+    m_fonts->setCurrentFont(m_shown);
     selectColour(choice.colour.isValid() ? choice.colour : QColor(Qt::black));
 }
 
 FontChoice FontColourDialog::choice() const
 {
-    return {m_fonts->currentFont(), m_colours->currentData().value<QColor>()};
+    QFont font = m_fonts->currentFont();
+    // What the user left as shown keeps the text's own values: the family's name as the text gives it
+    // and a size between whole points, which the dialog cannot show.
+    if (font.family() == m_shown.family())
+        font.setFamily(m_start.family());
+    if (font.pointSize() == m_shown.pointSize() && m_start.pointSizeF() > 0)
+        font.setPointSizeF(m_start.pointSizeF());
+    return {font, m_colours->currentData().value<QColor>()};
 }
 
 void FontColourDialog::selectColour(const QColor &colour)

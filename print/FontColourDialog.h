@@ -29,6 +29,8 @@ public:
 private:
     void selectColour(const QColor &colour);
 
+    QFont m_start;                  // the text's font as handed to setChoice
+    QFont m_shown;                  // the same as the dialog shows it
     QFontDialog *m_fonts = nullptr; // owned by this dialog as a child
     QComboBox *m_colours = nullptr; // owned by this dialog as a child
 };

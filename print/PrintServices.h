@@ -38,6 +38,7 @@ struct SaveRequest
     std::vector<FileFilter> filters;
     int selectedFilter = 0;
     bool confirmReplace = true; // ask before an existing file is replaced
+    bool confirmCreate = false; // ask before a file that does not exist yet is created
 };
 
 class PrintServices

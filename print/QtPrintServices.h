@@ -5,7 +5,6 @@
 #include <QStringList>
 
 class QFileDialog;
-class QPrintDialog;
 
 namespace printservices {
 
@@ -19,12 +18,13 @@ public:
     std::optional<QString> chooseSaveFile(QWidget *parent, const SaveRequest &request) override;
 };
 
-// The toolkit's name filters for the request. A pattern of "*.*" means every file, as it does where the
-// filter strings come from; here it would hide names without a dot, so it becomes "*".
+// The toolkit's name filters for the request. Each filter reads as its label (the dialog matches the
+// label's patterns whatever their case), except that "*.*" means every file where the filter strings come
+// from; here it would hide names without a dot, so it becomes "*".
 QStringList nameFilters(const SaveRequest &request);
 // Sets up a save dialog for the request: no name, folder or extension of its own.
 void configureSaveDialog(QFileDialog &dialog, const SaveRequest &request);
-// Sets up a print dialog for the request.
-void configurePrintDialog(QPrintDialog &dialog, const PrintDialogRequest &request);
+// The question asked before the save dialog names a file that does not exist yet.
+QString createPrompt(const QString &fileName);
 
 } // namespace printservices

@@ -7,6 +7,7 @@
 #include "print/PrintServices.h"
 #include "ui_frmPrint.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPrinter>
@@ -23,7 +24,18 @@ SaveRequest saveRequest()
                        {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}};
     request.selectedFilter = 0;
     request.confirmReplace = true;
+    request.confirmCreate = true;
     return request;
+}
+
+// Without a printer the text can still go into a PDF file; the print dialog offers it and lets the user
+// name the file.
+std::unique_ptr<QPrinter> pdfFilePrinter()
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QDir::home().filePath(QStringLiteral("Print Preview.pdf")));
+    return printer;
 }
 
 } // namespace
@@ -82,13 +94,13 @@ void frmPrint::cmdPrint_Click()
 {
     PrintServices &services = printServices();
     std::unique_ptr<QPrinter> printer = services.currentPrinter();
-    if (!printer) {
-        messagebox::show(this, tr("No printer is available, so nothing was printed."));
-        return;
-    }
-    if (ui->rtfPrint->selectionLength() > 0) {
+    const bool toFile = !printer;
+    if (toFile)
+        printer = pdfFilePrinter();
+    const bool selection = ui->rtfPrint->selectionLength() > 0;
+    if (selection || toFile) {
         PrintDialogRequest request;
-        request.selectionChosen = true;
+        request.selectionChosen = selection;
         request.pageRangesEnabled = false;
         if (!services.askPrint(this, *printer, request))
             return;

@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,7 +27,20 @@ SaveRequest pageRequest()
     SaveRequest request;
     request.filters = {{QStringLiteral("Rich Text File (*.Rtf)"), QStringLiteral("*.rtf")},
                        {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}};
+    request.confirmCreate = true;
     return request;
+}
+
+// Answers the question that the open dialog asks when it next accepts.
+void answerQuestion(QMessageBox::StandardButton answer, QString *asked = nullptr)
+{
+    QTimer::singleShot(0, qApp, [answer, asked] {
+        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY2(question, "no question was asked");
+        if (asked)
+            *asked = question->text();
+        question->button(answer)->click();
+    });
 }
 
 // Runs `answer` on the modal window that is open once the event loop next runs.
@@ -52,8 +67,8 @@ private slots:
         configureSaveDialog(dialog, pageRequest());
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
         QCOMPARE(dialog.nameFilters(),
-                 QStringList({QStringLiteral("Rich Text File (*.rtf)"), QStringLiteral("All Files (*)")}));
-        QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Rich Text File (*.rtf)"));
+                 QStringList({QStringLiteral("Rich Text File (*.Rtf)"), QStringLiteral("All Files (*)")}));
+        QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Rich Text File (*.Rtf)"));
         QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
         QVERIFY(dialog.defaultSuffix().isEmpty());
     }
@@ -71,12 +86,43 @@ private slots:
         whenShown<QFileDialog>([&](QFileDialog *dialog) {
             dialog->setDirectory(folder.path());
             dialog->selectFile(typed);
+            answerQuestion(QMessageBox::Yes);
             static_cast<QDialog *>(dialog)->accept(); // the file dialog's own accept checks the name
         });
         QtPrintServices services;
         const std::optional<QString> chosen = services.chooseSaveFile(nullptr, pageRequest());
         QVERIFY(chosen);
         QCOMPARE(QFileInfo(*chosen).absoluteFilePath(), QDir(folder.path()).absoluteFilePath(typed));
+    }
+
+    void saveDialogAsksBeforeCreating_data()
+    {
+        QTest::addColumn<bool>("create");
+        QTest::newRow("create") << true;
+        QTest::newRow("do not create") << false;
+    }
+    void saveDialogAsksBeforeCreating()
+    {
+        QFETCH(bool, create);
+        QTemporaryDir folder;
+        QString asked;
+        bool stayedOpen = false;
+        whenShown<QFileDialog>([&](QFileDialog *dialog) {
+            dialog->setDirectory(folder.path());
+            dialog->selectFile(QStringLiteral("Bronchitis.rtf"));
+            answerQuestion(create ? QMessageBox::Yes : QMessageBox::No, &asked);
+            static_cast<QDialog *>(dialog)->accept();
+            // Declining leaves the dialog open for another name.
+            stayedOpen = dialog->isVisible();
+            if (stayedOpen)
+                dialog->reject();
+        });
+        QtPrintServices services;
+        const std::optional<QString> chosen = services.chooseSaveFile(nullptr, pageRequest());
+        QCOMPARE(asked, QStringLiteral("Bronchitis.rtf does not exist yet.\nDo you want to create it?"));
+        QCOMPARE(chosen.has_value(), create);
+        QCOMPARE(stayedOpen, !create);
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("Bronchitis.rtf"))));
     }
 
     void saveDialogAsksBeforeReplacing_data()
@@ -96,11 +142,10 @@ private slots:
         whenShown<QFileDialog>([&](QFileDialog *dialog) {
             dialog->setDirectory(folder.path());
             dialog->selectFile(QStringLiteral("notes.rtf"));
-            whenShown<QMessageBox>([&](QMessageBox *question) {
-                asked = true;
-                question->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
-            });
+            QString question;
+            answerQuestion(replace ? QMessageBox::Yes : QMessageBox::No, &question);
             static_cast<QDialog *>(dialog)->accept(); // the file dialog's own accept checks the name
+            asked = question.contains(QLatin1String("already exists"));
             if (dialog->isVisible())
                 dialog->reject();
         });
@@ -115,6 +160,49 @@ private slots:
         whenShown<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
         QtPrintServices services;
         QVERIFY(!services.chooseSaveFile(nullptr, pageRequest()));
+    }
+
+    // "Pages from" and "Current Page" cannot be chosen, with or without a selection; a printout into a
+    // PDF file is offered.
+    void printDialogRulesOutPageRanges_data()
+    {
+        QTest::addColumn<bool>("selection");
+        QTest::newRow("whole document") << false;
+        QTest::newRow("selection") << true;
+    }
+    void printDialogRulesOutPageRanges()
+    {
+        QFETCH(bool, selection);
+        QTemporaryDir folder;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("out.pdf")));
+        bool shown = false;
+        whenShown<QPrintDialog>([&](QPrintDialog *dialog) {
+            shown = true;
+            for (const char *name : {"printRange", "printCurrentPage"}) {
+                auto *choice = dialog->findChild<QRadioButton *>(QLatin1String(name));
+                QVERIFY2(choice, name);
+                QVERIFY2(!choice->isEnabled(), name);
+            }
+            auto *selected = dialog->findChild<QRadioButton *>(QStringLiteral("printSelection"));
+            QVERIFY(selected);
+            QCOMPARE(selected->isChecked(), selection);
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            QVERIFY(printers);
+            QVERIFY2(printers->currentText().contains(QLatin1String("PDF")),
+                     qPrintable(printers->currentText()));
+            auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+            QVERIFY(file);
+            QCOMPARE(file->text(), printer.outputFileName());
+            dialog->reject();
+        });
+        QtPrintServices services;
+        PrintDialogRequest request;
+        request.selectionChosen = selection;
+        request.pageRangesEnabled = false;
+        QVERIFY(!services.askPrint(nullptr, printer, request));
+        QVERIFY(shown);
     }
 
     void printDialogOpensOnTheSelection()

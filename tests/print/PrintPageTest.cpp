@@ -4,20 +4,27 @@
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/PrintHandOver.h"
 #include "app/shell/Resizer.h"
+#include "print/FontColourDialog.h"
 #include "print/frmPrint.h"
 #include "rtf/RtfWriter.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 
 using printservices::FontChoice;
 
@@ -312,6 +319,54 @@ private slots:
         QCOMPARE(formatted.colour, QColor(0, 128, 0));
     }
 
+    // The toolkit's font dialog opens on the font that draws the text, and OK without a change keeps the
+    // text's font as it was, whether the family's name is one of the font database or stands for another.
+    void realFontDialogKeepsTheTextsFont_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("the box's own font") << "Times New Roman" << 11.25 << true;
+        QTest::newRow("a family of the database")
+            << QFontInfo(QFont(QStringLiteral("Courier New"))).family() << 14.0 << false;
+    }
+    void realFontDialogKeepsTheTextsFont()
+    {
+        QFETCH(QString, family);
+        QFETCH(double, size);
+        QFETCH(bool, bold);
+        ShellFixture shell;
+        PrintHandOver(IndicationText);
+        RichTextBox *box = printPage()->rtfPrint();
+        QFont font(family);
+        font.setPointSizeF(size);
+        font.setBold(bold);
+        select(box, 0, int(box->document()->characterCount()) - 1);
+        box->setSelectionFont(font);
+        select(box, 3, 12);
+
+        QFont shown;
+        QTimer::singleShot(0, qApp, [&] {
+            auto *dialog = qobject_cast<printservices::FontColourDialog *>(QApplication::activeModalWidget());
+            QVERIFY2(dialog, "the font dialog is not open");
+            auto *fonts = dialog->findChild<QFontDialog *>();
+            QVERIFY(fonts);
+            shown = fonts->currentFont();
+            dialog->accept();
+        });
+        click(QStringLiteral("cmdFont"));
+        const QFontInfo drawn(font);
+        QCOMPARE(shown.family(), drawn.family());
+        QCOMPARE(shown.pointSize(), qRound(size));
+        QCOMPARE(shown.bold(), bold);
+        for (int at = 3; at < 15; ++at) {
+            const QFont kept = formatAt(box, at).font().resolve(box->document()->defaultFont());
+            QCOMPARE(kept.family(), family);
+            QCOMPARE(kept.pointSizeF(), size);
+            QCOMPARE(kept.bold(), bold);
+        }
+    }
+
     void fontAppliedToTheSelection()
     {
         ShellFixture shell;
@@ -454,23 +509,71 @@ private slots:
         QVERIFY(shell.messages.isEmpty());
     }
 
-    void printWithoutAPrinterSaysSo_data()
+    // Without a printer both prints go through the dialog, which offers a PDF file.
+    void printWithoutAPrinterGoesToAFile_data()
     {
-        QTest::addColumn<int>("selected");
-        QTest::newRow("whole document") << 0;
-        QTest::newRow("selection") << 6;
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("whole document") << QString();
+        QTest::newRow("selection") << "Eucalyptus";
     }
-    void printWithoutAPrinterSaysSo()
+    void printWithoutAPrinterGoesToAFile()
     {
-        QFETCH(int, selected);
+        QFETCH(QString, selected);
         ShellFixture shell;
         Dialogs dialogs;
+        const QString chosenFile = shell.folder.filePath(QStringLiteral("chosen.pdf"));
+        QString offeredFile;
+        dialogs.answers->printDialogChanges = [&](QPrinter &printer) {
+            offeredFile =
+                printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+            printer.setOutputFileName(chosenFile);
+        };
         PrintHandOver(IndicationText);
-        select(printPage()->rtfPrint(), 2, selected);
+        select(printPage()->rtfPrint(), positionOf(IndicationText, selected), int(selected.size()));
         click(QStringLiteral("cmdPrint"));
-        QCOMPARE(shell.messages,
-                 QStringList{QStringLiteral("No printer is available, so nothing was printed.")});
-        QVERIFY(dialogs.answers->printRequests.empty());
+
+        QCOMPARE(dialogs.answers->printRequests.size(), size_t(1));
+        QCOMPARE(dialogs.answers->printRequests[0].selectionChosen, !selected.isEmpty());
+        QVERIFY(!dialogs.answers->printRequests[0].pageRangesEnabled);
+        QVERIFY2(offeredFile.endsWith(QLatin1String(".pdf")), qPrintable(offeredFile));
+        QVERIFY(shell.messages.isEmpty());
+        const QString printed = PdfText(readAll(chosenFile)).allText();
+        QVERIFY2(printed.contains(QLatin1String("Eucalyptus")), qPrintable(printed));
+        QCOMPARE(printed.contains(QLatin1String("Affliction:Bronchitis")), selected.isEmpty());
+    }
+
+    // The same through the toolkit's own dialog, as a user without a printer meets it.
+    void printWithoutAPrinterInTheRealDialog()
+    {
+        ShellFixture shell;
+        Dialogs dialogs;
+        const QString chosenFile = shell.folder.filePath(QStringLiteral("real.pdf"));
+        bool shown = false;
+        dialogs.answers->realPrintDialog = true;
+        QTimer::singleShot(0, qApp, [&] {
+            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            QVERIFY2(dialog, "the print dialog is not open");
+            shown = true;
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            QVERIFY(printers);
+            QVERIFY2(printers->currentText().contains(QLatin1String("PDF")),
+                     qPrintable(printers->currentText()));
+            for (const char *name : {"printRange", "printCurrentPage"}) {
+                auto *choice = dialog->findChild<QRadioButton *>(QLatin1String(name));
+                QVERIFY2(choice && !choice->isEnabled(), name);
+            }
+            auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+            QVERIFY(file);
+            file->setText(chosenFile);
+            dialog->accept();
+        });
+        PrintHandOver(IndicationText);
+        click(QStringLiteral("cmdPrint"));
+        QVERIFY(shown);
+        QVERIFY(shell.messages.isEmpty());
+        const QString printed = PdfText(readAll(chosenFile)).allText();
+        QVERIFY2(printed.contains(QLatin1String("Affliction:Bronchitis")), qPrintable(printed));
+        QVERIFY2(printed.contains(QLatin1String("Notes:Restandkeepwarm.")), qPrintable(printed));
     }
 
     void failedPrintSaysSo()
@@ -561,6 +664,7 @@ private slots:
         QCOMPARE(request.filters[1].pattern, QStringLiteral("*.*"));
         QCOMPARE(request.selectedFilter, 0);
         QVERIFY(request.confirmReplace);
+        QVERIFY(request.confirmCreate);
         // Cancel wrote nothing.
         QCOMPARE(QDir(shell.folder.path()).entryList(QDir::Files), QStringList());
         QVERIFY(shell.messages.isEmpty());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintServices.h"
+#include "print/QtPrintServices.h"
 
 #include <QPrinter>
 #include <functional>
@@ -14,7 +14,8 @@ struct ScriptedPrintServices final : printservices::PrintServices
     bool printAnswer = true;
     std::function<void(QPrinter &)> printDialogChanges;
     std::optional<QString> saveAnswer;
-    QString pdfFile; // empty: the system has no printer
+    QString pdfFile;              // empty: the system has no printer
+    bool realPrintDialog = false; // the toolkit's print dialog, answered by the test, instead of the answers
 
     // What the page asked.
     std::vector<printservices::FontChoice> fontRequests;
@@ -42,6 +43,8 @@ struct ScriptedPrintServices final : printservices::PrintServices
     bool askPrint(QWidget *, QPrinter &printer, const printservices::PrintDialogRequest &request) override
     {
         printRequests.push_back(request);
+        if (realPrintDialog)
+            return printservices::QtPrintServices().askPrint(nullptr, printer, request);
         if (printAnswer && printDialogChanges)
             printDialogChanges(printer);
         return printAnswer;
