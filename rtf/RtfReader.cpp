@@ -144,10 +144,10 @@ bool isSkippedDestination(std::string_view word)
         "bkmkend", "bkmkstart", "buptim", "colorschememapping", "comment", "creatim", "datastore",
         "doccomm", "docvar", "filetbl", "fldinst", "footer", "footerf", "footerl", "footerr", "footnote",
         "ftncn", "ftnsep", "ftnsepc", "generator", "header", "headerf", "headerl", "headerr", "info",
-        "keywords", "latentstyles", "listoverridetable", "listtable", "nonesttables", "nonshppict", "objdata", "object",
-        "operator", "pgdsctbl", "pict", "pn", "pntxta", "pntxtb", "printim", "private", "revtbl", "revtim",
-        "rsidtbl", "rxe", "stylesheet", "subject", "tc", "tcn", "template", "themedata", "title", "txe",
-        "userprops", "xe", "xmlnstbl"};
+        "keywords", "latentstyles", "listoverridetable", "listtable", "nonesttables", "nonshppict",
+        "objdata", "object", "operator", "pgdsctbl", "pict", "pn", "pntxta", "pntxtb", "printim", "private",
+        "revtbl", "revtim", "rsidtbl", "rxe", "stylesheet", "subject", "tc", "tcn", "template", "themedata",
+        "title", "txe", "userprops", "xe", "xmlnstbl"};
     // clang-format on
     return std::find(std::begin(skipped), std::end(skipped), word) != std::end(skipped);
 }
@@ -439,6 +439,7 @@ private:
         QString name = sanitized(m_fontName.text);
         name.removeIf([](QChar c) { return c == u'\t' || c == QChar::LineSeparator; });
         m_fonts[m_fontNumber].name = name.trimmed();
+        m_formatChars.reset();
         m_fontName.clear();
         m_fontNameDone = true;
     }
@@ -480,6 +481,7 @@ private:
         } else if (word == "colortbl") {
             state().destination = Destination::ColourTable;
             m_colours.clear();
+            m_formatChars.reset();
             m_colour = QColor(0, 0, 0);
             m_colourGiven = false;
         } else if (isSkippedDestination(word)) {
@@ -579,6 +581,7 @@ private:
         case Destination::ColourTable:
             if (byte == ';') {
                 m_colours.push_back(m_colourGiven ? m_colour : QColor());
+                m_formatChars.reset();
                 m_colour = QColor(0, 0, 0);
                 m_colourGiven = false;
             }
