@@ -49,15 +49,63 @@ QString decode1252(const QByteArray &bytes)
     return text;
 }
 
+// Mac Japanese is Shift_JIS with five single bytes of its own, which Shift_JIS leaves undefined; the
+// bytes of a double-byte pair are never taken for them.
+QString decodeMacJapanese(const QByteArray &bytes)
+{
+    QStringDecoder shiftJis("Shift_JIS");
+    if (!shiftJis.isValid())
+        return decode1252(bytes);
+    const auto isLead = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); };
+    QString text;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes.at(i));
+        if (isLead(b)) {
+            ++i;
+            continue;
+        }
+        char16_t own = 0;
+        switch (b) {
+        case 0x80:
+            own = u'\\';
+            break;
+        case 0xA0:
+            own = 0x00A0;
+            break;
+        case 0xFD:
+            own = 0x00A9;
+            break;
+        case 0xFE:
+            own = 0x2122;
+            break;
+        case 0xFF:
+            own = 0x2026;
+            break;
+        default:
+            continue;
+        }
+        text += shiftJis.decode(bytes.mid(from, i - from));
+        text.append(QChar(own));
+        from = i + 1;
+    }
+    text += shiftJis.decode(bytes.mid(from));
+    return text;
+}
+
 } // namespace
 
 int codePageForCharset(int charset)
 {
     switch (charset) {
+    case 0:
+        return 1252;
     case 2:
         return SymbolCodePage;
     case 77:
         return 10000;
+    case 78:
+        return MacJapaneseCodePage;
     case 128:
         return 932;
     case 129:
@@ -102,6 +150,8 @@ QString decodeCodePage(const QByteArray &bytes, int codePage)
             text.append(QChar(char16_t(0xF000 + static_cast<unsigned char>(c))));
         return text;
     }
+    if (codePage == MacJapaneseCodePage)
+        return decodeMacJapanese(bytes);
     QByteArray name;
     if (codePage >= 1250 && codePage <= 1258 && codePage != 1252)
         name = "windows-" + QByteArray::number(codePage);

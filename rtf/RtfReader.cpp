@@ -9,8 +9,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -27,10 +29,20 @@ constexpr int MaxHalfPoints = 3276; // 1638 pt, the largest size Word accepts
 constexpr int MaxTwips = 31680;     // 22 inches, Word's largest page dimension
 constexpr int MaxUnicodeSkip = 64;
 constexpr int TwipsPerPixel = 15; // 1440 twips per inch at 96 pixels per inch
+// Each paragraph costs the document about a hundred bytes, twenty-five times the four bytes of "\par".
+// Past this many paragraphs, plus one for every BytesPerParagraph bytes of input, paragraph marks become
+// line breaks, which cost two bytes, so that the document stays within a few bytes per byte of input.
+constexpr std::size_t ParagraphAllowance = 100'000;
+constexpr std::size_t BytesPerParagraph = 64;
+
+// The kinds of characters that \loch, \hich and \dbch announce, each with a font of its own (\af).
+enum Script { LowAnsi, HighAnsi, DoubleByte, ScriptCount };
 
 struct CharState
 {
-    int font = -1; // -1: the \deff font
+    int font = -1;   // -1: the \deff font
+    int script = -1; // the kind of the characters that follow; -1: none was named
+    std::array<int, ScriptCount> scriptFonts{-1, -1, -1};
     int halfPoints = 24;
     bool bold = false;
     bool italic = false;
@@ -51,6 +63,9 @@ struct ParaState
     int first = 0;
     int before = 0;
     int after = 0;
+    bool pageBreakBefore = false;
+
+    bool operator==(const ParaState &) const = default;
 };
 
 enum class Destination { Text, FontTable, ColourTable, Skip };
@@ -129,10 +144,10 @@ bool isSkippedDestination(std::string_view word)
         "bkmkend", "bkmkstart", "buptim", "colorschememapping", "comment", "creatim", "datastore",
         "doccomm", "docvar", "filetbl", "fldinst", "footer", "footerf", "footerl", "footerr", "footnote",
         "ftncn", "ftnsep", "ftnsepc", "generator", "header", "headerf", "headerl", "headerr", "info",
-        "keywords", "latentstyles", "listoverridetable", "listtable", "nonshppict", "objdata", "object",
-        "operator", "pgdsctbl", "pict", "pn", "pntxta", "pntxtb", "printim", "private", "revtbl", "revtim",
-        "rsidtbl", "rxe", "stylesheet", "subject", "tc", "tcn", "template", "themedata", "title", "txe",
-        "userprops", "xe", "xmlnstbl"};
+        "keywords", "latentstyles", "listoverridetable", "listtable", "nonesttables", "nonshppict",
+        "objdata", "object", "operator", "pgdsctbl", "pict", "pn", "pntxta", "pntxtb", "printim", "private",
+        "revtbl", "revtim", "rsidtbl", "rxe", "stylesheet", "subject", "tc", "tcn", "template", "themedata",
+        "title", "txe", "userprops", "xe", "xmlnstbl"};
     // clang-format on
     return std::find(std::begin(skipped), std::end(skipped), word) != std::end(skipped);
 }
@@ -168,7 +183,10 @@ bool isUnderlineWord(std::string_view word)
 class Parser
 {
 public:
-    Parser(const QByteArray &data, QTextDocument &document) : m_data(data), m_cursor(&document) {}
+    Parser(const QByteArray &data, QTextDocument &document)
+        : m_data(data), m_cursor(&document),
+          m_maxBlocks(ParagraphAllowance + std::size_t(data.size()) / BytesPerParagraph)
+    {}
 
     void run()
     {
@@ -421,6 +439,7 @@ private:
         QString name = sanitized(m_fontName.text);
         name.removeIf([](QChar c) { return c == u'\t' || c == QChar::LineSeparator; });
         m_fonts[m_fontNumber].name = name.trimmed();
+        m_formatChars.reset();
         m_fontName.clear();
         m_fontNameDone = true;
     }
@@ -448,6 +467,12 @@ private:
             character(special);
         } else if (word == "par" || word == "sect" || word == "row" || word == "nestrow") {
             paragraph();
+        } else if (word == "page" || word == "column") {
+            breakParagraph(word == "page");
+        } else if (word == "chftn") {
+            // The mark of an automatically numbered footnote, whose text is not part of the body.
+            for (const QChar ch : QString::number(++m_footnotes))
+                character(ch.unicode());
         } else if (!nested() && (word == "fonttbl" || word == "colortbl" || isSkippedDestination(word))) {
             return;
         } else if (word == "fonttbl") {
@@ -456,6 +481,7 @@ private:
         } else if (word == "colortbl") {
             state().destination = Destination::ColourTable;
             m_colours.clear();
+            m_formatChars.reset();
             m_colour = QColor(0, 0, 0);
             m_colourGiven = false;
         } else if (isSkippedDestination(word)) {
@@ -466,6 +492,19 @@ private:
             para = ParaState{};
         } else if (word == "f") {
             chars.font = value;
+            if (chars.script >= 0)
+                chars.scriptFonts[chars.script] = value;
+        } else if (word == "loch") {
+            chars.script = LowAnsi;
+        } else if (word == "hich") {
+            chars.script = HighAnsi;
+        } else if (word == "dbch") {
+            chars.script = DoubleByte;
+        } else if (word == "af") {
+            // Names the font of the kind of characters just announced; without one it is the font of
+            // right-to-left text, which this reader does not tell apart.
+            if (chars.script >= 0)
+                chars.scriptFonts[chars.script] = value;
         } else if (word == "fs") {
             if (value > 0)
                 chars.halfPoints = std::min(value, MaxHalfPoints);
@@ -507,6 +546,8 @@ private:
             para.before = std::clamp(value, 0, MaxTwips);
         } else if (word == "sa") {
             para.after = std::clamp(value, 0, MaxTwips);
+        } else if (word == "pagebb") {
+            para.pageBreakBefore = on;
         } else if (word == "deff") {
             m_defaultFont = value;
         } else if (word == "ansi") {
@@ -540,6 +581,7 @@ private:
         case Destination::ColourTable:
             if (byte == ';') {
                 m_colours.push_back(m_colourGiven ? m_colour : QColor());
+                m_formatChars.reset();
                 m_colour = QColor(0, 0, 0);
                 m_colourGiven = false;
             }
@@ -566,11 +608,23 @@ private:
         }
     }
 
-    int effectiveFont(const CharState &chars) const { return chars.font >= 0 ? chars.font : m_defaultFont; }
-
-    int codePageOf(const CharState &chars) const
+    // The character state that decides a run's format: the font in effect for the kind of characters
+    // that follow, and no trace of how it was named.
+    CharState runState(const CharState &chars) const
     {
-        const auto it = m_fonts.find(effectiveFont(chars));
+        CharState run = chars;
+        if (chars.script >= 0 && chars.scriptFonts[chars.script] >= 0)
+            run.font = chars.scriptFonts[chars.script];
+        if (run.font < 0)
+            run.font = m_defaultFont;
+        run.script = -1;
+        run.scriptFonts = {-1, -1, -1};
+        return run;
+    }
+
+    int codePageOf(const CharState &run) const
+    {
+        const auto it = m_fonts.find(run.font);
         return it != m_fonts.end() && it->second.codePage != 0 ? it->second.codePage : m_documentCodePage;
     }
 
@@ -580,14 +634,14 @@ private:
     {
         if (state().chars.hidden)
             return false;
-        if (m_paragraphPending) {
-            m_cursor.insertBlock(QTextBlockFormat(), charFormat(state().chars));
-            m_paragraphPending = false;
-        }
-        const int codePage = codePageOf(state().chars);
-        if (state().chars != m_runChars || codePage != m_run.codePage) {
+        if (m_paragraphPending)
+            startBlock();
+        m_blockHasText = true;
+        const CharState run = runState(state().chars);
+        const int codePage = codePageOf(run);
+        if (run != m_runChars || codePage != m_run.codePage) {
             flushRun();
-            m_runChars = state().chars;
+            m_runChars = run;
             m_run.codePage = codePage;
         }
         return true;
@@ -601,18 +655,77 @@ private:
         m_run.text.clear();
     }
 
+    // Makes the pending paragraph end real: a new paragraph, or a line break once the paragraphs the
+    // input's size allows are spent.
+    void startBlock()
+    {
+        m_paragraphPending = false;
+        m_blockHasText = false;
+        if (m_blocks >= m_maxBlocks) {
+            m_run.flushBytes();
+            m_run.text.append(QChar(QChar::LineSeparator));
+            return;
+        }
+        const ParaState para = currentPara();
+        m_blockBreak = m_pageBreakNext;
+        m_pageBreakNext = false;
+        const CharState chars = runState(state().chars);
+        flushRun();
+        m_cursor.insertBlock(blockFormat(para), charFormat(chars));
+        ++m_blocks;
+        m_blockPara = para;
+        m_blockChars = chars;
+    }
+
     void paragraph()
     {
         if (m_paragraphPending)
-            m_cursor.insertBlock(QTextBlockFormat(), charFormat(state().chars));
-        flushRun();
-        applyParagraphFormat();
+            startBlock();
+        if (m_blocks < m_maxBlocks) {
+            flushRun();
+            applyParagraphFormat();
+        }
         m_paragraphPending = true;
     }
 
+    // A page or column break within a paragraph ends the paragraph there, so that the words on either
+    // side stay apart; a page break makes the next paragraph start a page.
+    void breakParagraph(bool newPage)
+    {
+        if (!m_paragraphPending && m_blockHasText)
+            paragraph();
+        if (!newPage)
+            return;
+        if (m_paragraphPending) {
+            m_pageBreakNext = true;
+        } else if (m_blocks > 1) {
+            m_blockBreak = true; // nothing stands before it in this paragraph
+            m_blockPara.reset();
+        }
+    }
+
+    ParaState currentPara() const { return m_groups.empty() ? m_lastPara : m_groups.back().para; }
+
+    // Gives the paragraph the properties in effect at its end, as RTF has it; most paragraphs keep those
+    // they were started with, and then the document is not touched.
     void applyParagraphFormat()
     {
-        const ParaState para = m_groups.empty() ? m_lastPara : state().para;
+        const ParaState para = currentPara();
+        if (m_blockPara != para) {
+            m_cursor.setBlockFormat(blockFormat(para));
+            m_blockPara = para;
+        }
+        if (!m_blockHasText && !m_groups.empty()) {
+            const CharState chars = runState(state().chars);
+            if (m_blockChars != chars) {
+                m_cursor.setBlockCharFormat(charFormat(chars));
+                m_blockChars = chars;
+            }
+        }
+    }
+
+    QTextBlockFormat blockFormat(const ParaState &para) const
+    {
         QTextBlockFormat format;
         static constexpr Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight,
                                                        Qt::AlignJustify};
@@ -622,28 +735,32 @@ private:
         format.setTextIndent(double(para.first) / TwipsPerPixel);
         format.setTopMargin(double(para.before) / TwipsPerPixel);
         format.setBottomMargin(double(para.after) / TwipsPerPixel);
-        m_cursor.setBlockFormat(format);
-        if (m_cursor.block().length() == 1 && !m_groups.empty())
-            m_cursor.setBlockCharFormat(charFormat(state().chars));
+        if (para.pageBreakBefore || m_blockBreak)
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        return format;
     }
 
-    QTextCharFormat charFormat(const CharState &chars) const
+    // Formats are built once for each character state in a row: a long document repeats a few of them.
+    QTextCharFormat charFormat(const CharState &run)
     {
+        if (m_formatChars == run)
+            return m_format;
         QTextCharFormat format;
-        const auto font = m_fonts.find(effectiveFont(chars));
+        const auto font = m_fonts.find(run.font);
         if (font != m_fonts.end() && !font->second.name.isEmpty())
             format.setFontFamilies(QStringList{font->second.name});
-        format.setFontPointSize(chars.halfPoints / 2.0);
-        format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
-        format.setFontItalic(chars.italic);
-        format.setFontUnderline(chars.underline);
-        format.setFontStrikeOut(chars.strike);
-        if (chars.colour >= 0 && std::size_t(chars.colour) < m_colours.size() &&
-            m_colours[chars.colour].isValid())
-            format.setForeground(m_colours[chars.colour]);
-        if (chars.vertical != 0)
-            format.setVerticalAlignment(chars.vertical > 0 ? QTextCharFormat::AlignSuperScript
-                                                           : QTextCharFormat::AlignSubScript);
+        format.setFontPointSize(run.halfPoints / 2.0);
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        format.setFontItalic(run.italic);
+        format.setFontUnderline(run.underline);
+        format.setFontStrikeOut(run.strike);
+        if (run.colour >= 0 && std::size_t(run.colour) < m_colours.size() && m_colours[run.colour].isValid())
+            format.setForeground(m_colours[run.colour]);
+        if (run.vertical != 0)
+            format.setVerticalAlignment(run.vertical > 0 ? QTextCharFormat::AlignSuperScript
+                                                         : QTextCharFormat::AlignSubScript);
+        m_formatChars = run;
+        m_format = format;
         return format;
     }
 
@@ -669,6 +786,19 @@ private:
     CharState m_runChars;
     ParaState m_lastPara;
     bool m_paragraphPending = false;
+    int m_footnotes = 0;
+
+    // The paragraph being filled, and what the document already holds for it.
+    std::size_t m_blocks = 1;
+    const std::size_t m_maxBlocks;
+    bool m_blockHasText = false;
+    bool m_blockBreak = false;            // it starts a new page
+    bool m_pageBreakNext = false;         // the next paragraph starts a new page
+    std::optional<ParaState> m_blockPara; // none: the document's own first paragraph, never formatted yet
+    std::optional<CharState> m_blockChars;
+
+    std::optional<CharState> m_formatChars; // the state m_format was built for
+    QTextCharFormat m_format;
 };
 
 } // namespace

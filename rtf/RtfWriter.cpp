@@ -39,6 +39,7 @@ struct ParagraphFormat
     int first = 0;
     int before = 0;
     int after = 0;
+    bool pageBreakBefore = false;
     const QTextList *list = nullptr; // \pard ends a list, so each list starts its own run of paragraphs
 
     bool operator==(const ParagraphFormat &) const = default;
@@ -209,6 +210,7 @@ private:
         para.first = qRound(format.textIndent() * TwipsPerPixel);
         para.before = qRound(format.topMargin() * TwipsPerPixel);
         para.after = qRound(format.bottomMargin() * TwipsPerPixel);
+        para.pageBreakBefore = format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
         return para;
     }
 
@@ -229,6 +231,8 @@ private:
                 if (value != 0)
                     word(name, value);
             }
+            if (para.pageBreakBefore)
+                word("pagebb");
             m_paragraph = para;
         }
         if (para.list)

@@ -22,3 +22,10 @@ if ((${#missing[@]})); then
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+# The second database reader, in the project's own folder where the tests look for it.
+here=$(cd "$(dirname "$0")/.." && pwd)
+if [ ! -d "$here/.peers/node_modules/mdb-reader" ]; then
+  echo "installing: mdb-reader (npm)"
+  npm install --prefix "$here/.peers" --no-audit --no-fund --silent mdb-reader@3 ||
+    echo "mdb-reader could not be installed: the tests that compare with it report a skip" >&2
+fi

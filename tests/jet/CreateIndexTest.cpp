@@ -341,6 +341,8 @@ TEST_P(CreatedIndexTest, EveryRowIsIndexedOnceInKeyOrder)
             EXPECT_EQ(index.keyCount, keys.size()) << "distinct keys the definition records";
         }
     }
+    if (engineKeys().empty())
+        GTEST_SKIP() << "keys of system names not compared: sample folder absent (AMBRELIS_SHARED_FIXTURES)";
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, CreatedIndexTest, ::testing::ValuesIn(nameCases),

@@ -213,29 +213,16 @@ std::vector<Record> ourExport(jet::Database &db, const std::string &table)
 
 std::optional<std::string> mdbReaderJson(const std::string &file, std::string *whyNot)
 {
-    const std::string cache = JET_PEER_CACHE;
-    std::filesystem::create_directories(cache);
-    if (!std::filesystem::exists(cache + "/node_modules/mdb-reader")) {
-        // Tests may run side by side: each installs on its own, and the first to finish puts its copy in
-        // place.
-        const std::string own = cache + "/install-" + std::to_string(getpid());
-        std::filesystem::create_directories(own);
-        const CommandResult install =
-            run("cd " + quote(own) + " && npm install --no-audit --no-fund --silent mdb-reader@3 2>&1");
-        if (install.exitCode != 0) {
-            std::filesystem::remove_all(own);
-            *whyNot = "npm could not install mdb-reader (no network?): " + install.output.substr(0, 300);
-            return std::nullopt;
-        }
-        std::error_code ignored;
-        std::filesystem::rename(own + "/node_modules", cache + "/node_modules", ignored);
-        std::filesystem::remove_all(own, ignored);
+    const std::string modules = JET_PEER_MODULES;
+    if (!std::filesystem::exists(modules + "/node_modules/mdb-reader")) {
+        *whyNot = "mdb-reader is not installed in " + modules + " (scripts/deps.sh installs it)";
+        return std::nullopt;
     }
     const std::string script = "import M from 'mdb-reader'; import {readFileSync} from 'node:fs';"
                                "const r = new M(readFileSync(process.argv[1])); const out = {};"
                                "for (const n of r.getTableNames()) out[n] = r.getTable(n).getData();"
                                "console.log(JSON.stringify(out));";
-    const CommandResult r = run("cd " + quote(cache) + " && node --input-type=module -e " + quote(script) +
+    const CommandResult r = run("cd " + quote(modules) + " && node --input-type=module -e " + quote(script) +
                                 " " + quote(file) + " 2>&1");
     if (r.exitCode != 0) {
         *whyNot = "mdb-reader failed: " + r.output.substr(0, 500);

@@ -34,7 +34,7 @@ std::vector<Record> mdbExport(const std::string &file, const std::string &table)
 std::vector<Record> ourExport(jet::Database &db, const std::string &table);
 
 // mdb-reader (npm): the tables of a file as JSON text, {"table": [{"column": value}]}.
-// nullopt with a reason when npm cannot install it (no network).
+// nullopt with a reason when it is not installed.
 std::optional<std::string> mdbReaderJson(const std::string &file, std::string *whyNot);
 
 } // namespace peers

@@ -85,10 +85,8 @@ void expectPeersAgree(const std::string &path)
 
     std::string whyNot;
     const auto json = peers::mdbReaderJson(path, &whyNot);
-    if (!json) {
-        std::cout << "mdb-reader not compared: " << whyNot << "\n";
-        return;
-    }
+    if (!json)
+        GTEST_SKIP() << "mdb-reader not compared: " << whyNot;
     ASSERT_FALSE(json->empty()) << whyNot;
     const QJsonArray rows =
         QJsonDocument::fromJson(QByteArray::fromStdString(*json)).object()["Indications"].toArray();

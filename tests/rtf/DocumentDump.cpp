@@ -71,6 +71,8 @@ QString dumpParagraphs(const QTextDocument &document)
             if (value != 0)
                 parts << QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(value);
         }
+        if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            parts << QStringLiteral("page");
         blocks << parts.join(QLatin1Char(' '));
     }
     return blocks.join(QStringLiteral(" | "));

@@ -9,7 +9,7 @@ class QTextDocument;
 // Runs are merged when their formats read the same, so the account does not depend on fragment splits.
 QString dumpRuns(const QTextDocument &document);
 
-// Alignment and indents of each paragraph, e.g. "left | centre li=48 fi=-24".
+// Alignment, indents and page breaks of each paragraph, e.g. "left | centre li=48 fi=-24 page".
 QString dumpParagraphs(const QTextDocument &document);
 
 // The paragraphs' text joined by '\n', line breaks within a paragraph as '\v'.

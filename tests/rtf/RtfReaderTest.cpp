@@ -56,6 +56,7 @@ private slots:
     void survivesHostileInput_data();
     void survivesHostileInput();
     void keptFuzzInputs();
+    void paragraphMarksBeyondTheInputsShare();
 };
 
 void RtfReaderTest::text_data()
@@ -138,6 +139,31 @@ void RtfReaderTest::text_data()
         << R"({\rtf1 a\*\info b\pict c})"_ba << u"abc"_s;
     QTest::newRow("structure characters are not inserted")
         << R"({\rtf1 a\u8233?b\u64976?\u65532?\u0?\'00\'0d c})"_ba << u"a\vb c"_s;
+
+    // As Word and other programs write them.
+    QTest::newRow("ANSI charset is code page 1252 whatever the document's")
+        << R"({\rtf1\ansi\ansicpg1251\deff0{\fonttbl{\f0\fcharset0 Arial;}{\f1\fcharset204 Arial Cyr;}}caf\'e9 {\f1\'e9}})"_ba
+        << u"café й"_s;
+    QTest::newRow("default charset follows the document's code page")
+        << R"({\rtf1\ansi\ansicpg1251{\fonttbl{\f0\fcharset1 Arial;}{\f1 Arial;}}\f0\'e9\f1\'e9})"_ba
+        << u"йй"_s;
+    QTest::newRow("associated fonts decode double-byte text")
+        << R"({\rtf1\ansi\ansicpg932\deff0{\fonttbl{\f0\froman\fcharset0 Times New Roman;}{\f13\fnil\fcharset128 MS Mincho;}})"
+           R"({\hich\af0\dbch\af13\loch\f0 caf}{\loch\af0\dbch\af13\hich\f0 \'e9}{\loch\af0\hich\af0\dbch\f13 \'82\'a0\'82\'a2})"
+           R"({\loch\af0\hich\af0\dbch\af13 \'82\'a4}{\dbch\af13\loch\f0 !}})"_ba
+        << u"caféあいう!"_s;
+    QTest::newRow("Mac Japanese code page and font charset")
+        << R"({\rtf1\ansi\ansicpg10001{\fonttbl{\f1\fcharset78 Osaka;}{\f2\fcharset1 Osaka;}}\f2\'82\'a0\'fd\'80\'83\'80{\f1\'82\'a2\'ff}})"_ba
+        << u"あ©\\ムい…"_s;
+    QTest::newRow("text for readers without nested tables is not shown")
+        << R"({\rtf1 a\nestcell{\nonesttables b\cell}\nestrow{\nonesttables\par}c})"_ba << u"a\t\nc"_s;
+    QTest::newRow("footnote marks are numbered, their text left out")
+        << R"({\rtf1 Lavender{\super\chftn}{\footnote\pard{\super\chftn} Steam distilled.} and mint{\super\chftn}{\footnote{\super\chftn} Also.}.})"_ba
+        << u"Lavender1 and mint2."_s;
+    QTest::newRow("page and column breaks keep the words apart")
+        << R"({\rtf1 one\page two\column three\par\page four\par\column five})"_ba
+        << u"one\ntwo\nthree\nfour\nfive"_s;
+    QTest::newRow("a page break at the very start adds nothing") << R"({\rtf1\page a})"_ba << u"a"_s;
 }
 
 void RtfReaderTest::text()
@@ -185,6 +211,10 @@ void RtfReaderTest::formats_data()
     QTest::newRow("font name with panose and alternative")
         << R"({\rtf1{\fonttbl{\f0\froman{\*\panose 02020603050405020304}Times New Roman{\*\falt Times};}}x})"_ba
         << u"x{Times New Roman 12}"_s;
+    QTest::newRow("associated fonts give double-byte text its font")
+        << R"({\rtf1\ansi\ansicpg932{\fonttbl{\f0\fcharset0 Arial;}{\f13\fcharset128 MS Mincho;}})"
+           R"({\hich\af0\dbch\af13\loch\f0 a}{\loch\af0\hich\af0\dbch\f13 \'82\'a0}{\plain b}})"_ba
+        << u"a{Arial 12}あ{MS Mincho 12}b{Arial 12}"_s;
     QTest::newRow("empty paragraph keeps its size")
         << R"({\rtf1\fs40 a\par\fs20\par b})"_ba << u"a{Fixture Sans 20} |  | b{Fixture Sans 10}"_s;
 }
@@ -217,6 +247,9 @@ void RtfReaderTest::paragraphs_data()
         << R"({\rtf1 a\par\qr b})"_ba << u"left | right"_s;
     QTest::newRow("format in a closed group is restored")
         << R"({\rtf1{\qc a\par}b\par})"_ba << u"centre | left"_s;
+    QTest::newRow("a page break starts the next paragraph on a new page")
+        << R"({\rtf1 a\page b\par\page c\par\pagebb d\par\pard e\column f})"_ba
+        << u"left | left page | left page | left page | left | left"_s;
 }
 
 void RtfReaderTest::paragraphs()
@@ -344,6 +377,26 @@ void RtfReaderTest::keptFuzzInputs()
         QVERIFY2(dumpRuns(*again) == dumpRuns(*document), qPrintable(name));
         QVERIFY2(dumpParagraphs(*again) == dumpParagraphs(*document), qPrintable(name));
     }
+}
+
+void RtfReaderTest::paragraphMarksBeyondTheInputsShare()
+{
+    // A paragraph costs the document about a hundred bytes. Far more paragraph marks than the input's size
+    // pays for become line breaks, so that no text is lost and none is joined.
+    const int count = 300'000;
+    QByteArray data = "{\\rtf1 ";
+    QString expected;
+    for (int i = 0; i < count; ++i) {
+        data += "x\\par ";
+        expected += u"x\n"_s;
+    }
+    data += "end}";
+    expected += u"end"_s;
+    const auto document = readDocument(data);
+    QVERIFY2(qsizetype(document->blockCount()) * 8 <= data.size(),
+             qPrintable(QString::number(document->blockCount())));
+    QVERIFY(document->blockCount() > 1000);
+    QCOMPARE(paragraphText(*document).replace(u'\v', u'\n'), expected);
 }
 
 QTEST_MAIN(RtfReaderTest)

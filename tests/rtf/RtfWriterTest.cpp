@@ -172,11 +172,14 @@ void RtfWriterTest::paragraphFormats_data()
     indented.setTextIndent(-24);
     indented.setTopMargin(8);
     indented.setBottomMargin(4);
+    QTextBlockFormat newPage;
+    newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
 
     QTest::newRow("centred") << centred << R"(\pard\qc\f0\fs17 b)"_ba;
     QTest::newRow("right") << right << R"(\pard\qr\f0\fs17 b)"_ba;
     QTest::newRow("justified") << justified << R"(\pard\qj\f0\fs17 b)"_ba;
     QTest::newRow("indents and spacing") << indented << R"(\pard\li720\ri360\fi-360\sb120\sa60\f0\fs17 b)"_ba;
+    QTest::newRow("page break before") << newPage << R"(\pard\pagebb\f0\fs17 b)"_ba;
 }
 
 void RtfWriterTest::paragraphFormats()
