@@ -1,6 +1,8 @@
 #include "app/Program.h"
 
 #include "app/menu/frmMenu.h"
+#include "app/platform/UserFiles.h"
+#include "app/shell/MessageBox.h"
 #include "app/shell/WindowManager.h"
 
 #include <QString>
@@ -16,5 +18,8 @@ void registerProgramWindows(WindowManager &manager)
 
 void startProgram(WindowManager &manager)
 {
+    // The user would otherwise learn only from the indications page that their database is missing.
+    if (const std::optional<QString> failure = userfiles::provideIndicationsDatabase())
+        messagebox::show(nullptr, *failure);
     manager.OpenPage(QStringLiteral("frmMenu"));
 }

@@ -1,6 +1,7 @@
 #include "app/menu/frmMenu.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/ScreenMode.h"
@@ -94,9 +95,8 @@ void frmMenu::Form_Load()
 {
     // Each step skips its own failure.
     PlatformServices &os = platform();
-    const QString folder = os.ApplicationFolder();
-    os.SetCurrentFolder(folder);
-    const QString path = QDir(folder).filePath(ScreenFile);
+    os.SetCurrentFolder(os.ApplicationFolder());
+    const QString path = QDir(userfiles::configFolder()).filePath(ScreenFile);
     if (os.ListFile(path) != ScreenFile)
         return;
     if (ui->rtfScreen->LoadFile(path))

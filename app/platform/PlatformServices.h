@@ -31,7 +31,7 @@ public:
     virtual bool FileAttributes(const QString &path) const = 0;
     virtual bool SetCurrentFolder(const QString &folder) = 0;
     virtual QString CurrentFolder() const = 0;
-    // The folder that holds the program file.
+    // The folder that holds the program file. Where the user's files lie is decided in UserFiles.h.
     virtual QString ApplicationFolder() const = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/menu/frmMenu.h"
 #include "app/platform/PlatformServices.h"
+#include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
 #include "app/settings/RemovalPanel.h"
 #include "app/settings/frmResize.h"
@@ -61,13 +62,12 @@ void frmSettings::cmdMitte_Click()
 void frmSettings::SetScreenMode(QChar digit, const QString &message, const QString &modeWord)
 {
     PlatformServices &os = platform();
-    const QString folder = os.ApplicationFolder();
-    os.SetCurrentFolder(folder);
+    os.SetCurrentFolder(os.ApplicationFolder());
 
     // The file is replaced in one step rather than emptied first: a save that fails leaves the previous
     // choice on disk instead of an empty file.
     ui->rtfScreen->setText(QString(digit));
-    const bool saved = ui->rtfScreen->SaveFile(QDir(folder).filePath(ScreenFile));
+    const bool saved = ui->rtfScreen->SaveFile(QDir(userfiles::configFolder()).filePath(ScreenFile));
 
     if (auto *menu = windows().find<frmMenu>(QStringLiteral("frmMenu"))) {
         menu->rtfScreen()->setText(QString(digit));

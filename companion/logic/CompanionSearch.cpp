@@ -100,17 +100,17 @@ FileProbe realFileProbe()
     return probe;
 }
 
-std::optional<QString> FindCompanion(const QString &applicationFolder, const CompanionPlatform &platform,
+std::optional<QString> FindCompanion(const QString &pathFileFolder, const CompanionPlatform &platform,
                                      const FileProbe &probe)
 {
     const QString pathFileName = QString::fromLatin1(kPathFileName);
     const QString programName = QString::fromLatin1(kProgramFileName);
-    const QString pathFile = inFolder(applicationFolder, pathFileName, platform);
+    const QString pathFile = inFolder(pathFileFolder, pathFileName, platform);
     if (probe.listFile(pathFile) == pathFileName) {
         if (const std::optional<QByteArray> bytes = probe.readFile(pathFile)) {
             if (const std::optional<QString> folder = ParsePathFile(*bytes, platform.separator)) {
                 const QString absolute =
-                    isAbsolute(*folder, platform) ? *folder : inFolder(applicationFolder, *folder, platform);
+                    isAbsolute(*folder, platform) ? *folder : inFolder(pathFileFolder, *folder, platform);
                 const QString program = absolute + programName;
                 if (probe.exists(program))
                     return program;

@@ -39,8 +39,9 @@ struct FileProbe
 
 FileProbe realFileProbe();
 
-// The path of the program to start, or std::nullopt when the download window should open instead.
-std::optional<QString> FindCompanion(const QString &applicationFolder, const CompanionPlatform &platform,
+// The path of the program to start, or std::nullopt when the download window should open instead. The path
+// file is looked for in pathFileFolder; a relative folder written in it by hand is taken from there too.
+std::optional<QString> FindCompanion(const QString &pathFileFolder, const CompanionPlatform &platform,
                                      const FileProbe &probe);
 
 // What the folder window's path box shows for a folder chosen in the folder list: the folder with one

@@ -1,6 +1,7 @@
 #include "companion/windows/Launcher.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/platform/UserFiles.h"
 #include "app/shell/WindowManager.h"
 #include "mail/logic/AnsiText.h"
 
@@ -51,7 +52,7 @@ void cmdSKP_Click()
 {
     PlatformServices &os = platform();
     const std::optional<QString> program =
-        FindCompanion(os.ApplicationFolder(), launcherPlatform(), launcherProbe());
+        FindCompanion(userfiles::configFolder(), launcherPlatform(), launcherProbe());
     if (!program) {
         windows().OpenPage(QStringLiteral("frmDownloadSKP"));
         return;

@@ -1,6 +1,7 @@
 #include "companion/windows/frmPath.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/platform/UserFiles.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/WindowManager.h"
@@ -55,7 +56,8 @@ void frmPath::cmdStore_Click()
         ui->fraNotFound->show();
         return;
     }
-    const QString pathFile = QDir(applicationFolder).filePath(QString::fromLatin1(companion::kPathFileName));
+    const QString pathFile =
+        QDir(userfiles::configFolder()).filePath(QString::fromLatin1(companion::kPathFileName));
     if (const std::optional<ansi::FileError> error = companion::WritePathFile(pathFile, *folder)) {
         // Confirming a path that was never stored would leave the next launch at the download window
         // with no hint why, so the window stays open for another try.

@@ -1,6 +1,7 @@
 #include "indications/windows/frmIndications.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/platform/UserFiles.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/PrintHandOver.h"
@@ -11,16 +12,11 @@
 #include "ui_frmIndications.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPointer>
 
 using indications::Field;
-
-namespace {
-const QString DatabaseFile = QStringLiteral("Indications.mdb");
-}
 
 frmIndications::frmIndications(QWidget *parent)
     : AppWindow(QStringLiteral("frmIndications"), parent), ui(std::make_unique<Ui::frmIndications>())
@@ -85,7 +81,7 @@ void frmIndications::Form_Load()
     });
 
     // The data control opens the database once the load steps are done.
-    if (!m_data.open(QDir(os.CurrentFolder()).filePath(DatabaseFile))) {
+    if (!m_data.open(userfiles::indicationsDatabase())) {
         messagebox::show(this, m_data.error());
         return;
     }

@@ -1,6 +1,7 @@
 #include "mail/windows/DraftHandOff.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/platform/UserFiles.h"
 #include "app/shell/MessageBox.h"
 
 namespace mail {
@@ -8,7 +9,7 @@ namespace mail {
 bool SendMailDraft(QWidget *parent, const QString &fileName, const MailDraft &draft)
 {
     PlatformServices &os = platform();
-    const QString path = DraftPath(os.ApplicationFolder(), fileName);
+    const QString path = DraftPath(userfiles::dataFolder(), fileName);
     if (const std::optional<ansi::FileError> error = WriteMailDraft(path, draft)) {
         messagebox::show(parent,
                          QString::fromLatin1(kDraftNotCreated) + QStringLiteral("\n\n") + error->userText());

@@ -1,6 +1,6 @@
 #include "pages/viewers/frmDisclaimer.h"
 
-#include "app/platform/PlatformServices.h"
+#include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/WindowManager.h"
 
@@ -82,7 +82,7 @@ void frmDisclaimer::ShowDocument(const QString &fileName)
     // A missing or unreadable document leaves the box empty, without a message.
     RichTextBox *box = documentBox();
     box->clear();
-    box->LoadFile(QDir(platform().ApplicationFolder()).filePath(fileName));
+    box->LoadFile(QDir(userfiles::shippedFolder()).filePath(fileName));
     setPageTabStops();
     box->moveCursor(QTextCursor::Start);
     box->verticalScrollBar()->setValue(0);
