@@ -1,23 +1,73 @@
 #include "indications/windows/DataControl.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QLabel>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
+// A record navigation button that draws its arrow (and, at the ends, its bar) in proportion to its height:
+// the style's own arrows keep one small size however far the resizer enlarges the bar.
+class NavigationButton final : public QToolButton
+{
+public:
+    NavigationButton(QWidget *parent, const QString &name, const QString &spokenName, Qt::ArrowType arrow,
+                     bool toEnd)
+        : QToolButton(parent), m_pointsLeft(arrow == Qt::LeftArrow), m_toEnd(toEnd)
+    {
+        setObjectName(name);
+        // The buttons show only arrows and bars; a screen reader needs words.
+        setAccessibleName(spokenName);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        option.arrowType = Qt::NoArrow;
+        option.text.clear();
+        option.icon = QIcon();
+        painter.drawComplexControl(QStyle::CC_ToolButton, option);
+
+        // An arrow as tall as two fifths of the button, and a bar as tall beside it: |< < > >|
+        const qreal tall = std::max(4, height() * 2 / 5);
+        const qreal deep = tall / 2;
+        const qreal bar = std::max<qreal>(1, tall / 8);
+        const qreal drawnWidth = deep + (m_toEnd ? bar + bar : 0);
+        const QPointF centre = QRectF(rect()).center() + (isDown() ? QPointF(1, 1) : QPointF());
+        qreal left = centre.x() - drawnWidth / 2;
+        const qreal top = centre.y() - tall / 2;
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                         QPalette::ButtonText));
+        if (m_toEnd && m_pointsLeft) {
+            painter.drawRect(QRectF(left, top, bar, tall));
+            left += bar + bar;
+        }
+        const qreal tip = m_pointsLeft ? left : left + deep;
+        const qreal back = m_pointsLeft ? left + deep : left;
+        painter.drawPolygon(QPolygonF{QPointF(tip, centre.y()), QPointF(back, top), QPointF(back, top + tall)});
+        if (m_toEnd && !m_pointsLeft)
+            painter.drawRect(QRectF(left + deep + bar, top, bar, tall));
+    }
+
+private:
+    bool m_pointsLeft;
+    bool m_toEnd;
+};
+
 QToolButton *navigationButton(QWidget *parent, const QString &name, const QString &spokenName,
                               Qt::ArrowType arrow, bool toEnd)
 {
-    auto *button = new QToolButton(parent); // owned by parent
-    button->setObjectName(name);
-    // The buttons show only arrows and bars; a screen reader needs words.
-    button->setAccessibleName(spokenName);
-    button->setArrowType(arrow);
-    button->setToolButtonStyle(toEnd ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
-    if (toEnd)
-        button->setText(QStringLiteral("|"));
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
+    return new NavigationButton(parent, name, spokenName, arrow, toEnd); // owned by parent
 }
 } // namespace
 
@@ -32,7 +82,6 @@ DataControl::DataControl(QWidget *parent)
                               true)),
       m_caption(new QLabel(this))
 {
-    m_first->setLayoutDirection(Qt::RightToLeft); // the bar before the arrow: |<
     m_caption->setObjectName(QStringLiteral("lblCaption"));
     m_caption->setAutoFillBackground(true);
     m_caption->setStyleSheet(QStringLiteral("QLabel { background-color: white; border: 1px solid gray; }"));

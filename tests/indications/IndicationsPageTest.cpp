@@ -57,6 +57,26 @@ void createDatabase(const ShellFixture &shell)
     QVERIFY(jet::createDatabase(dbPath(shell).toStdString(), table, rows).ok());
 }
 
+// The height of what is drawn dark inside a button's frame: its arrow and bar.
+int inkHeight(QWidget *button)
+{
+    const QImage image = button->grab().toImage();
+    const int margin = 3; // the bevel
+    int first = -1;
+    int last = -1;
+    for (int y = margin; y < image.height() - margin; ++y) {
+        for (int x = margin; x < image.width() - margin; ++x) {
+            if (qGray(image.pixel(x, y)) < 80) {
+                if (first < 0)
+                    first = y;
+                last = y;
+                break;
+            }
+        }
+    }
+    return first < 0 ? 0 : last - first + 1;
+}
+
 // Every record of the file as "name|notes", read with our engine.
 QStringList storedRecords(const ShellFixture &shell)
 {
@@ -205,6 +225,40 @@ private slots:
         QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(control);
         QVERIFY(reader);
         QCOMPARE(reader->text(QAccessible::Name), spoken);
+    }
+
+    // The arrows and bars are drawn, not taken from the style, so they grow with the bar when maximised.
+    void navigationArrowsGrowWithTheBar()
+    {
+        ShellFixture shell;
+        createDatabase(shell);
+        Page page = openPage();
+        page.window->showNormal();
+        auto measure = [&](QSize client) {
+            page.window->resize(client);
+            QVERIFY(QTest::qWaitForWindowExposed(page.window));
+            QCoreApplication::processEvents();
+        };
+        auto *bar = child<DataControl>(page.window, "datIndications");
+        const char *buttons[] = {"cmdFirst", "cmdPrevious", "cmdNext", "cmdLast"};
+
+        measure(QSize(792, 534));
+        const int smallBar = bar->height();
+        QList<int> smallInk;
+        for (const char *button : buttons)
+            smallInk << inkHeight(child<QToolButton>(bar, button));
+        measure(QSize(1920, 1017));
+        const double grown = double(bar->height()) / smallBar;
+        QVERIFY2(grown > 1.5, qPrintable(QStringLiteral("bar %1 -> %2").arg(smallBar).arg(bar->height())));
+        for (int i = 0; i < 4; ++i) {
+            const int ink = inkHeight(child<QToolButton>(bar, buttons[i]));
+            QVERIFY2(smallInk[i] > 0 && ink >= 0.8 * grown * smallInk[i],
+                     qPrintable(QStringLiteral("%1: arrow %2 -> %3 px while the bar grew %4 times")
+                                    .arg(QLatin1String(buttons[i]))
+                                    .arg(smallInk[i])
+                                    .arg(ink)
+                                    .arg(grown)));
+        }
     }
 
     void listEntriesFindTheirRecords_data()
