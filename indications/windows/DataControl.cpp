@@ -6,7 +6,6 @@
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 #include <QToolButton>
-
 #include <algorithm>
 
 namespace {
@@ -46,15 +45,16 @@ protected:
         const qreal top = centre.y() - tall / 2;
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                         QPalette::ButtonText));
+        painter.setBrush(
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
         if (m_toEnd && m_pointsLeft) {
             painter.drawRect(QRectF(left, top, bar, tall));
             left += bar + bar;
         }
         const qreal tip = m_pointsLeft ? left : left + deep;
         const qreal back = m_pointsLeft ? left + deep : left;
-        painter.drawPolygon(QPolygonF{QPointF(tip, centre.y()), QPointF(back, top), QPointF(back, top + tall)});
+        painter.drawPolygon(
+            QPolygonF{QPointF(tip, centre.y()), QPointF(back, top), QPointF(back, top + tall)});
         if (m_toEnd && !m_pointsLeft)
             painter.drawRect(QRectF(left + deep + bar, top, bar, tall));
     }
