@@ -274,11 +274,15 @@ Bytes TableWriter::encodeField(const Column &c, const Value &v, bool &present)
         needNumber();
         return bytesOf(d);
     case TypeText: {
-        Bytes b = encodeJet4Text(v.text, c.compressible());
-        if (b.size() > c.length)
+        // The column's length is in bytes of plain UCS-2, two per character, whatever form is stored.
+        if (textLength(v.text) > c.length / 2u)
             fail(ErrorKind::Unsupported, "Text for field \"" + c.name + "\" of table \"" + m_def.name +
                                              "\" is longer than its " + std::to_string(c.length / 2) +
                                              " characters");
+        Bytes b = encodeJet4Text(v.text, c.compressible());
+        // The compressed form of a single character is longer than its plain form.
+        if (b.size() > c.length)
+            b = encodeJet4Text(v.text, false);
         return b;
     }
     case TypeBinary:
