@@ -148,14 +148,14 @@ MapRow locateMap(PageFile &file, std::uint32_t rowPointer)
 
 } // namespace
 
-std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer)
+std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer, MapReach reach)
 {
     const MapRow map = locateMap(file, rowPointer);
     const Bytes &bytes = file.page(map.page);
     const std::uint8_t *row = bytes.data() + map.span.start;
     const std::size_t size = map.span.end - map.span.start;
     std::vector<std::uint32_t> pages;
-    const std::uint32_t total = file.pageCount();
+    const std::uint64_t total = reach == MapReach::Whole ? std::uint64_t(1) << 32 : file.pageCount();
     if (row[0] == 0) {
         const std::uint32_t first = get32(row + 1);
         for (std::size_t i = 0; i < (size - 5) * 8; ++i)

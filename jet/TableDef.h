@@ -57,8 +57,12 @@ struct TableDef
 // Throws Corrupt when the page is not a table definition or its blocks run past their pages.
 TableDef readTableDef(PageFile &file, std::uint32_t page, const std::string &name);
 
-// Page-map rows: a set of page numbers.
-std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer);
+// Page-map rows: a set of page numbers. A sound table's maps list only pages of the file; Whole also gives
+// the pages a map lists past its end, which the file's own map does as a matter of course (there a set bit
+// means free).
+enum class MapReach { InFile, Whole };
+std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer,
+                                       MapReach reach = MapReach::InFile);
 // Sets or clears one page's bit; an inline map that cannot reach the page becomes a reference map, and a
 // reference map gets the bitmap page it needs. Throws Unsupported when a reference map has no slot for the
 // page.

@@ -433,10 +433,19 @@ void Database::requireWritable(const TableDef &def) const
                  "\" has indexes this program cannot keep up to date, so it is read-only");
 }
 
+void Database::requireSound(const TableDef &def)
+{
+    if (m_sound.count(def.page))
+        return;
+    scanRows(*m_file, def);
+    m_sound.insert(def.page);
+}
+
 template <typename F> void Database::write(const std::string &table, F &&change)
 {
     const CatalogEntry &e = entry(table);
     requireWritable(cachedDef(table));
+    requireSound(cachedDef(table));
     m_file->begin();
     try {
         TableDef def = readTableDef(*m_file, e.page, e.name);
@@ -458,6 +467,7 @@ Status Database::checkWritable(const std::string &table)
 {
     return guarded([&]() -> Status {
         requireWritable(cachedDef(table));
+        requireSound(cachedDef(table));
         return {};
     });
 }
