@@ -260,6 +260,35 @@ std::uint32_t allocatePage(PageFile &file)
     return page;
 }
 
+std::uint32_t PageAllocator::allocate()
+{
+    if (!m_free) {
+        // In the file's own map a set bit means free.
+        m_free = readPageMap(m_file, makePointer(GlobalMapPage, 0));
+        std::reverse(m_free->begin(), m_free->end());
+    }
+    while (!m_free->empty()) {
+        const std::uint32_t page = m_free->back();
+        m_free->pop_back();
+        // Another program may free a page without clearing it; only an empty page is surely unused.
+        const Bytes &bytes = m_file.page(page);
+        if (page <= GlobalMapPage ||
+            std::any_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b; }))
+            continue;
+        setMapBit(m_file, makePointer(GlobalMapPage, 0), page, false, true);
+        return page;
+    }
+    return allocatePage(m_file);
+}
+
+void PageAllocator::release(std::uint32_t page)
+{
+    m_file.modify(page).assign(m_file.format().pageSize, 0);
+    setMapBit(m_file, makePointer(GlobalMapPage, 0), page, true, true);
+    if (m_free)
+        m_free->push_back(page);
+}
+
 void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page, bool present)
 {
     setMapBit(file, rowPointer, page, present, false);

@@ -71,6 +71,22 @@ void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page,
 // Appends a zeroed page and marks it in use in the file's page map.
 std::uint32_t allocatePage(PageFile &file);
 
+// The pages of one transaction. New pages are first those the file's own map calls free and that hold
+// nothing (all zero), lowest first, and only then pages appended at the end; so space a change gives back
+// is taken again before the file grows.
+class PageAllocator
+{
+public:
+    explicit PageAllocator(PageFile &file) : m_file(file) {}
+    std::uint32_t allocate();
+    // Gives back a page that no map of a table lists any more: zeroed, and free in the file's own map.
+    void release(std::uint32_t page);
+
+private:
+    PageFile &m_file;
+    std::optional<std::vector<std::uint32_t>> m_free; // highest first: the next one is at the back
+};
+
 inline std::uint32_t pointerPage(std::uint32_t pointer)
 {
     return pointer >> 8;
