@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -72,6 +73,8 @@ private:
     const CatalogEntry &entry(const std::string &table) const;
     const TableDef &cachedDef(const std::string &table);
     void requireWritable(const TableDef &def) const;
+    // A table whose pages disagree with its definition is never written: a write could only add damage.
+    void requireSound(const TableDef &def);
     // Runs a change in a transaction on a definition re-read from disk.
     template <typename F> void write(const std::string &table, F &&change);
     void loadCatalog();
@@ -79,6 +82,7 @@ private:
     std::unique_ptr<PageFile> m_file;
     std::vector<CatalogEntry> m_catalog;
     std::map<std::uint32_t, TableDef> m_defs;
+    std::set<std::uint32_t> m_sound; // tables found whole; our own writes keep them so
 };
 
 } // namespace jet

@@ -365,20 +365,50 @@ Value decodeField(PageFile &file, const TableDef &def, const Column &c, bool pre
     return decodeSpan(file, def, c, FieldSpan{b.data(), b.size(), present}, scratch);
 }
 
+namespace {
+
+[[noreturn]] void damaged(PageFile &file, const TableDef &def, const std::string &what)
+{
+    fail(ErrorKind::Corrupt,
+         "The database \"" + file.path() + "\" is damaged: table \"" + def.name + "\" " + what);
+}
+
+bool knownPageKind(std::uint8_t kind)
+{
+    return kind == PageData || kind == PageTableDef || kind == PageIndexNode || kind == PageIndexLeaf ||
+           kind == PageMapBitmap;
+}
+
+} // namespace
+
 std::vector<RowId> scanRows(PageFile &file, const TableDef &def)
 {
     const Format &f = file.format();
     std::vector<RowId> rows;
-    for (std::uint32_t p : readPageMap(file, def.ownedPages)) {
+    for (std::uint32_t p : readPageMap(file, def.ownedPages, MapReach::Whole)) {
+        if (p >= file.pageCount())
+            damaged(file, def,
+                    "has page " + std::to_string(p) + ", past the end of the file (" +
+                        std::to_string(file.pageCount()) + " pages): the file has been cut short");
         const Bytes &bytes = file.page(p);
-        if (bytes[0] != PageData || get32(bytes.data() + 4) != def.page)
+        if (bytes[0] != PageData || get32(bytes.data() + 4) != def.page) {
+            // Access also lists a table's index pages among its own.
+            if (!knownPageKind(bytes[0]))
+                damaged(file, def, "has page " + std::to_string(p) + ", which holds no page of a database");
             continue;
+        }
         const std::uint16_t count = pageRowCount(f, bytes);
         for (std::uint16_t r = 0; r < count; ++r) {
             if ((get16(bytes.data() + f.dataRowTable + 2 * r) & RowDeleted) == 0)
                 rows.push_back({p, r});
         }
     }
+    // Rows the definition counts but no page of the table holds were lost: a page overwritten, or left out
+    // of the table's page map.
+    if (rows.size() < def.rowCount)
+        damaged(file, def,
+                "counts " + std::to_string(def.rowCount) + " rows, but its pages hold only " +
+                    std::to_string(rows.size()));
     return rows;
 }
 

@@ -148,14 +148,14 @@ MapRow locateMap(PageFile &file, std::uint32_t rowPointer)
 
 } // namespace
 
-std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer)
+std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer, MapReach reach)
 {
     const MapRow map = locateMap(file, rowPointer);
     const Bytes &bytes = file.page(map.page);
     const std::uint8_t *row = bytes.data() + map.span.start;
     const std::size_t size = map.span.end - map.span.start;
     std::vector<std::uint32_t> pages;
-    const std::uint32_t total = file.pageCount();
+    const std::uint64_t total = reach == MapReach::Whole ? std::uint64_t(1) << 32 : file.pageCount();
     if (row[0] == 0) {
         const std::uint32_t first = get32(row + 1);
         for (std::size_t i = 0; i < (size - 5) * 8; ++i)
@@ -258,6 +258,35 @@ std::uint32_t allocatePage(PageFile &file)
     // Access would count it as free and could give it to something else.
     setMapBit(file, makePointer(GlobalMapPage, 0), page, false, true);
     return page;
+}
+
+std::uint32_t PageAllocator::allocate()
+{
+    if (!m_free) {
+        // In the file's own map a set bit means free.
+        m_free = readPageMap(m_file, makePointer(GlobalMapPage, 0));
+        std::reverse(m_free->begin(), m_free->end());
+    }
+    while (!m_free->empty()) {
+        const std::uint32_t page = m_free->back();
+        m_free->pop_back();
+        // Another program may free a page without clearing it; only an empty page is surely unused.
+        const Bytes &bytes = m_file.page(page);
+        if (page <= GlobalMapPage ||
+            std::any_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b; }))
+            continue;
+        setMapBit(m_file, makePointer(GlobalMapPage, 0), page, false, true);
+        return page;
+    }
+    return allocatePage(m_file);
+}
+
+void PageAllocator::release(std::uint32_t page)
+{
+    m_file.modify(page).assign(m_file.format().pageSize, 0);
+    setMapBit(m_file, makePointer(GlobalMapPage, 0), page, true, true);
+    if (m_free)
+        m_free->push_back(page);
 }
 
 void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page, bool present)

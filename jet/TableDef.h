@@ -57,8 +57,12 @@ struct TableDef
 // Throws Corrupt when the page is not a table definition or its blocks run past their pages.
 TableDef readTableDef(PageFile &file, std::uint32_t page, const std::string &name);
 
-// Page-map rows: a set of page numbers.
-std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer);
+// Page-map rows: a set of page numbers. A sound table's maps list only pages of the file; Whole also gives
+// the pages a map lists past its end, which the file's own map does as a matter of course (there a set bit
+// means free).
+enum class MapReach { InFile, Whole };
+std::vector<std::uint32_t> readPageMap(PageFile &file, std::uint32_t rowPointer,
+                                       MapReach reach = MapReach::InFile);
 // Sets or clears one page's bit; an inline map that cannot reach the page becomes a reference map, and a
 // reference map gets the bitmap page it needs. Throws Unsupported when a reference map has no slot for the
 // page.
@@ -66,6 +70,22 @@ void changePageMap(PageFile &file, std::uint32_t rowPointer, std::uint32_t page,
 
 // Appends a zeroed page and marks it in use in the file's page map.
 std::uint32_t allocatePage(PageFile &file);
+
+// The pages of one transaction. New pages are first those the file's own map calls free and that hold
+// nothing (all zero), lowest first, and only then pages appended at the end; so space a change gives back
+// is taken again before the file grows.
+class PageAllocator
+{
+public:
+    explicit PageAllocator(PageFile &file) : m_file(file) {}
+    std::uint32_t allocate();
+    // Gives back a page that no map of a table lists any more: zeroed, and free in the file's own map.
+    void release(std::uint32_t page);
+
+private:
+    PageFile &m_file;
+    std::optional<std::vector<std::uint32_t>> m_free; // highest first: the next one is at the back
+};
 
 inline std::uint32_t pointerPage(std::uint32_t pointer)
 {

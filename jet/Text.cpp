@@ -211,6 +211,13 @@ Bytes encodeJet4Text(const std::string &utf8, bool allowCompression)
     return out;
 }
 
+std::size_t textLength(const std::string &utf8)
+{
+    const std::u32string points = utf8ToCodePoints(utf8);
+    return points.size() + static_cast<std::size_t>(std::count_if(points.begin(), points.end(),
+                                                                  [](char32_t c) { return c >= 0x10000; }));
+}
+
 std::string decodeCp1252(const std::uint8_t *data, std::size_t size)
 {
     if (std::all_of(data, data + size, [](std::uint8_t b) { return b < 0x80; }))

@@ -15,6 +15,8 @@ std::string codePointsToUtf8(const std::u32string &text);
 // Jet 4 text: UCS-2LE, or the compressed form that starts FF FE.
 std::string decodeJet4Text(const std::uint8_t *data, std::size_t size);
 Bytes encodeJet4Text(const std::string &utf8, bool allowCompression);
+// The length of a text as a Text(n) field counts it: in UTF-16 units, as Jet stores its characters.
+std::size_t textLength(const std::string &utf8);
 
 // Jet 3 text: Windows code page 1252.
 std::string decodeCp1252(const std::uint8_t *data, std::size_t size);

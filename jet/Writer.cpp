@@ -22,6 +22,18 @@ bool isLongValuePage(const Bytes &page)
     return page[0] == PageData && std::memcmp(page.data() + 4, "LVAL", 4) == 0;
 }
 
+bool isDeleted(std::uint16_t flags)
+{
+    return (flags & (RowDeleted | RowOverflow)) == (RowDeleted | RowOverflow);
+}
+
+// A deleted long-value row's entry can be taken again: nothing points at it any more, unlike a deleted data
+// row, whose place may still be someone's record identity.
+template <typename Rows> auto firstDeleted(Rows &rows)
+{
+    return std::find_if(rows.begin(), rows.end(), [](const auto &r) { return isDeleted(r.flags); });
+}
+
 template <typename T> Bytes bytesOf(T value)
 {
     Bytes b(sizeof value);
@@ -32,7 +44,8 @@ template <typename T> Bytes bytesOf(T value)
 } // namespace
 
 TableWriter::TableWriter(PageFile &file, TableDef def)
-    : m_file(file), m_format(file.format()), m_def(std::move(def)), m_lvalHint(m_def.columns.size(), 0)
+    : m_file(file), m_format(file.format()), m_def(std::move(def)), m_pages(file),
+      m_lvalHint(m_def.columns.size(), 0)
 {}
 
 std::vector<TableWriter::PageRow> TableWriter::pageRows(std::uint32_t page)
@@ -43,7 +56,7 @@ std::vector<TableWriter::PageRow> TableWriter::pageRows(std::uint32_t page)
     for (std::uint16_t r = 0; r < count; ++r) {
         const std::uint16_t entry = get16(b.data() + m_format.dataRowTable + 2 * r);
         rows[r].flags = entry & ~RowOffsetMask;
-        if ((entry & (RowDeleted | RowOverflow)) == (RowDeleted | RowOverflow)) {
+        if (isDeleted(entry)) {
             // A deleted row keeps its bytes only if they still make sense.
             const std::uint32_t start = entry & RowOffsetMask;
             const std::uint32_t end =
@@ -90,7 +103,7 @@ void TableWriter::layOut(std::uint32_t page, const std::vector<PageRow> &rows)
 
 std::uint32_t TableWriter::newDataPage(bool longValues, const Column *column)
 {
-    const std::uint32_t page = allocatePage(m_file);
+    const std::uint32_t page = m_pages.allocate();
     Bytes &b = m_file.modify(page);
     b[0] = PageData;
     b[1] = 0x01;
@@ -137,11 +150,15 @@ RowId TableWriter::placeRow(const Bytes &row, std::uint16_t flags)
 
 std::uint32_t TableWriter::putLongValueRow(const Column &column, const Bytes &row)
 {
-    const std::size_t need = row.size() + 2;
     const std::size_t index = static_cast<std::size_t>(&column - m_def.columns.data());
     auto fits = [&](std::uint32_t page) {
         const Bytes &b = m_file.page(page);
-        return isLongValuePage(b) && pageRowCount(m_format, b) < MaxRowsPerPage && freeSpace(page) >= need;
+        if (!isLongValuePage(b))
+            return false;
+        auto rows = pageRows(page);
+        const bool newEntry = firstDeleted(rows) == rows.end();
+        return (!newEntry || rows.size() < MaxRowsPerPage) &&
+               freeSpace(page) >= row.size() + (newEntry ? 2 : 0);
     };
     std::uint32_t page = m_lvalHint[index] != 0 && fits(m_lvalHint[index]) ? m_lvalHint[index] : 0;
     if (page == 0) {
@@ -160,9 +177,12 @@ std::uint32_t TableWriter::putLongValueRow(const Column &column, const Bytes &ro
         page = newDataPage(true, &column);
     m_lvalHint[index] = page;
     auto rows = pageRows(page);
-    rows.push_back({row, 0});
+    auto slot = firstDeleted(rows);
+    if (slot == rows.end())
+        slot = rows.insert(rows.end(), PageRow{});
+    *slot = {row, 0};
     layOut(page, rows);
-    return makePointer(page, static_cast<std::uint32_t>(rows.size() - 1));
+    return makePointer(page, static_cast<std::uint32_t>(slot - rows.begin()));
 }
 
 Bytes TableWriter::storeLongValue(const Column &column, const Bytes &data, bool inlineAllowed)
@@ -208,6 +228,27 @@ void TableWriter::deleteAt(RowId where)
     rows[where.row].data.clear();
     rows[where.row].flags = RowDeleted | RowOverflow;
     layOut(where.page, rows);
+    releaseIfEmpty(where.page, rows);
+}
+
+void TableWriter::releaseIfEmpty(std::uint32_t page, const std::vector<PageRow> &rows)
+{
+    if (!std::all_of(rows.begin(), rows.end(), [](const PageRow &r) { return isDeleted(r.flags); }))
+        return;
+    // A long-value page may be listed by any memo column of the table, in files of other programs.
+    if (isLongValuePage(m_file.page(page))) {
+        for (const LongValueMaps &m : m_def.longValueMaps) {
+            changePageMap(m_file, m.owned, page, false);
+            changePageMap(m_file, m.free, page, false);
+        }
+    } else {
+        changePageMap(m_file, m_def.ownedPages, page, false);
+        changePageMap(m_file, m_def.freePages, page, false);
+    }
+    m_pages.release(page);
+    if (m_dataHint == page)
+        m_dataHint = 0;
+    std::replace(m_lvalHint.begin(), m_lvalHint.end(), page, 0u);
 }
 
 void TableWriter::freeLongValue(const Column &, const Bytes &field)
@@ -274,11 +315,15 @@ Bytes TableWriter::encodeField(const Column &c, const Value &v, bool &present)
         needNumber();
         return bytesOf(d);
     case TypeText: {
-        Bytes b = encodeJet4Text(v.text, c.compressible());
-        if (b.size() > c.length)
+        // The column's length is in bytes of plain UCS-2, two per character, whatever form is stored.
+        if (textLength(v.text) > c.length / 2u)
             fail(ErrorKind::Unsupported, "Text for field \"" + c.name + "\" of table \"" + m_def.name +
                                              "\" is longer than its " + std::to_string(c.length / 2) +
                                              " characters");
+        Bytes b = encodeJet4Text(v.text, c.compressible());
+        // The compressed form of a single character is longer than its plain form.
+        if (b.size() > c.length)
+            b = encodeJet4Text(v.text, false);
         return b;
     }
     case TypeBinary:
@@ -429,10 +474,19 @@ void Database::requireWritable(const TableDef &def) const
                  "\" has indexes this program cannot keep up to date, so it is read-only");
 }
 
+void Database::requireSound(const TableDef &def)
+{
+    if (m_sound.count(def.page))
+        return;
+    scanRows(*m_file, def);
+    m_sound.insert(def.page);
+}
+
 template <typename F> void Database::write(const std::string &table, F &&change)
 {
     const CatalogEntry &e = entry(table);
     requireWritable(cachedDef(table));
+    requireSound(cachedDef(table));
     m_file->begin();
     try {
         TableDef def = readTableDef(*m_file, e.page, e.name);
@@ -454,6 +508,7 @@ Status Database::checkWritable(const std::string &table)
 {
     return guarded([&]() -> Status {
         requireWritable(cachedDef(table));
+        requireSound(cachedDef(table));
         return {};
     });
 }

@@ -41,13 +41,16 @@ private:
     void freeLongValue(const Column &column, const Bytes &field);
     RowId placeRow(const Bytes &row, std::uint16_t flags);
     std::uint32_t newDataPage(bool longValues, const Column *column);
+    // Marks the row deleted; a page left without a live row leaves its table's maps and is given back.
     void deleteAt(RowId where);
+    void releaseIfEmpty(std::uint32_t page, const std::vector<PageRow> &rows);
 
     PageFile &m_file;
     const Format &m_format;
     TableDef m_def;
     std::int64_t m_rowDelta = 0;
     bool m_autoNumberChanged = false;
+    PageAllocator m_pages;
     std::uint32_t m_dataHint = 0;
     std::vector<std::uint32_t> m_lvalHint; // per column
 };

@@ -74,6 +74,25 @@ TEST_F(GeneratedFileTest, MdbExportReadsItAsWeDo)
     EXPECT_EQ(ours, theirs);
 }
 
+// The shipped file cut in half at a page boundary: once read as 90 of its 251 records, without a word.
+TEST_F(GeneratedFileTest, CutInHalfIsReportedAsDamaged)
+{
+    const std::string path = peers::tempDir() + "/Indications-cut.mdb";
+    std::filesystem::copy_file(INDICATIONS_MDB, path, std::filesystem::copy_options::overwrite_existing);
+    const auto half = std::filesystem::file_size(path) / 2;
+    std::filesystem::resize_file(path, half - half % 4096);
+    auto db = jet::Database::open(path);
+    if (!db) {
+        EXPECT_EQ(db.error().kind, jet::ErrorKind::Corrupt) << db.error().message;
+        return;
+    }
+    const auto data = (*db)->readTable("Indications");
+    ASSERT_FALSE(data) << data->rows.size() << " records read as if the file were whole";
+    EXPECT_EQ(data.error().kind, jet::ErrorKind::Corrupt);
+    EXPECT_NE(data.error().message.find(path), std::string::npos) << data.error().message;
+    EXPECT_FALSE((*db)->checkWritable("Indications"));
+}
+
 TEST_F(GeneratedFileTest, MdbReaderReadsItAsWeDo)
 {
     std::string whyNot;
