@@ -431,8 +431,12 @@ void Database::requireWritable(const TableDef &def) const
 
 template <typename F> void Database::write(const std::string &table, F &&change)
 {
+    {
+        const ReadLock lock(*m_file);
+        catchUp();
+        requireWritable(cachedDef(table));
+    }
     const CatalogEntry &e = entry(table);
-    requireWritable(cachedDef(table));
     m_file->begin();
     try {
         TableDef def = readTableDef(*m_file, e.page, e.name);
@@ -453,6 +457,8 @@ template <typename F> void Database::write(const std::string &table, F &&change)
 Status Database::checkWritable(const std::string &table)
 {
     return guarded([&]() -> Status {
+        const ReadLock lock(*m_file);
+        catchUp();
         requireWritable(cachedDef(table));
         return {};
     });
