@@ -19,7 +19,8 @@ Result<std::unique_ptr<Database>> Database::open(const std::string &path)
     return guarded([&]() -> Result<std::unique_ptr<Database>> {
         std::unique_ptr<Database> db(new Database);
         db->m_file = PageFile::open(path);
-        db->loadCatalog();
+        const ReadLock lock(*db->m_file);
+        db->catchUp();
         return db;
     });
 }
@@ -41,14 +42,25 @@ bool Database::readOnly() const
     return m_file->readOnly();
 }
 
-void Database::failAfterPageWrites(int writes)
+void Database::failAfterPageWrites(int writes, bool crash)
 {
-    m_file->failAfterPageWrites(writes);
+    m_file->failAfterPageWrites(writes, crash ? PageFile::Fault::Crash : PageFile::Fault::IoError);
 }
 
 void Database::onPageWrite(std::function<void(int)> hook)
 {
     m_file->onPageWrite(std::move(hook));
+}
+
+void Database::catchUp()
+{
+    if (m_generation == m_file->generation() && !m_catalog.empty())
+        return;
+    m_defs.clear();
+    m_catalog.clear();
+    m_sound.clear(); // another program's commit may have changed any table
+    loadCatalog();
+    m_generation = m_file->generation();
 }
 
 void Database::loadCatalog()
@@ -103,30 +115,43 @@ const TableDef &Database::cachedDef(const std::string &table)
 
 Result<TableDef> Database::tableDef(const std::string &table)
 {
-    return guarded([&]() -> Result<TableDef> { return cachedDef(table); });
+    return guarded([&]() -> Result<TableDef> {
+        const ReadLock lock(*m_file);
+        catchUp();
+        return cachedDef(table);
+    });
 }
 
 Result<std::vector<RowId>> Database::rowIds(const std::string &table)
 {
-    return guarded([&]() -> Result<std::vector<RowId>> { return scanRows(*m_file, cachedDef(table)); });
+    return guarded([&]() -> Result<std::vector<RowId>> {
+        const ReadLock lock(*m_file);
+        catchUp();
+        return scanRows(*m_file, cachedDef(table));
+    });
 }
 
 Result<std::vector<Value>> Database::readRow(const std::string &table, RowId row)
 {
-    return guarded(
-        [&]() -> Result<std::vector<Value>> { return jet::readRow(*m_file, cachedDef(table), row); });
+    return guarded([&]() -> Result<std::vector<Value>> {
+        const ReadLock lock(*m_file);
+        catchUp();
+        return jet::readRow(*m_file, cachedDef(table), row);
+    });
 }
 
 Result<TableData> Database::readTable(const std::string &table)
 {
     return guarded([&]() -> Result<TableData> {
+        const ReadLock lock(*m_file);
+        catchUp();
         const TableDef &def = cachedDef(table);
         TableData data;
         data.columns = def.columns;
-        const std::vector<RowId> ids = scanRows(*m_file, def);
-        data.rows.reserve(ids.size());
+        data.ids = scanRows(*m_file, def);
+        data.rows.reserve(data.ids.size());
         RowReader reader(*m_file, def);
-        for (RowId row : ids)
+        for (RowId row : data.ids)
             data.rows.push_back(reader.read(row));
         return data;
     });

@@ -21,13 +21,15 @@ struct TableData
 {
     std::vector<Column> columns;
     std::vector<std::vector<Value>> rows; // in the order of the table's pages
+    std::vector<RowId> ids;               // where each row is
 };
 
 // One field to change: the column's index in TableDef::columns and its new value.
 using FieldChange = std::pair<std::size_t, Value>;
 
-// An open Jet 3 or Jet 4 file. Reads see the pages as they were last read; every write runs in its own
-// transaction under an advisory lock, starts from the pages on disk and is atomic (see PageFile).
+// An open Jet 3 or Jet 4 file. Each call reads under the file's shared lock and sees the file as the last
+// commit left it, whichever program made it; every write runs in its own transaction under the exclusive
+// lock, starts from the pages on disk and is atomic (see PageFile).
 class Database
 {
 public:
@@ -57,8 +59,9 @@ public:
     Status updateRow(const std::string &table, RowId row, const std::vector<FieldChange> &changes);
     Status deleteRow(const std::string &table, RowId row);
 
-    // Test hook: the next commit stops, as if the process died, after this many page writes.
-    void failAfterPageWrites(int writes);
+    // Test hook: the next commit fails after this many page writes, as if the process died there (Crash) or
+    // as a failed write the program lives on after (IoError).
+    void failAfterPageWrites(int writes, bool crash = true);
     // Test hook: called before each page write of a commit.
     void onPageWrite(std::function<void(int)> hook);
 
@@ -78,11 +81,15 @@ private:
     // Runs a change in a transaction on a definition re-read from disk.
     template <typename F> void write(const std::string &table, F &&change);
     void loadCatalog();
+    // At the start of a read: reads the catalog again, and forgets table definitions, when another program
+    // changed the file since.
+    void catchUp();
 
     std::unique_ptr<PageFile> m_file;
     std::vector<CatalogEntry> m_catalog;
     std::map<std::uint32_t, TableDef> m_defs;
     std::set<std::uint32_t> m_sound; // tables found whole; our own writes keep them so
+    std::uint64_t m_generation = 0; // the PageFile's generation the catalog and definitions were read at
 };
 
 } // namespace jet

@@ -1,70 +1,26 @@
 #include "jet/PageFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <chrono>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace jet {
 
 namespace {
 
 constexpr char JournalMagic[8] = {'J', 'E', 'T', 'J', 'R', 'N', 'L', '1'};
+constexpr std::size_t JournalHeader = 24; // magic, page size, original length (two halves), page count
 
-std::string sysError(const std::string &what, const std::string &path)
-{
-    return what + " \"" + path + "\": " + std::strerror(errno);
-}
+// The lock bytes lie past the end of any Jet file (at most 2 GB), so they never cover a page.
+// A writer holds the pending byte for the whole change, which keeps new reads out while it waits for the
+// reads in progress to finish; readers share the shared byte, which a writer holds alone.
+constexpr std::uint64_t PendingByte = 0x100000000ULL;
+constexpr std::uint64_t SharedByte = PendingByte + 1;
 
-std::string folderOf(const std::string &path)
+std::function<void()> &lockWaitHook()
 {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".")
-           : slash == 0               ? std::string("/")
-                                      : path.substr(0, slash);
-}
-
-void syncFolder(const std::string &path)
-{
-    const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-void writeAll(int fd, const std::uint8_t *data, std::size_t size, std::uint64_t offset,
-              const std::string &path)
-{
-    while (size > 0) {
-        const ssize_t n = ::pwrite(fd, data, size, static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            fail(ErrorKind::Io, sysError("Cannot write", path));
-        data += n;
-        size -= static_cast<std::size_t>(n);
-        offset += static_cast<std::uint64_t>(n);
-    }
-}
-
-bool readAll(int fd, std::uint8_t *data, std::size_t size, std::uint64_t offset)
-{
-    while (size > 0) {
-        const ssize_t n = ::pread(fd, data, size, static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= static_cast<std::size_t>(n);
-        offset += static_cast<std::uint64_t>(n);
-    }
-    return true;
+    static std::function<void()> hook;
+    return hook;
 }
 
 std::uint64_t checksum(const Bytes &data, std::size_t size)
@@ -75,43 +31,74 @@ std::uint64_t checksum(const Bytes &data, std::size_t size)
     return h;
 }
 
+// Whether a journal is whole: our magic and page size, a page count that matches its length, and the
+// checksum.
+bool journalIsWhole(const Bytes &journal, std::uint32_t pageSize)
+{
+    if (journal.size() < JournalHeader + 8 || std::memcmp(journal.data(), JournalMagic, 8) != 0 ||
+        get32(journal.data() + 8) != pageSize)
+        return false;
+    const std::size_t body = journal.size() - 8;
+    const std::uint64_t sum = checksum(journal, body);
+    return get32(journal.data() + body) == static_cast<std::uint32_t>(sum) &&
+           get32(journal.data() + body + 4) == static_cast<std::uint32_t>(sum >> 32) &&
+           JournalHeader + std::uint64_t(get32(journal.data() + 20)) * (4 + pageSize) == body;
+}
+
+std::uint64_t journalOriginalSize(const Bytes &journal)
+{
+    return get32(journal.data() + 12) | (std::uint64_t(get32(journal.data() + 16)) << 32);
+}
+
+// Calls f(page number, original content) for each page of a whole journal.
+template <typename F> void forEachJournalPage(const Bytes &journal, std::uint32_t pageSize, F &&f)
+{
+    const std::uint32_t count = get32(journal.data() + 20);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint8_t *entry = journal.data() + JournalHeader + std::size_t(i) * (4 + pageSize);
+        f(get32(entry), entry + 4);
+    }
+}
+
 } // namespace
+
+void PageFile::onLockWait(std::function<void()> hook)
+{
+    lockWaitHook() = std::move(hook);
+}
 
 std::unique_ptr<PageFile> PageFile::open(const std::string &path)
 {
     std::unique_ptr<PageFile> file(new PageFile);
     file->m_path = path;
-    struct stat st
-    {
-    };
-    if (::stat(path.c_str(), &st) != 0)
-        fail(ErrorKind::FileNotFound, sysError("Cannot open database", path));
-    if (!S_ISREG(st.st_mode))
-        fail(ErrorKind::NotJetFile, "\"" + path + "\" is not a Jet database file");
-    const bool canWrite = ::access(path.c_str(), W_OK) == 0 && ::access(folderOf(path).c_str(), W_OK) == 0;
-    file->m_fd = ::open(path.c_str(), canWrite ? O_RDWR : O_RDONLY);
-    if (file->m_fd < 0 && canWrite)
-        file->m_fd = ::open(path.c_str(), O_RDONLY);
-    if (file->m_fd < 0)
-        fail(ErrorKind::FileNotFound, sysError("Cannot open database", path));
-    file->m_readOnly = !canWrite;
-    file->m_fileSize = static_cast<std::uint64_t>(st.st_size);
-    file->readHeader();
-    file->recoverJournal();
+    file->attach(OsFile::open(path));
     return file;
 }
 
 PageFile::~PageFile()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (m_held != Held::None)
+        release();
+}
+
+// Takes a newly opened file; its pages and any journal are looked at by the first read or change.
+void PageFile::attach(std::unique_ptr<OsFile> file)
+{
+    m_file = std::move(file);
+    m_readOnly = !m_file->writable();
+    m_fileSize = m_file->stamp().size;
+    m_stamp.reset();
+    m_cache.clear();
+    m_journalOverlay.clear();
+    ++m_generation;
+    readHeader();
 }
 
 void PageFile::readHeader()
 {
     std::uint8_t head[0x18 + 128] = {};
     const std::string notJet = "\"" + m_path + "\" is not a Jet database file";
-    if (m_fileSize < sizeof head || !readAll(m_fd, head, sizeof head, 0))
+    if (m_fileSize < sizeof head || !m_file->readAt(head, sizeof head, 0))
         fail(ErrorKind::NotJetFile, notJet);
     static const char id[] = "Standard Jet DB";
     if (head[0] != 0 || head[1] != 1 || head[2] != 0 || head[3] != 0 || std::memcmp(head + 4, id, 15) != 0)
@@ -139,8 +126,8 @@ std::uint32_t PageFile::pageCount() const
 Bytes PageFile::readFromDisk(std::uint32_t number) const
 {
     Bytes data(m_format->pageSize);
-    if (!readAll(m_fd, data.data(), data.size(), std::uint64_t(number) * m_format->pageSize))
-        fail(ErrorKind::Io, sysError("Cannot read page " + std::to_string(number) + " of", m_path));
+    if (!m_file->readAt(data.data(), data.size(), std::uint64_t(number) * m_format->pageSize))
+        fail(ErrorKind::Io, "Cannot read page " + std::to_string(number) + " of \"" + m_path + "\"");
     return data;
 }
 
@@ -159,36 +146,130 @@ const Bytes &PageFile::page(std::uint32_t number)
     return it->second;
 }
 
-// Locks belong to the open file, not the process (open-file-description locks), so two PageFiles on one file
-// in one process exclude each other as two processes do. A live writer is waited for, up to LockWaitLimit.
-void PageFile::lock(bool exclusive)
+// Waits for other holders up to LockWaitLimit. A file replaced under its name (a compacted copy renamed over
+// it) is opened again, so that nothing is read from or written to a file nobody will see.
+void PageFile::acquire(LockMode mode)
 {
     using namespace std::chrono;
     const auto deadline = steady_clock::now() + LockWaitLimit;
+    auto take = [&](std::uint64_t byte, LockMode m) {
+        while (!m_file->tryLock(byte, m)) {
+            if (const auto &hook = lockWaitHook())
+                hook();
+            if (steady_clock::now() >= deadline) {
+                release();
+                fail(ErrorKind::Io,
+                     "The database \"" + m_path + "\" is busy: another program is changing it");
+            }
+            std::this_thread::sleep_for(milliseconds(2));
+        }
+    };
     for (;;) {
-        struct flock fl
-        {
-        };
-        fl.l_type = exclusive ? F_WRLCK : F_RDLCK;
-        fl.l_whence = SEEK_SET;
-        if (::fcntl(m_fd, F_OFD_SETLK, &fl) == 0)
+        take(PendingByte, mode);
+        take(SharedByte, mode);
+        if (mode == LockMode::Shared)
+            m_file->unlock(PendingByte);
+        m_held = mode == LockMode::Shared ? Held::Shared : Held::Exclusive;
+        const auto named = stampOf(m_path);
+        if (!named || named->sameFileAs(m_file->stamp()))
             return;
-        if (errno != EINTR && errno != EAGAIN && errno != EACCES)
-            fail(ErrorKind::Io, sysError("Cannot lock", m_path));
-        if (steady_clock::now() >= deadline)
-            fail(ErrorKind::Io, "The database \"" + m_path + "\" is busy: another program is changing it");
-        std::this_thread::sleep_for(milliseconds(5));
+        release();
+        attach(OsFile::open(m_path));
     }
 }
 
-void PageFile::unlock()
+void PageFile::release()
 {
-    struct flock fl
-    {
-    };
-    fl.l_type = F_UNLCK;
-    fl.l_whence = SEEK_SET;
-    ::fcntl(m_fd, F_OFD_SETLK, &fl);
+    m_file->unlock(SharedByte);
+    m_file->unlock(PendingByte);
+    m_held = Held::None;
+}
+
+void PageFile::downgrade()
+{
+    m_file->tryLock(SharedByte, LockMode::Shared); // never refused: we hold the byte alone
+    m_file->unlock(PendingByte);
+    m_held = Held::Shared;
+}
+
+void PageFile::beginRead()
+{
+    if (m_readDepth++ > 0 || m_inTransaction)
+        return;
+    try {
+        acquire(LockMode::Shared);
+        if (!updateView()) {
+            // A journal whose writer died: only the exclusive lock may play it back.
+            release();
+            acquire(LockMode::Exclusive);
+            updateView();
+            downgrade();
+        }
+    } catch (...) {
+        if (m_held != Held::None)
+            release();
+        --m_readDepth;
+        throw;
+    }
+}
+
+void PageFile::endRead()
+{
+    if (--m_readDepth == 0 && m_held == Held::Shared)
+        release();
+}
+
+// With a lock held: keeps the cached pages if the file is as it was when they were read, else drops them and
+// deals with a journal left by a writer that died. False when that journal must be played back and we hold
+// only the shared lock.
+bool PageFile::updateView()
+{
+    // A journal can appear without a new stamp: its writer may have died within the clock step of the
+    // previous commit, before marking its own.
+    const std::string jpath = journalPath(m_path);
+    const bool journalNow = stampOf(jpath).has_value();
+    const FileStamp now = m_file->stamp();
+    if (m_stamp && *m_stamp == now && journalNow == !m_journalOverlay.empty())
+        return true;
+    m_stamp.reset();
+    m_cache.clear();
+    m_journalOverlay.clear();
+    ++m_generation;
+    m_fileSize = now.size;
+    if (const auto journal = journalNow ? readWholeFile(jpath) : std::nullopt) {
+        if (!journalIsWhole(*journal, m_format->pageSize))
+            fail(ErrorKind::Corrupt, "The database \"" + m_path + "\" needs repair: the journal \"" + jpath +
+                                         "\" of a change that was cut short is damaged, so the change "
+                                         "cannot be undone");
+        if (m_readOnly) {
+            forEachJournalPage(*journal, m_format->pageSize,
+                               [&](std::uint32_t number, const std::uint8_t *data) {
+                                   m_journalOverlay[number] = Bytes(data, data + m_format->pageSize);
+                               });
+            m_fileSize = std::min(m_fileSize, journalOriginalSize(*journal));
+        } else if (m_held != Held::Exclusive) {
+            return false;
+        } else {
+            playBack(*journal);
+        }
+    }
+    m_stamp = m_file->stamp();
+    return true;
+}
+
+// Under the exclusive lock: puts back the pages of a whole journal and removes it.
+void PageFile::playBack(const Bytes &journal)
+{
+    const std::int64_t before = m_file->stamp().modifiedNs;
+    forEachJournalPage(journal, m_format->pageSize, [&](std::uint32_t number, const std::uint8_t *data) {
+        m_file->writeAt(data, m_format->pageSize, std::uint64_t(number) * m_format->pageSize);
+    });
+    m_fileSize = journalOriginalSize(journal);
+    m_file->truncate(m_fileSize);
+    m_file->touchPast(before);
+    m_file->sync();
+    removeFileSynced(journalPath(m_path));
+    m_cache.clear();
 }
 
 void PageFile::begin()
@@ -197,21 +278,17 @@ void PageFile::begin()
         fail(ErrorKind::ReadOnly, "The database \"" + m_path + "\" is read-only");
     if (m_inTransaction)
         fail(ErrorKind::Io, "A change to \"" + m_path + "\" is already in progress");
-    lock(true);
+    if (m_readDepth > 0)
+        fail(ErrorKind::Io, "A change to \"" + m_path + "\" cannot start inside a read");
+    acquire(LockMode::Exclusive);
     m_inTransaction = true;
     try {
-        // Another process may have changed or crashed while changing the file since we last looked.
-        m_cache.clear();
-        recoverJournal();
-        struct stat st
-        {
-        };
-        if (::fstat(m_fd, &st) != 0)
-            fail(ErrorKind::Io, sysError("Cannot examine", m_path));
-        m_fileSize = static_cast<std::uint64_t>(st.st_size);
+        updateView();
+        if (m_readOnly) // the file was replaced by one we may not write
+            fail(ErrorKind::ReadOnly, "The database \"" + m_path + "\" is read-only");
     } catch (...) {
         m_inTransaction = false;
-        unlock();
+        release();
         throw;
     }
 }
@@ -244,7 +321,7 @@ void PageFile::rollback()
     m_appended = 0;
     if (m_inTransaction) {
         m_inTransaction = false;
-        unlock();
+        release();
     }
 }
 
@@ -252,9 +329,19 @@ void PageFile::commit()
 {
     const std::uint32_t pageSize = m_format->pageSize;
     const std::uint32_t oldPages = static_cast<std::uint32_t>(m_fileSize / pageSize);
+    const std::string jpath = journalPath(m_path);
+    bool journalWritten = false;
+    bool crashed = false;
+    Bytes journal(JournalMagic, JournalMagic + 8);
+    auto injectedFault = [&](int writes) {
+        if (m_failAfterWrites < 0 || writes < m_failAfterWrites)
+            return;
+        crashed = m_fault == Fault::Crash;
+        fail(ErrorKind::Io, "Injected fault after " + std::to_string(writes) + " page writes");
+    };
     try {
-        // 1. The journal: original length, then the original of every page that will be overwritten.
-        Bytes journal(JournalMagic, JournalMagic + 8);
+        // 1. The journal: original length, then the original of every page that will be overwritten. It is
+        // written whole under a temporary name first, so a journal under its own name is never torn.
         append32(journal, pageSize);
         append32(journal, static_cast<std::uint32_t>(m_fileSize));
         append32(journal, static_cast<std::uint32_t>(m_fileSize >> 32));
@@ -272,49 +359,41 @@ void PageFile::commit()
         const std::uint64_t sum = checksum(journal, journal.size());
         append32(journal, static_cast<std::uint32_t>(sum));
         append32(journal, static_cast<std::uint32_t>(sum >> 32));
-
-        const std::string jpath = journalPath(m_path);
-        const int jfd = ::open(jpath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (jfd < 0)
-            fail(ErrorKind::Io, sysError("Cannot create the journal", jpath));
-        try {
-            writeAll(jfd, journal.data(), journal.size(), 0, jpath);
-            if (::fsync(jfd) != 0)
-                fail(ErrorKind::Io, sysError("Cannot sync the journal", jpath));
-        } catch (...) {
-            ::close(jfd);
-            ::unlink(jpath.c_str());
-            throw;
-        }
-        ::close(jfd);
-        syncFolder(jpath);
+        replaceFileSynced(jpath, journal);
+        journalWritten = true;
 
         // 2. The pages themselves.
         int writes = 0;
         for (const auto &[number, data] : m_dirty) {
-            if (m_failAfterWrites >= 0 && writes >= m_failAfterWrites)
-                fail(ErrorKind::Io, "Injected fault after " + std::to_string(writes) + " page writes");
+            injectedFault(writes);
             if (m_onPageWrite)
                 m_onPageWrite(writes);
-            writeAll(m_fd, data.data(), data.size(), std::uint64_t(number) * pageSize, m_path);
+            m_file->writeAt(data.data(), data.size(), std::uint64_t(number) * pageSize);
             ++writes;
         }
-        if (m_failAfterWrites >= 0 && writes >= m_failAfterWrites)
-            fail(ErrorKind::Io, "Injected fault after " + std::to_string(writes) + " page writes");
-        if (::fsync(m_fd) != 0)
-            fail(ErrorKind::Io, sysError("Cannot sync", m_path));
+        injectedFault(writes);
+        // Every reader that cached pages before this commit will see a new stamp.
+        m_file->touchPast(m_stamp->modifiedNs);
+        m_file->sync();
 
         // 3. Done: without the journal the new state is the state.
-        if (::unlink(jpath.c_str()) != 0)
-            fail(ErrorKind::Io, sysError("Cannot remove the journal", jpath));
-        syncFolder(jpath);
+        removeFileSynced(jpath);
     } catch (...) {
-        // The file may be half-written; the journal restores it on the next open or begin.
         m_dirty.clear();
         m_cache.clear();
         m_appended = 0;
+        m_stamp.reset();
+        // A program that lives on puts the file back at once, so that its own reads (and everyone's) see the
+        // last committed state; if that fails too, the journal stays and the next read or change plays it
+        // back.
+        if (journalWritten && !crashed) {
+            try {
+                playBack(journal);
+            } catch (const Failure &) {
+            }
+        }
         m_inTransaction = false;
-        unlock();
+        release();
         throw;
     }
     for (auto &[number, data] : m_dirty)
@@ -322,83 +401,9 @@ void PageFile::commit()
     m_fileSize = std::uint64_t(pageCount()) * pageSize;
     m_dirty.clear();
     m_appended = 0;
+    m_stamp = m_file->stamp();
     m_inTransaction = false;
-    unlock();
-}
-
-void PageFile::recoverJournal()
-{
-    // A journal is only trusted or played back while we hold the write lock: otherwise it may belong to a
-    // commit still in progress in another process, whose pages we would overwrite with the old ones.
-    // A read-only file cannot take the write lock; a shared one still keeps a writer out while we look.
-    const bool hadLock = m_inTransaction;
-    if (!hadLock)
-        lock(!m_readOnly);
-    try {
-        recoverJournalLocked();
-    } catch (...) {
-        if (!hadLock)
-            unlock();
-        throw;
-    }
-    if (!hadLock)
-        unlock();
-}
-
-void PageFile::recoverJournalLocked()
-{
-    const std::string jpath = journalPath(m_path);
-    const int jfd = ::open(jpath.c_str(), O_RDONLY);
-    if (jfd < 0)
-        return;
-    struct stat st
-    {
-    };
-    Bytes journal;
-    if (::fstat(jfd, &st) == 0 && st.st_size > 0) {
-        journal.resize(static_cast<std::size_t>(st.st_size));
-        if (!readAll(jfd, journal.data(), journal.size(), 0))
-            journal.clear();
-    }
-    ::close(jfd);
-
-    const std::uint32_t pageSize = m_format->pageSize;
-    bool complete = journal.size() >= 32 && std::memcmp(journal.data(), JournalMagic, 8) == 0 &&
-                    get32(journal.data() + 8) == pageSize;
-    if (complete) {
-        const std::size_t body = journal.size() - 8;
-        const std::uint64_t sum = checksum(journal, body);
-        complete = get32(journal.data() + body) == static_cast<std::uint32_t>(sum) &&
-                   get32(journal.data() + body + 4) == static_cast<std::uint32_t>(sum >> 32) &&
-                   24 + std::uint64_t(get32(journal.data() + 20)) * (4 + pageSize) == body;
-    }
-    if (!complete) {
-        // The commit died while writing its journal, before touching the file: nothing to undo.
-        if (!m_readOnly)
-            ::unlink(jpath.c_str());
-        return;
-    }
-    const std::uint64_t originalSize =
-        get32(journal.data() + 12) | (std::uint64_t(get32(journal.data() + 16)) << 32);
-    const std::uint32_t count = get32(journal.data() + 20);
-    if (m_readOnly) {
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const std::uint8_t *entry = journal.data() + 24 + std::size_t(i) * (4 + pageSize);
-            m_journalOverlay[get32(entry)] = Bytes(entry + 4, entry + 4 + pageSize);
-        }
-        m_fileSize = std::min(m_fileSize, originalSize);
-        return;
-    }
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint8_t *entry = journal.data() + 24 + std::size_t(i) * (4 + pageSize);
-        writeAll(m_fd, entry + 4, pageSize, std::uint64_t(get32(entry)) * pageSize, m_path);
-    }
-    if (::ftruncate(m_fd, static_cast<off_t>(originalSize)) != 0 || ::fsync(m_fd) != 0)
-        fail(ErrorKind::Io, sysError("Cannot restore", m_path));
-    ::unlink(jpath.c_str());
-    syncFolder(jpath);
-    m_fileSize = originalSize;
-    m_cache.clear();
+    release();
 }
 
 } // namespace jet

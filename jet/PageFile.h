@@ -3,23 +3,32 @@
 #include "jet/Bytes.h"
 #include "jet/Error.h"
 #include "jet/Format.h"
+#include "jet/OsFile.h"
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
 namespace jet {
 
-// The page channel: reads pages of one file and writes them in atomic transactions.
+// The page channel: reads pages of one file and writes them in atomic transactions, safely beside other
+// programs (and other PageFiles) using the same file.
 //
 // A transaction collects changed and appended pages in memory. Commit first writes the original content of
 // every page it will overwrite, and the original file length, to a rollback journal beside the file and syncs
-// it; only then are the pages written and synced, and the journal removed. A journal found on open means a
-// commit was interrupted: its pages are put back, so the file is as it was before that commit.
+// it; only then are the pages written and synced, and the journal removed. A change holds the file's
+// exclusive lock from begin() to the end of commit(), so a journal found by anyone holding the lock belongs
+// to a commit whose process died: its pages are put back, so the file is as it was before that commit. A
+// journal that is not whole cannot be trusted to undo anything: the file is then reported as needing repair,
+// and left alone.
+//
+// Reads run under the shared lock (see ReadLock), so they never see a commit half applied. Pages read earlier
+// are kept while the file's stamp (identity, length, change time) stays as it was; every commit changes it.
 class PageFile
 {
 public:
@@ -35,10 +44,18 @@ public:
     std::uint32_t pageCount() const;
     std::uint16_t codePage() const { return m_codePage; }
 
-    // A page as the current transaction sees it; throws Corrupt for a page past the end of the file.
+    // A page as the current read or transaction sees it; throws Corrupt for a page past the end of the file.
     const Bytes &page(std::uint32_t number);
 
-    // Takes the advisory write lock and forgets cached pages, so a change starts from what is on disk.
+    // A read: takes the shared lock (waiting for a change in progress, up to LockWaitLimit) and drops the
+    // cached pages if the file changed since they were read. Nests; a no-op inside a transaction.
+    void beginRead();
+    void endRead();
+    // Moves each time cached pages were dropped because the file changed; whoever keeps something derived
+    // from pages (a table definition, the catalog) reads it again then.
+    std::uint64_t generation() const { return m_generation; }
+
+    // Takes the exclusive lock and brings the view up to date with the file on disk. Not inside a read.
     void begin();
     // A writable copy of the page within the transaction.
     Bytes &modify(std::uint32_t number);
@@ -48,30 +65,48 @@ public:
     void rollback();
     bool inTransaction() const { return m_inTransaction; }
 
-    // Test hooks: the commit stops, as if the process died, after this many page writes to the file; and a
-    // call before each page write, with the number of pages written so far.
-    void failAfterPageWrites(int writes) { m_failAfterWrites = writes; }
+    // Test seams. A commit fails after this many page writes to the file: a Crash stops as if the process
+    // died there (the file stays half-written, its journal beside it); an IoError is a failed write the
+    // program lives on after. onPageWrite is called before each page write with the number written so far:
+    // the call for 0 comes right after the journal is synced.
+    enum class Fault { Crash, IoError };
+    void failAfterPageWrites(int writes, Fault fault = Fault::Crash)
+    {
+        m_failAfterWrites = writes;
+        m_fault = fault;
+    }
     void onPageWrite(std::function<void(int)> hook) { m_onPageWrite = std::move(hook); }
+    // Called, in this process, each time a lock is found held by someone else and will be tried again.
+    static void onLockWait(std::function<void()> hook);
 
     static std::string journalPath(const std::string &path) { return path + "-journal"; }
-    // How long a change waits for another writer of the same file before it gives up.
+    // How long a read or a change waits for another program's change of the same file before it gives up.
     static constexpr std::chrono::seconds LockWaitLimit{10};
 
 private:
     PageFile() = default;
+    void attach(std::unique_ptr<OsFile> file);
     void readHeader();
-    void recoverJournal();
-    void recoverJournalLocked();
     Bytes readFromDisk(std::uint32_t number) const;
-    void lock(bool exclusive);
-    void unlock();
+    void acquire(LockMode mode);
+    void release();
+    void downgrade();
+    bool updateView();
+    void playBack(const Bytes &journal);
+
+    enum class Held { None, Shared, Exclusive };
 
     std::string m_path;
-    int m_fd = -1;
+    std::unique_ptr<OsFile> m_file;
     bool m_readOnly = false;
     const Format *m_format = nullptr;
     std::uint16_t m_codePage = 1252;
     std::uint64_t m_fileSize = 0;
+    Held m_held = Held::None;
+    int m_readDepth = 0;
+    // The file as it stood when the cached pages were read; empty when they must be checked again.
+    std::optional<FileStamp> m_stamp;
+    std::uint64_t m_generation = 0;
     std::unordered_map<std::uint32_t, Bytes> m_cache;
     // Pages restored from a journal we could not apply because the file is read-only.
     std::unordered_map<std::uint32_t, Bytes> m_journalOverlay;
@@ -79,7 +114,21 @@ private:
     std::uint32_t m_appended = 0;
     bool m_inTransaction = false;
     int m_failAfterWrites = -1;
+    Fault m_fault = Fault::Crash;
     std::function<void(int)> m_onPageWrite;
+};
+
+// Holds a PageFile's shared lock for the length of one read (see PageFile::beginRead).
+class ReadLock
+{
+public:
+    explicit ReadLock(PageFile &file) : m_file(file) { m_file.beginRead(); }
+    ~ReadLock() { m_file.endRead(); }
+    ReadLock(const ReadLock &) = delete;
+    ReadLock &operator=(const ReadLock &) = delete;
+
+private:
+    PageFile &m_file;
 };
 
 } // namespace jet

@@ -181,15 +181,12 @@ Result<std::unique_ptr<Recordset>> Recordset::open(Database &db, const std::stri
                 fail(ErrorKind::NoSuchField, "No field \"" + orderField + "\" in table \"" + def->name +
                                                  "\" of \"" + db.path() + "\"");
         }
-        auto ids = db.rowIds(table);
-        if (!ids)
-            return ids.error();
-        for (RowId id : *ids) {
-            auto values = db.readRow(table, id);
-            if (!values)
-                return values.error();
-            set->m_rows.push_back({id, std::move(*values)});
-        }
+        // One read, so the rows are those of one moment even while another program changes the file.
+        auto data = db.readTable(table);
+        if (!data)
+            return data.error();
+        for (std::size_t i = 0; i < data->rows.size(); ++i)
+            set->m_rows.push_back({data->ids[i], std::move(data->rows[i])});
         if (order)
             std::stable_sort(set->m_rows.begin(), set->m_rows.end(), [&](const Row &a, const Row &b) {
                 const int c = compareValues(a.values[*order], b.values[*order]);

@@ -484,9 +484,13 @@ void Database::requireSound(const TableDef &def)
 
 template <typename F> void Database::write(const std::string &table, F &&change)
 {
+    {
+        const ReadLock lock(*m_file);
+        catchUp();
+        requireWritable(cachedDef(table));
+        requireSound(cachedDef(table));
+    }
     const CatalogEntry &e = entry(table);
-    requireWritable(cachedDef(table));
-    requireSound(cachedDef(table));
     m_file->begin();
     try {
         TableDef def = readTableDef(*m_file, e.page, e.name);
@@ -507,6 +511,8 @@ template <typename F> void Database::write(const std::string &table, F &&change)
 Status Database::checkWritable(const std::string &table)
 {
     return guarded([&]() -> Status {
+        const ReadLock lock(*m_file);
+        catchUp();
         requireWritable(cachedDef(table));
         requireSound(cachedDef(table));
         return {};

@@ -1,7 +1,6 @@
 // Stops the writer after each of its page writes in turn, as a crash or power cut would, and checks that the
 // next open puts the file back exactly as it was, for our reader and for mdbtools.
 #include "PeerTools.h"
-#include "jet/Create.h"
 #include "jet/Database.h"
 #include "jet/PageFile.h"
 
@@ -37,19 +36,13 @@ std::string contents(const std::string &path)
 const std::string &original()
 {
     static const std::string path = [] {
-        using T = jet::NewColumn::Type;
         std::vector<std::vector<jet::Value>> rows;
         for (int i = 0; i < 30; ++i)
             rows.push_back({text("Name " + std::to_string(i)), text(repeat("Oil ", 5 + i)),
                             text(i % 3 ? "Bath" : repeat("Massage ", 1200)), jet::Value::null()});
-        const std::string p = peers::tempDir() + "/journal-original.mdb";
-        EXPECT_TRUE(jet::createDatabase(
-            p,
-            {"Indications",
-             {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}},
-            rows));
-        return p;
+        return peers::createIndicationsFile("journal-original.mdb", rows);
     }();
+    EXPECT_FALSE(path.empty());
     return path;
 }
 
@@ -157,36 +150,59 @@ TEST(LockTest, AnotherProcessCannotLockTheFileWhileACommitWrites)
     EXPECT_EQ(peers::run(tryLock).exitCode, 0) << "the lock is released after the change";
 }
 
+// A journal that is not whole cannot say which pages to put back. Our commits write it under another name
+// and rename it, so a torn one was damaged afterwards: the file is reported as needing repair, and neither it
+// nor the journal is changed.
 struct TornJournal
 {
     const char *name;
-    std::string content;
+    bool besideAHalfWrittenFile;
+    std::function<std::string(const std::string &whole)> damage;
 };
 
 const TornJournal tornJournals[] = {
-    {"Empty", ""},
-    {"OnlyTheMagic", "JETJRNL1"},
-    {"Garbage", std::string(5000, '\x5A')},
+    {"Empty", false, [](const std::string &) { return std::string(); }},
+    {"OnlyTheMagic", false, [](const std::string &) { return std::string("JETJRNL1"); }},
+    {"Garbage", false, [](const std::string &) { return std::string(5000, '\x5A'); }},
+    {"BadChecksum", true,
+     [](std::string whole) {
+         whole[whole.size() / 2] ^= 0x40;
+         return whole;
+     }},
+    {"CutShort", true, [](const std::string &whole) { return whole.substr(0, whole.size() - 100); }},
+    {"OnlyTheHeader", true, [](const std::string &whole) { return whole.substr(0, 24); }},
 };
 
 class TornJournalTest : public ::testing::TestWithParam<TornJournal>
 {
 };
 
-// A journal cut short was being written when the process died, before any page was touched.
-TEST_P(TornJournalTest, IsDiscardedAndTheFileLeftAlone)
+TEST_P(TornJournalTest, TheFileNeedsRepairAndNothingIsWritten)
 {
     const std::string path = peers::tempDir() + "/torn-" + GetParam().name + ".mdb";
     fs::copy_file(original(), path, fs::copy_options::overwrite_existing);
     const std::string journal = jet::PageFile::journalPath(path);
-    std::ofstream(journal, std::ios::binary) << GetParam().content;
-    {
+    fs::remove(journal);
+    if (GetParam().besideAHalfWrittenFile) {
         auto db = jet::Database::open(path);
-        ASSERT_TRUE(db) << db.error().message;
-        EXPECT_EQ((*db)->readTable("Indications")->rows.size(), 30u);
+        ASSERT_TRUE(db);
+        (*db)->failAfterPageWrites(2);
+        ASSERT_FALSE(faultCases[0].change(**db, *(*db)->rowIds("Indications")));
+        ASSERT_NE(contents(path), contents(original()));
     }
-    EXPECT_FALSE(fs::exists(journal));
-    EXPECT_EQ(contents(path), contents(original()));
+    std::ofstream(journal, std::ios::binary | std::ios::trunc) << GetParam().damage(contents(journal));
+    const std::string fileBefore = contents(path);
+    const std::string journalBefore = contents(journal);
+
+    auto db = jet::Database::open(path);
+    ASSERT_FALSE(db) << "a file with a damaged journal opened";
+    EXPECT_EQ(db.error().kind, jet::ErrorKind::Corrupt);
+    EXPECT_NE(db.error().message.find("\"" + path + "\" needs repair"), std::string::npos)
+        << db.error().message;
+    auto file = jet::PageFile::open(path);
+    EXPECT_THROW(file->begin(), jet::Failure);
+    EXPECT_EQ(contents(path), fileBefore);
+    EXPECT_EQ(contents(journal), journalBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TornJournalTest, ::testing::ValuesIn(tornJournals),

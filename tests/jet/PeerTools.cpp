@@ -1,5 +1,7 @@
 #include "PeerTools.h"
 
+#include "jet/Create.h"
+
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -25,6 +27,18 @@ std::string tempDir()
         return std::string(made ? made : "/tmp");
     }();
     return dir;
+}
+
+std::string createIndicationsFile(const std::string &name, const std::vector<std::vector<jet::Value>> &rows)
+{
+    using T = jet::NewColumn::Type;
+    const std::string path = tempDir() + "/" + name;
+    const jet::Status made = jet::createDatabase(
+        path,
+        {"Indications",
+         {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}},
+        rows);
+    return made ? path : std::string();
 }
 
 std::string quote(const std::string &text)

@@ -12,6 +12,9 @@ namespace peers {
 // The shared sample folder, or empty when it is absent.
 std::string fixturesDir();
 std::string tempDir();
+// A new file in tempDir() with a table "Indications" of a text and three memo columns (Indications, Oils,
+// Method, Notes), like the program's own; empty when it could not be made.
+std::string createIndicationsFile(const std::string &name, const std::vector<std::vector<jet::Value>> &rows);
 
 struct CommandResult
 {
