@@ -81,12 +81,20 @@ database=$home/data/Ambrelis/Indications.mdb
 [ "$(stat -c %U "$database")" = "$user" ] || fail "the user's database does not belong to $user"
 ! cmp -s "$database" "$root/usr/share/ambrelis/Indications.mdb" || fail "the edit did not reach the user's database"
 
+# An upgrade unpacks the package's files anew, the database newer than the user's copy; the user's copy, with
+# the edit, stays the one in use.
+diff "$work/before" <(snapshot) || fail "the program changed files under the unpacked root"
+dpkg-deb -x "$deb" "$root"
+touch -d '+1 day' "$root/usr/share/ambrelis/Indications.mdb"
+chown -R "$user" "$root"
+snapshot >"$work/before"
+
 run restart <<EOF2
 click cmdIndications
 show txtNotes
 close frmMenu
 EOF2
-grep -qxF "txtNotes: $note" "$work/restart.out" || fail "the edit did not survive a restart"
+grep -qxF "txtNotes: $note" "$work/restart.out" || fail "the edit did not survive an upgrade and a restart"
 
 snapshot >"$work/after"
 diff "$work/before" "$work/after" || fail "the program changed files under the unpacked root"
