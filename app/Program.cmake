@@ -13,20 +13,15 @@ ambrelis_write_registrations("${CMAKE_BINARY_DIR}/FeatureWindows.cpp" registerFe
 add_library(ambrelis_features STATIC "${CMAKE_BINARY_DIR}/FeatureWindows.cpp" "${CMAKE_CURRENT_LIST_DIR}/Program.cpp")
 target_link_libraries(ambrelis_features PUBLIC ambrelis_shell ${_feature_libraries})
 
-add_executable(Ambrelis "${CMAKE_CURRENT_LIST_DIR}/main.cpp")
-target_link_libraries(Ambrelis PRIVATE ambrelis_features)
-set_target_properties(Ambrelis PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${AMBRELIS_APPDIR}")
+# The scripted run (app/script/ScriptedRun.h) drives the program's windows; it has no windows of its own.
+add_library(ambrelis_script STATIC "${CMAKE_CURRENT_LIST_DIR}/script/ScriptedRun.cpp"
+            "${CMAKE_CURRENT_LIST_DIR}/script/ScriptedRun.h")
+target_link_libraries(ambrelis_script PUBLIC ambrelis_shell)
 
-# One application folder (the program and its data files side by side), a menu entry and an icon.
-include(GNUInstallDirs)
-set(AMBRELIS_INSTALL_APPDIR "${CMAKE_INSTALL_LIBDIR}/ambrelis")
-install(TARGETS Ambrelis RUNTIME DESTINATION "${AMBRELIS_INSTALL_APPDIR}")
-install(DIRECTORY "${AMBRELIS_APPDIR}/" DESTINATION "${AMBRELIS_INSTALL_APPDIR}"
-        FILES_MATCHING PATTERN "*.mdb" PATTERN "*.rtf")
-set(AMBRELIS_INSTALLED_PROGRAM "${CMAKE_INSTALL_PREFIX}/${AMBRELIS_INSTALL_APPDIR}/Ambrelis")
-configure_file("${CMAKE_CURRENT_LIST_DIR}/ambrelis.desktop.in" "${CMAKE_BINARY_DIR}/ambrelis.desktop" @ONLY)
-install(FILES "${CMAKE_BINARY_DIR}/ambrelis.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
-if(EXISTS "${CMAKE_SOURCE_DIR}/content/pictures/app-icon.svg")
-    install(FILES "${CMAKE_SOURCE_DIR}/content/pictures/app-icon.svg"
-            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps" RENAME ambrelis.svg)
-endif()
+add_executable(Ambrelis "${CMAKE_CURRENT_LIST_DIR}/main.cpp")
+target_link_libraries(Ambrelis PRIVATE ambrelis_features ambrelis_script)
+# One name for the program file, in the build tree and installed: the name a user types and the menu entry starts.
+set_target_properties(Ambrelis PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${AMBRELIS_APPDIR}" OUTPUT_NAME ambrelis)
+
+# The installed layout, the menu entry and the package.
+include("${CMAKE_CURRENT_LIST_DIR}/install/Install.cmake")

@@ -1,5 +1,6 @@
 #include "print/QtPrintServices.h"
 
+#include "app/platform/UserFiles.h"
 #include "print/FontColourDialog.h"
 
 #include <QFileDialog>
@@ -136,6 +137,7 @@ QString createPrompt(const QString &fileName)
 void configureSaveDialog(QFileDialog &dialog, const SaveRequest &request)
 {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDirectory(userfiles::saveDialogFolder());
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
     dialog.setOption(QFileDialog::ReadOnly, false);

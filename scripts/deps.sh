@@ -3,6 +3,8 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
+  # The package and its menu entry: CPack's dependency lookup and the validators the install tests run.
+  dpkg-dev file desktop-file-utils appstream
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
   googletest libgtest-dev
   fonts-liberation

@@ -4,4 +4,4 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/deps.sh"
 "$here/scripts/build.sh" build
-exec "$here/build/appdir/Ambrelis"
+exec "$here/build/appdir/ambrelis"

@@ -78,6 +78,19 @@ QString shippedIndicationsDatabase()
     return databaseIn(shippedFolder());
 }
 
+QString saveDialogFolder()
+{
+    const PlatformServices &os = platform();
+    const QString current = os.CurrentFolder();
+    const auto same = [](const QString &a, const QString &b) {
+        return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+    };
+    if (!same(current, os.ApplicationFolder()) || same(currentPlaces().data, os.ApplicationFolder()))
+        return current;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 std::optional<QString> provideIndicationsDatabase()
 {
     const Places places = currentPlaces();

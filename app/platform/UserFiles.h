@@ -53,6 +53,11 @@ QString configFolder();
 QString indicationsDatabase();
 QString shippedIndicationsDatabase();
 
+// Where a save dialog opens: the current folder, as always, unless that is the folder of a program that keeps
+// the user's files elsewhere (an installation), which is no place for the user's documents; then the user's
+// documents folder (the home folder where there is none).
+QString saveDialogFolder();
+
 // Gives the user a database of their own on the first start: copies the shipped one into the data folder
 // unless the user has one already, which is never replaced (it holds the user's edits). Returns what
 // failed, for the user to read.

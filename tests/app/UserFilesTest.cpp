@@ -140,6 +140,43 @@ private slots:
         QVERIFY(!QFile::exists(install.userDatabase()));
     }
 
+    void saveDialogFolder_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("current"); // relative to the installation's prefix
+        QTest::addColumn<bool>("documentsExist");
+        QTest::addColumn<QString>("expected"); // relative to the prefix, or ~/ for the home folder
+        QTest::newRow("installed, in its own folder") << true << "bin" << true << "~/Documents";
+        QTest::newRow("installed, no documents folder") << true << "bin" << false << "~/";
+        QTest::newRow("installed, elsewhere") << true << "elsewhere" << true << "elsewhere";
+        QTest::newRow("portable copy, in its own folder") << false << "bin" << true << "bin";
+    }
+    void saveDialogFolder()
+    {
+        QFETCH(bool, installed);
+        QFETCH(QString, current);
+        QFETCH(bool, documentsExist);
+        QFETCH(QString, expected);
+        Installation install;
+        if (!installed)
+            QVERIFY(QDir(install.shipped).removeRecursively());
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", install.home.path().toLocal8Bit());
+        if (documentsExist)
+            QVERIFY(QDir().mkpath(install.home.filePath(QStringLiteral("Documents"))));
+        QVERIFY(QDir().mkpath(install.prefix.filePath(current)));
+        const QString before = QDir::currentPath();
+        QVERIFY(platform().SetCurrentFolder(install.prefix.filePath(current)));
+
+        const QString folder = userfiles::saveDialogFolder();
+        QDir::setCurrent(before);
+        qputenv("HOME", home);
+        const QString wanted = expected.startsWith(QLatin1Char('~'))
+                                   ? QDir::cleanPath(install.home.filePath(expected.mid(2)))
+                                   : install.prefix.filePath(expected);
+        QCOMPARE(QFileInfo(folder).canonicalFilePath(), QFileInfo(wanted).canonicalFilePath());
+    }
+
     void programFolderWithItsOwnFilesKeepsUsingThem()
     {
         QTemporaryDir folder;

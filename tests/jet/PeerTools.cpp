@@ -14,8 +14,11 @@ namespace peers {
 
 std::string fixturesDir()
 {
+    // The build names the folder (beside the source tree); without it the tests that need it skip.
     const char *env = std::getenv("AMBRELIS_SHARED_FIXTURES");
-    const std::string dir = std::string(env && *env ? env : "/work/shared/fixtures") + "/jet";
+    if (!env || !*env)
+        return {};
+    const std::string dir = std::string(env) + "/jet";
     return std::filesystem::is_directory(dir) ? dir : std::string();
 }
 
