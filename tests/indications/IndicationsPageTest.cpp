@@ -46,7 +46,7 @@ QString dbPath(const ShellFixture &shell)
     return shell.folder.filePath(QStringLiteral("Indications.mdb"));
 }
 
-void createDatabaseAt(const QString &path)
+void createDatabase(const ShellFixture &shell)
 {
     std::vector<std::vector<jet::Value>> rows;
     for (const Record &r : Records) {
@@ -58,12 +58,22 @@ void createDatabaseAt(const QString &path)
     const jet::NewTable table{
         "Indications",
         {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}};
-    QVERIFY(jet::createDatabase(path.toStdString(), table, rows).ok());
+    QVERIFY(jet::createDatabase(dbPath(shell).toStdString(), table, rows).ok());
 }
 
-void createDatabase(const ShellFixture &shell)
+// Every record of the file as "name|notes", read with our engine.
+QStringList storedRecords(const ShellFixture &shell)
 {
-    createDatabaseAt(dbPath(shell));
+    QStringList result;
+    auto db = jet::Database::open(dbPath(shell).toStdString());
+    if (!db)
+        return {QString::fromStdString(db.error().message)};
+    auto data = (*db)->readTable("Indications");
+    for (const auto &row : data->rows)
+        result << QString::fromStdString(row[0].text) + QLatin1Char('|') +
+                      QString::fromStdString(row[3].text);
+    result.sort();
+    return result;
 }
 
 QByteArray fileBytes(const QString &path)
@@ -118,19 +128,13 @@ struct Installation
     QString user() const { return userfiles::indicationsDatabase(); }
 };
 
-// Every record of the file as "name|notes", read with our engine.
-QStringList storedRecords(const ShellFixture &shell)
+// The shipped original, and the user's copy of it.
+void installDatabases(const ShellFixture &shell, const Installation &installed)
 {
-    QStringList result;
-    auto db = jet::Database::open(dbPath(shell).toStdString());
-    if (!db)
-        return {QString::fromStdString(db.error().message)};
-    auto data = (*db)->readTable("Indications");
-    for (const auto &row : data->rows)
-        result << QString::fromStdString(row[0].text) + QLatin1Char('|') +
-                      QString::fromStdString(row[3].text);
-    result.sort();
-    return result;
+    createDatabase(shell);
+    QVERIFY(QFile::rename(dbPath(shell), installed.shipped()));
+    QVERIFY(QFile::copy(installed.shipped(), installed.user()));
+    QVERIFY(QFile::setPermissions(installed.user(), QFile::ReadOwner | QFile::WriteOwner));
 }
 
 template <typename T> T *child(QWidget *page, const char *name)
@@ -479,9 +483,7 @@ private slots:
         QFETCH(bool, putBack);
         ShellFixture shell;
         Installation installed(shell);
-        createDatabaseAt(installed.shipped());
-        QVERIFY(QFile::copy(installed.shipped(), installed.user()));
-        QVERIFY(QFile::setPermissions(installed.user(), QFile::ReadOwner | QFile::WriteOwner));
+        installDatabases(shell, installed);
         damage(installed.user());
         const QByteArray damaged = fileBytes(installed.user());
         const QString kept =
@@ -521,12 +523,10 @@ private slots:
     {
         ShellFixture shell;
         Installation installed(shell);
-        createDatabaseAt(installed.shipped());
+        installDatabases(shell, installed);
         const QDir data = QFileInfo(installed.user()).dir();
         const QString first = data.filePath(QStringLiteral("Indications (damaged).mdb"));
         QVERIFY(QFile::copy(installed.shipped(), first));
-        QVERIFY(QFile::copy(installed.shipped(), installed.user()));
-        QVERIFY(QFile::setPermissions(installed.user(), QFile::ReadOwner | QFile::WriteOwner));
         damage(installed.user());
         const QByteArray damaged = fileBytes(installed.user());
         messagebox::setAnswerer([](const QString &) { return true; });
