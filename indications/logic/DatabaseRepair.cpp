@@ -16,9 +16,9 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-Replacement failed(const QString &what, const QString &reason)
+QString failed(const QString &what, const QString &reason)
 {
-    return {false, {}, what + QStringLiteral(":\n") + reason};
+    return what + QStringLiteral(":\n") + reason;
 }
 
 } // namespace
@@ -36,11 +36,10 @@ QString nameToKeep(const QString &path, const QString &label)
     }
 }
 
-Replacement restoreOriginal(const QString &path, const QString &shipped)
+std::optional<QString> restoreOriginal(const QString &path, const QString &shipped, const QString &kept)
 {
     const QString what =
         QStringLiteral("The original database could not be put back in %1").arg(native(path));
-    const QString kept = nameToKeep(path, QStringLiteral("damaged"));
     // The copy is made beside the file first, so that the file is replaced only by a whole copy.
     const QString partial = path + QStringLiteral(".part");
     QFile::remove(partial);
@@ -70,13 +69,12 @@ Replacement restoreOriginal(const QString &path, const QString &shipped)
         QFile::remove(partial);
         return failed(what, reason);
     }
-    return {true, kept, {}};
+    return std::nullopt;
 }
 
-Replacement convertForWriting(const QString &path)
+std::optional<QString> convertForWriting(const QString &path, const QString &kept)
 {
     const QString what = QStringLiteral("The database %1 could not be converted").arg(native(path));
-    const QString kept = nameToKeep(path, QStringLiteral("original"));
     // The original is copied aside first; the conversion then takes its place in one step.
     QFile original(path);
     if (!original.copy(kept))
@@ -86,7 +84,7 @@ Replacement convertForWriting(const QString &path)
         QFile::remove(kept);
         return failed(what, QString::fromStdString(converted.error().message));
     }
-    return {true, kept, {}};
+    return std::nullopt;
 }
 
 QString damagedText(const QString &error, const QString &keptAs)

@@ -110,9 +110,8 @@ void frmIndications::offerShippedOriginal(const QString &path)
     const QString kept = indications::nameToKeep(path, QStringLiteral("damaged"));
     if (!messagebox::ask(this, indications::damagedText(m_data.error(), kept)))
         return;
-    const indications::Replacement restored = indications::restoreOriginal(path, shipped);
-    if (!restored.done)
-        messagebox::show(this, restored.error);
+    if (const auto failed = indications::restoreOriginal(path, shipped, kept))
+        messagebox::show(this, *failed);
     else if (!m_data.open(path))
         messagebox::show(this, m_data.error());
 }
@@ -125,9 +124,8 @@ void frmIndications::offerConversion(const QString &path)
         return;
     }
     m_data.close();
-    const indications::Replacement converted = indications::convertForWriting(path);
-    if (!converted.done)
-        messagebox::show(this, converted.error);
+    if (const auto failed = indications::convertForWriting(path, kept))
+        messagebox::show(this, *failed);
     if (!m_data.open(path))
         messagebox::show(this, m_data.error());
 }
