@@ -11,6 +11,11 @@ Handler &installed()
     static Handler handler;
     return handler;
 }
+Answerer &answerer()
+{
+    static Answerer answer;
+    return answer;
+}
 } // namespace
 
 int minimumWidth(const QFontMetrics &titleFont)
@@ -20,9 +25,11 @@ int minimumWidth(const QFontMetrics &titleFont)
     return titleFont.horizontalAdvance(Title) + 4 * 2 * titleFont.height();
 }
 
-std::unique_ptr<QMessageBox> build(QWidget *parent, const QString &text)
+namespace {
+std::unique_ptr<QMessageBox> buildWith(QWidget *parent, const QString &text, QMessageBox::Icon icon,
+                                       QMessageBox::StandardButtons buttons)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, Title, text, QMessageBox::Ok, parent);
+    auto box = std::make_unique<QMessageBox>(icon, Title, text, buttons, parent);
     // A short text alone would make the box so narrow that the window manager cuts its title.
     if (auto *grid = qobject_cast<QGridLayout *>(box->layout())) {
         grid->addItem(new QSpacerItem(minimumWidth(box->fontMetrics()), 0, QSizePolicy::Minimum,
@@ -30,6 +37,12 @@ std::unique_ptr<QMessageBox> build(QWidget *parent, const QString &text)
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     return box;
+}
+} // namespace
+
+std::unique_ptr<QMessageBox> build(QWidget *parent, const QString &text)
+{
+    return buildWith(parent, text, QMessageBox::Information, QMessageBox::Ok);
 }
 
 void show(QWidget *parent, const QString &text)
@@ -45,6 +58,23 @@ Handler setHandler(Handler handler)
 {
     std::swap(installed(), handler);
     return handler;
+}
+
+bool ask(QWidget *parent, const QString &question)
+{
+    if (installed()) {
+        installed()(question);
+        return answerer() && answerer()(question);
+    }
+    auto box = buildWith(parent, question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::No);
+    return box->exec() == QMessageBox::Yes;
+}
+
+Answerer setAnswerer(Answerer answer)
+{
+    std::swap(answerer(), answer);
+    return answer;
 }
 
 } // namespace messagebox

@@ -25,4 +25,11 @@ using Handler = std::function<void(const QString &text)>;
 // box).
 Handler setHandler(Handler handler);
 
+// A question with the buttons Yes and No (the default); true for Yes. With a handler installed no box is
+// shown: the handler receives the question, and the answerer answers it (No when there is none).
+bool ask(QWidget *parent, const QString &question);
+using Answerer = std::function<bool(const QString &question)>;
+// Installs the answerer for questions; returns the previous one.
+Answerer setAnswerer(Answerer answerer);
+
 } // namespace messagebox

@@ -28,6 +28,11 @@ QString fromUtf8(const std::string &text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+bool isDamage(const jet::Error &error)
+{
+    return error.kind == jet::ErrorKind::Corrupt || error.kind == jet::ErrorKind::NotJetFile;
+}
+
 } // namespace
 
 IndicationsData::IndicationsData() = default;
@@ -39,18 +44,28 @@ bool IndicationsData::fail(const QString &what, const std::string &detail)
     return false;
 }
 
-bool IndicationsData::open(const QString &path)
+void IndicationsData::close()
 {
     m_records.reset();
     m_db.reset();
     m_adding = false;
+}
+
+bool IndicationsData::open(const QString &path)
+{
+    close();
+    m_damaged = false;
     m_path = QDir::toNativeSeparators(path);
     auto db = jet::Database::open(path.toStdString());
-    if (!db)
+    if (!db) {
+        m_damaged = isDamage(db.error());
         return fail(QStringLiteral("The database %1 could not be opened").arg(m_path), db.error().message);
+    }
     auto records = jet::Recordset::open(**db, "Select * From Indications Order By Indications");
-    if (!records)
+    if (!records) {
+        m_damaged = isDamage(records.error());
         return fail(QStringLiteral("The database %1 could not be read").arg(m_path), records.error().message);
+    }
     m_db = std::move(*db);
     m_records = std::move(*records);
     m_records->moveFirst();
@@ -60,6 +75,16 @@ bool IndicationsData::open(const QString &path)
 bool IndicationsData::readOnly() const
 {
     return m_records && m_records->readOnly();
+}
+
+bool IndicationsData::convertible() const
+{
+    return readOnly() && m_records->writeError().error().kind == jet::ErrorKind::Unsupported;
+}
+
+QString IndicationsData::readOnlyReason() const
+{
+    return readOnly() ? fromUtf8(m_records->writeError().error().message) : QString();
 }
 
 int IndicationsData::recordCount() const

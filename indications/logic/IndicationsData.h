@@ -26,9 +26,16 @@ public:
 
     // Opens the file shared and runs the query, first record current. On failure error() names the file.
     bool open(const QString &path);
+    void close();
     bool isOpen() const { return m_records != nullptr; }
     QString error() const { return m_error; }
+    // Whether the last open failed because the file is damaged (or no database at all), not missing.
+    bool damaged() const { return m_damaged; }
     bool readOnly() const;
+    // Read-only for what the file is (a Jet 3 file, a table with an index), not for where it lies: a
+    // converted copy would be writable. The reason is then readOnlyReason().
+    bool convertible() const;
+    QString readOnlyReason() const;
 
     int recordCount() const;
     bool hasCurrent() const;
@@ -58,6 +65,7 @@ private:
     std::unique_ptr<jet::Database> m_db;
     std::unique_ptr<jet::Recordset> m_records;
     bool m_adding = false;
+    bool m_damaged = false;
 };
 
 } // namespace indications

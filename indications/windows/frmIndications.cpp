@@ -7,11 +7,13 @@
 #include "app/shell/PrintHandOver.h"
 #include "app/shell/WindowManager.h"
 #include "content/ContentSet.h"
+#include "indications/logic/DatabaseRepair.h"
 #include "indications/logic/IndicationsText.h"
 #include "indications/oillist/OilListCoding.h"
 #include "ui_frmIndications.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPointer>
@@ -81,11 +83,51 @@ void frmIndications::Form_Load()
     });
 
     // The data control opens the database once the load steps are done.
-    if (!m_data.open(userfiles::indicationsDatabase())) {
-        messagebox::show(this, m_data.error());
-        return;
+    const QString path = userfiles::indicationsDatabase();
+    if (!m_data.open(path)) {
+        if (m_data.damaged())
+            offerShippedOriginal(path);
+        else
+            messagebox::show(this, m_data.error());
+        if (!m_data.isOpen())
+            return;
+    } else if (m_data.convertible()) {
+        offerConversion(path);
     }
     showCurrent();
+}
+
+void frmIndications::offerShippedOriginal(const QString &path)
+{
+    const QString shipped = userfiles::shippedIndicationsDatabase();
+    // In a program folder that holds its own files the user's database is the only one there is.
+    const bool original = QFileInfo::exists(shipped) &&
+                          QFileInfo(shipped).absoluteFilePath() != QFileInfo(path).absoluteFilePath();
+    if (!original) {
+        messagebox::show(this, indications::damagedText(m_data.error(), {}));
+        return;
+    }
+    const QString kept = indications::nameToKeep(path, QStringLiteral("damaged"));
+    if (!messagebox::ask(this, indications::damagedText(m_data.error(), kept)))
+        return;
+    if (const auto failed = indications::restoreOriginal(path, shipped, kept))
+        messagebox::show(this, *failed);
+    else if (!m_data.open(path))
+        messagebox::show(this, m_data.error());
+}
+
+void frmIndications::offerConversion(const QString &path)
+{
+    const QString kept = indications::nameToKeep(path, QStringLiteral("original"));
+    if (!messagebox::ask(this, indications::readOnlyText(path, m_data.readOnlyReason(), kept))) {
+        m_writeFailureReported = true; // the user knows that changes are not saved
+        return;
+    }
+    m_data.close();
+    if (const auto failed = indications::convertForWriting(path, kept))
+        messagebox::show(this, *failed);
+    if (!m_data.open(path))
+        messagebox::show(this, m_data.error());
 }
 
 void frmIndications::closeEvent(QCloseEvent *event)

@@ -43,6 +43,10 @@ protected:
 
 private:
     void connectHandlers();
+    // Says once why the database cannot be used as it is, and puts a usable one in its place if the user
+    // agrees; the user's file is always kept.
+    void offerShippedOriginal(const QString &path);
+    void offerConversion(const QString &path);
     void showPlaceholders();
     void showCurrent();
     void setBoundText(indications::Field field, const QString &text);

@@ -32,6 +32,7 @@ struct ShellFixture
     ~ShellFixture()
     {
         messagebox::setHandler({});
+        messagebox::setAnswerer({});
         manager.reset();
         setPlatform(std::move(previous));
     }

@@ -1,4 +1,6 @@
+#include "IndexedTable.h"
 #include "ShellFixture.h"
+#include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
 #include "indications/logic/IndicationsText.h"
 #include "indications/oillist/OilListCoding.h"
@@ -8,6 +10,8 @@
 #include "jet/Database.h"
 
 #include <QAccessible>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -90,6 +94,67 @@ QStringList storedRecords(const ShellFixture &shell)
                       QString::fromStdString(row[3].text);
     result.sort();
     return result;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+std::uint32_t definitionPage(const QString &path)
+{
+    auto db = jet::Database::open(path.toStdString());
+    return db ? (*db)->tableDef("Indications")->page : 0;
+}
+
+// Cuts the file before the first page of the table's records.
+void damage(const QString &path)
+{
+    std::uint32_t firstDataPage = 0;
+    {
+        auto db = jet::Database::open(path.toStdString());
+        QVERIFY(db);
+        firstDataPage = (*(*db)->rowIds("Indications")).front().page;
+    }
+    QVERIFY(QFile::resize(path, qint64(firstDataPage) * 4096));
+}
+
+// The program as installed: the original database among the files that ship with it, the user's copy in
+// the user's data folder.
+struct Installation
+{
+    QString programFolder;
+    std::unique_ptr<PlatformServices> previous;
+
+    explicit Installation(const ShellFixture &shell)
+        : programFolder(shell.folder.filePath(QStringLiteral("bin")))
+    {
+        QDir().mkpath(userfiles::installedShippedPlace(programFolder));
+        qputenv("XDG_DATA_HOME", shell.folder.filePath(QStringLiteral("home/data")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", shell.folder.filePath(QStringLiteral("home/config")).toLocal8Bit());
+        previous = setPlatform(std::make_unique<RecordingPlatform>(programFolder));
+    }
+    ~Installation()
+    {
+        setPlatform(std::move(previous));
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+    Installation(const Installation &) = delete;
+    Installation &operator=(const Installation &) = delete;
+
+    QString shipped() const { return userfiles::shippedIndicationsDatabase(); }
+    QString user() const { return userfiles::indicationsDatabase(); }
+};
+
+// The shipped original, and the user's copy of it.
+void installDatabases(const ShellFixture &shell, const Installation &installed)
+{
+    createDatabase(shell);
+    QVERIFY(QFile::rename(dbPath(shell), installed.shipped()));
+    QVERIFY(QFile::copy(installed.shipped(), installed.user()));
+    QVERIFY(QFile::setPermissions(installed.user(), QFile::ReadOwner | QFile::WriteOwner));
 }
 
 template <typename T> T *child(QWidget *page, const char *name)
@@ -458,6 +523,126 @@ private slots:
         QCOMPARE(page.name()->text(), QStringLiteral("Abscess")); // the placeholder from the content set
         page.select(QStringLiteral(" Acne"));
         QCOMPARE(page.name()->text(), QStringLiteral("Abscess"));
+        QCOMPARE(shell.messages.size(), 1);
+    }
+
+    void aDamagedDatabaseIsSaidOnceWithTheOfferOfTheOriginal_data()
+    {
+        QTest::addColumn<bool>("putBack");
+        QTest::newRow("original put back") << true;
+        QTest::newRow("declined") << false;
+    }
+    void aDamagedDatabaseIsSaidOnceWithTheOfferOfTheOriginal()
+    {
+        QFETCH(bool, putBack);
+        ShellFixture shell;
+        Installation installed(shell);
+        installDatabases(shell, installed);
+        damage(installed.user());
+        const QByteArray damaged = fileBytes(installed.user());
+        const QString kept =
+            QFileInfo(installed.user()).dir().filePath(QStringLiteral("Indications (damaged).mdb"));
+        QStringList asked;
+        messagebox::setAnswerer([&](const QString &question) {
+            asked << question;
+            return putBack;
+        });
+
+        Page page = openPage();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(shell.messages, asked);
+        QVERIFY2(asked.first().contains(QStringLiteral("damaged")), qPrintable(asked.first()));
+        QVERIFY2(asked.first().contains(QDir::toNativeSeparators(installed.user())),
+                 qPrintable(asked.first()));
+        QVERIFY2(asked.first().contains(QDir::toNativeSeparators(kept)), qPrintable(asked.first()));
+        if (putBack) {
+            QCOMPARE(fileBytes(installed.user()), fileBytes(installed.shipped()));
+            QCOMPARE(fileBytes(kept), damaged);
+            QVERIFY(page.window->data().isOpen());
+            QCOMPARE(page.window->data().recordCount(), int(std::size(Records)));
+            QVERIFY(!page.window->data().readOnly());
+        } else {
+            QCOMPARE(fileBytes(installed.user()), damaged);
+            QVERIFY(!QFile::exists(kept));
+            QVERIFY(!page.window->data().isOpen());
+        }
+        page.select(QStringLiteral(" Acne"));
+        page.type("txtNotes", QStringLiteral("A note."));
+        page.window->close();
+        QCOMPARE(shell.messages.size(), 1);
+    }
+
+    // A damaged file that is kept at once: a second damaged start keeps that one under the next name.
+    void aSecondDamagedFileIsKeptUnderANewName()
+    {
+        ShellFixture shell;
+        Installation installed(shell);
+        installDatabases(shell, installed);
+        const QDir data = QFileInfo(installed.user()).dir();
+        const QString first = data.filePath(QStringLiteral("Indications (damaged).mdb"));
+        QVERIFY(QFile::copy(installed.shipped(), first));
+        damage(installed.user());
+        const QByteArray damaged = fileBytes(installed.user());
+        messagebox::setAnswerer([](const QString &) { return true; });
+        openPage();
+        QCOMPARE(fileBytes(first), fileBytes(installed.shipped()));
+        QCOMPARE(fileBytes(data.filePath(QStringLiteral("Indications (damaged 2).mdb"))), damaged);
+    }
+
+    // In a program folder that holds its own files there is no other original to offer.
+    void aDamagedDatabaseWithoutAnOriginalIsSaidOnce()
+    {
+        ShellFixture shell;
+        createDatabase(shell);
+        damage(dbPath(shell));
+        const QByteArray damaged = fileBytes(dbPath(shell));
+        bool asked = false;
+        messagebox::setAnswerer([&](const QString &) { return asked = true; });
+        Page page = openPage();
+        QVERIFY(!asked);
+        QCOMPARE(shell.messages.size(), 1);
+        QVERIFY2(shell.messages.first().contains(QStringLiteral("damaged")),
+                 qPrintable(shell.messages.first()));
+        QCOMPARE(fileBytes(dbPath(shell)), damaged);
+        QVERIFY(!page.window->data().isOpen());
+    }
+
+    void aDatabaseThatCannotBeChangedIsExplainedOnceWithTheOfferToConvert_data()
+    {
+        QTest::addColumn<bool>("convert");
+        QTest::newRow("converted") << true;
+        QTest::newRow("declined") << false;
+    }
+    void aDatabaseThatCannotBeChangedIsExplainedOnceWithTheOfferToConvert()
+    {
+        QFETCH(bool, convert);
+        ShellFixture shell;
+        createDatabase(shell);
+        giveTableAnIndex(dbPath(shell).toStdString(), definitionPage(dbPath(shell)));
+        const QByteArray original = fileBytes(dbPath(shell));
+        const QString kept = shell.folder.filePath(QStringLiteral("Indications (original).mdb"));
+        QStringList asked;
+        messagebox::setAnswerer([&](const QString &question) {
+            asked << question;
+            return convert;
+        });
+
+        Page page = openPage();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(shell.messages, asked);
+        QVERIFY2(asked.first().contains(QStringLiteral("index")), qPrintable(asked.first()));
+        QVERIFY2(asked.first().contains(QDir::toNativeSeparators(kept)), qPrintable(asked.first()));
+        QCOMPARE(page.window->data().readOnly(), !convert);
+        QCOMPARE(page.window->data().recordCount(), int(std::size(Records)));
+        page.type("txtNotes", QStringLiteral("Warm compress."));
+        emit child<DataControl>(page.window, "datIndications")->nextClicked();
+        if (convert) {
+            QCOMPARE(fileBytes(kept), original);
+            QVERIFY(storedRecords(shell).contains(QStringLiteral("Abscess|Warm compress.")));
+        } else {
+            QCOMPARE(fileBytes(dbPath(shell)), original);
+            QVERIFY(!QFile::exists(kept));
+        }
         QCOMPARE(shell.messages.size(), 1);
     }
 
