@@ -74,8 +74,11 @@ note="Kept by the package test $$"
 run first <<EOF2
 click cmdIndications
 type txtNotes $note
+click cmdSettings
+click cmdMitte
 close frmMenu
 EOF2
+[ -f "$home/config/Ambrelis/Screen.txt" ] || fail "the screen setting is not in the user's configuration folder"
 database=$home/data/Ambrelis/Indications.mdb
 [ -f "$database" ] || fail "no database in the user's data folder ($database)"
 [ "$(stat -c %U "$database")" = "$user" ] || fail "the user's database does not belong to $user"
