@@ -17,7 +17,7 @@ fail() {
   exit 1
 }
 [ "$(id -u)" -eq 0 ] || skip "starting the program as the ordinary user '$user' needs root (runuser)"
-for tool in dpkg-deb dpkg-shlibdeps runuser; do
+for tool in dpkg-deb dpkg-shlibdeps runuser appstreamcli; do
   command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/deps.sh installs it)"
 done
 
@@ -47,6 +47,8 @@ done
 cmp -s "$root/usr/share/ambrelis/Indications.mdb" "$build/pristine/Indications.mdb" ||
   fail "the shipped Indications.mdb is not the pristine one the build made"
 grep -qx 'Exec=ambrelis' "$root"/usr/share/applications/*.desktop || fail "the menu entry does not start 'ambrelis'"
+# The menu entry, icon and software-centre data as a software centre reads them together.
+appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
 
 # The user may write under the unpacked root, so that only the program's own choice keeps it unchanged.
 chown -R "$user" "$root"
@@ -74,8 +76,11 @@ note="Kept by the package test $$"
 run first <<EOF2
 click cmdIndications
 type txtNotes $note
+click cmdSettings
+click cmdMitte
 close frmMenu
 EOF2
+[ -f "$home/config/Ambrelis/Screen.txt" ] || fail "the screen setting is not in the user's configuration folder"
 database=$home/data/Ambrelis/Indications.mdb
 [ -f "$database" ] || fail "no database in the user's data folder ($database)"
 [ "$(stat -c %U "$database")" = "$user" ] || fail "the user's database does not belong to $user"
