@@ -54,3 +54,8 @@ add_test(NAME test_time_limits
     COMMAND ${CMAKE_COMMAND} -DCTEST=${CMAKE_CTEST_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
             -DMAX_SECONDS=${_maxSeconds} -P ${CMAKE_CURRENT_LIST_DIR}/CheckTestTimeLimits.cmake)
 set_tests_properties(test_time_limits PROPERTIES TIMEOUT 30)
+
+# Every file of the project says under which licence it stands (.reuse/dep5, LICENSES/).
+add_test(NAME licences_test
+    COMMAND sh -c "command -v reuse >/dev/null || { echo 'reuse is not installed: licences not checked'; exit 77; }; reuse --root \"$1\" lint" sh "${CMAKE_SOURCE_DIR}")
+set_tests_properties(licences_test PROPERTIES TIMEOUT 30 SKIP_RETURN_CODE 77)

@@ -10,6 +10,8 @@ packages=(
   fonts-liberation
   mdbtools mdbtools-dev
   unrtf libreoffice-writer-nogui
+  # The licence check of every file.
+  reuse
 )
 # The database tests check our files with a second reader that runs on Node.js.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
