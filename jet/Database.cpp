@@ -52,6 +52,11 @@ void Database::onPageWrite(std::function<void(int)> hook)
     m_file->onPageWrite(std::move(hook));
 }
 
+void Database::onJournalSynced(std::function<void()> hook)
+{
+    m_file->onJournalSynced(std::move(hook));
+}
+
 void Database::catchUp()
 {
     if (m_generation == m_file->generation() && !m_catalog.empty())

@@ -61,8 +61,9 @@ public:
     // Test hook: the next commit fails after this many page writes, as if the process died there (Crash) or
     // as a failed write the program lives on after (IoError).
     void failAfterPageWrites(int writes, bool crash = true);
-    // Test hook: called before each page write of a commit.
+    // Test hooks: called before each page write of a commit, and when its journal is synced.
     void onPageWrite(std::function<void(int)> hook);
+    void onJournalSynced(std::function<void()> hook);
 
 private:
     Database() = default;
