@@ -1,16 +1,27 @@
-// Measures the Jet engine against libmdb on the same file and a large table against a small one.
+// Measures the Jet engine against libmdb and mdb-export on the same file, a large table against a small one,
+// and reads beside another process's commits.
 //   jet_bench [folder for the sample files]
+//   jet_bench --export <file>    (what the fresh-process scan runs: the table as CSV on standard output)
 #include "jet/Create.h"
 #include "jet/Database.h"
 #include "jet/Recordset.h"
 
+#include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <mdbtools.h>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
+
+extern char **environ;
 
 namespace {
 
@@ -107,10 +118,158 @@ std::pair<double, double> writeTimes(const std::string &path)
     return {update, insert};
 }
 
+// The table as mdb-export writes it: a header, then each row, text in double quotes.
+int exportCsv(const std::string &path)
+{
+    auto db = jet::Database::open(path);
+    if (!db)
+        return 1;
+    auto data = (*db)->readTable("Indications");
+    if (!data)
+        return 1;
+    std::string out;
+    auto quoted = [&](const std::string &text) {
+        out += '"';
+        for (char c : text)
+            out += c == '"' ? std::string("\"\"") : std::string(1, c);
+        out += '"';
+    };
+    for (std::size_t i = 0; i < data->columns.size(); ++i) {
+        out += i ? "," : "";
+        out += data->columns[i].name;
+    }
+    out += '\n';
+    for (const auto &row : data->rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i)
+                out += ',';
+            if (!row[i].isNull())
+                quoted(row[i].text);
+        }
+        out += '\n';
+        if (out.size() > (1 << 16)) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+}
+
+// Starts a program with its output thrown away and waits for it; its wall time in milliseconds.
+double runMs(const std::vector<std::string> &command)
+{
+    std::vector<char *> args;
+    for (const std::string &a : command)
+        args.push_back(const_cast<char *>(a.c_str()));
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto start = Clock::now();
+    pid_t pid = 0;
+    int status = -1;
+    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ) == 0)
+        waitpid(pid, &status, 0);
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    posix_spawn_file_actions_destroy(&actions);
+    if (status != 0) {
+        std::fprintf(stderr, "%s failed\n", command[0].c_str());
+        std::exit(1);
+    }
+    return ms;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Ours and mdb-export, each in a fresh process, taking turns, so that a busy spell weighs on both alike.
+void freshProcessScan(const std::string &self, const std::string &file)
+{
+    constexpr int Runs = 7;
+    std::vector<double> ours, theirs;
+    for (int i = 0; i < Runs; ++i) {
+        const std::vector<std::string> our = {self, "--export", file};
+        const std::vector<std::string> their = {"mdb-export", file, "Indications"};
+        if (i % 2) {
+            theirs.push_back(runMs(their));
+            ours.push_back(runMs(our));
+        } else {
+            ours.push_back(runMs(our));
+            theirs.push_back(runMs(their));
+        }
+    }
+    std::printf("fresh-process export of 100,000 rows (median of %d): ours %.1f ms, mdb-export %.1f ms, "
+                "ours/mdb-export = %.2f\n",
+                Runs, median(ours), median(theirs), median(ours) / median(theirs));
+}
+
+// Reads of a whole table by one open database for a while; reads per second.
+double readsPerSecond(const std::string &path, std::chrono::milliseconds spell)
+{
+    auto db = jet::Database::open(path);
+    int reads = 0;
+    const auto until = Clock::now() + spell;
+    while (Clock::now() < until) {
+        if (!(*db)->readTable("Indications")) {
+            std::fprintf(stderr, "a read failed\n");
+            std::exit(1);
+        }
+        ++reads;
+    }
+    return reads / std::chrono::duration<double>(spell).count();
+}
+
+// Reads while another process commits updates of a memo as fast as it can.
+void readsBesideCommits(const std::string &path)
+{
+    using namespace std::chrono_literals;
+    const double alone = readsPerSecond(path, 1500ms);
+    int fds[2];
+    if (pipe(fds) != 0)
+        std::exit(1);
+    std::fflush(nullptr);
+    const pid_t writer = fork();
+    if (writer == 0) {
+        close(fds[0]);
+        auto db = jet::Database::open(path);
+        const auto ids = *(*db)->rowIds("Indications");
+        int commits = 0;
+        for (std::size_t i = 0; getppid() != 1 && !std::filesystem::exists(path + ".stop"); ++i)
+            commits += (*db)
+                           ->updateRow("Indications", ids[i % ids.size()],
+                                       {{3, jet::Value::ofText(std::string(200 + i % 3000, 'n'))}})
+                           .ok();
+        (void)!write(fds[1], &commits, sizeof commits);
+        _exit(0);
+    }
+    close(fds[1]);
+    const auto start = Clock::now();
+    const double beside = readsPerSecond(path, 1500ms);
+    std::FILE *stop = std::fopen((path + ".stop").c_str(), "w");
+    std::fclose(stop);
+    int commits = 0;
+    (void)!read(fds[0], &commits, sizeof commits);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    waitpid(writer, nullptr, 0);
+    close(fds[0]);
+    std::filesystem::remove(path + ".stop");
+    std::printf(
+        "reads of 251 rows per second: alone %.0f, while another process commits %.0f (%.0f commits/s), "
+        "beside/alone = %.2f\n",
+        alone, beside, commits / seconds, beside / alone);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc == 3 && std::strcmp(argv[1], "--export") == 0)
+        return exportCsv(argv[2]);
     const std::string folder = argc > 1 ? argv[1] : std::filesystem::temp_directory_path().string();
     const std::string large = folder + "/jet-bench-100000.mdb";
     const std::string small = folder + "/jet-bench-251.mdb";
@@ -125,6 +284,9 @@ int main(int argc, char **argv)
     const double libmdbMs = timeMs([&] { theirs = libmdbScan(large); });
     std::printf("full scan: ours %.1f ms (%zu rows), libmdb %.1f ms (%zu rows), ours/libmdb = %.2f\n", ourMs,
                 ours, libmdbMs, theirs, ourMs / libmdbMs);
+
+    freshProcessScan(std::filesystem::read_symlink("/proc/self/exe").string(), large);
+    readsBesideCommits(small);
 
     auto db = jet::Database::open(large);
     auto set = jet::Recordset::open(**db, "Select * From Indications Order By Indications");
