@@ -3,6 +3,8 @@
 #include "jet/PageFile.h"
 #include "jet/Text.h"
 
+#include <algorithm>
+
 namespace jet {
 
 namespace {
@@ -144,19 +146,38 @@ Result<std::vector<Value>> Database::readRow(const std::string &table, RowId row
     });
 }
 
+Status Database::scanTable(const std::string &table, const RowVisitor &visit)
+{
+    return guarded([&]() -> Status {
+        const ReadLock lock(*m_file);
+        catchUp();
+        const TableDef &def = cachedDef(table);
+        RowReader reader(*m_file, def);
+        for (RowId row : scanRows(*m_file, def)) {
+            std::vector<Value> values = reader.read(row);
+            visit(row, values);
+        }
+        return {};
+    });
+}
+
 Result<TableData> Database::readTable(const std::string &table)
 {
     return guarded([&]() -> Result<TableData> {
         const ReadLock lock(*m_file);
         catchUp();
-        const TableDef &def = cachedDef(table);
         TableData data;
+        const TableDef &def = cachedDef(table);
         data.columns = def.columns;
-        data.ids = scanRows(*m_file, def);
-        data.rows.reserve(data.ids.size());
-        RowReader reader(*m_file, def);
-        for (RowId row : data.ids)
-            data.rows.push_back(reader.read(row));
+        // The definition's count saves growing the lists; a damaged one cannot make us reserve much.
+        data.rows.reserve(std::min<std::size_t>(def.rowCount, 1 << 20));
+        data.ids.reserve(data.rows.capacity());
+        const Status read = scanTable(table, [&](RowId row, std::vector<Value> &values) {
+            data.ids.push_back(row);
+            data.rows.push_back(std::move(values));
+        });
+        if (!read)
+            return read.error();
         return data;
     });
 }

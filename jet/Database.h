@@ -47,6 +47,10 @@ public:
     Result<std::vector<RowId>> rowIds(const std::string &table);
     Result<std::vector<Value>> readRow(const std::string &table, RowId row);
     Result<TableData> readTable(const std::string &table);
+    // Hands each row of the table to visit, in the order of its pages, keeping none: one pass over a table
+    // too large to hold. The rows are those of one moment, as for readTable.
+    using RowVisitor = std::function<void(RowId, std::vector<Value> &)>;
+    Status scanTable(const std::string &table, const RowVisitor &visit);
 
     // Whether rows of the table may be changed; the error says why not.
     Status checkWritable(const std::string &table);
