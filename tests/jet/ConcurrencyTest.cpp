@@ -15,6 +15,7 @@
 #include <poll.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -296,6 +297,40 @@ TEST(ConcurrencyTest, AnOpenDatabaseNeverSeesACommitHalfApplied)
     EXPECT_EQ(s.faults, "");
     EXPECT_EQ(s.memos.count("Late"), 1u);
     EXPECT_EQ(s.memos.count("Late too"), 1u);
+}
+
+// Locks belong to the open file, not the process: two databases on one file in one process take turns too.
+TEST(ConcurrencyTest, TwoDatabasesInOneProcessTakeTurnsToWrite)
+{
+    const std::string path = freshCopy("one-process");
+    auto first = jet::Database::open(path);
+    auto second = jet::Database::open(path);
+    ASSERT_TRUE(first && second);
+    Signal paused, resume;
+    (*first)->onJournalSynced([&] {
+        paused.send('p');
+        resume.receive();
+    });
+    jet::Status firstStatus;
+    std::thread writer([&] { firstStatus = addRows(**first, "First"); });
+    ASSERT_EQ(paused.receive(), 'p');
+    bool waited = false;
+    jet::PageFile::onLockWait([&] {
+        if (!std::exchange(waited, true))
+            resume.send('r');
+    });
+    const jet::Status secondStatus = addRows(**second, "Second");
+    jet::PageFile::onLockWait({});
+    if (!waited)
+        resume.send('r');
+    writer.join();
+    EXPECT_TRUE(waited) << "the second database did not wait for the first one's change";
+    ASSERT_TRUE(firstStatus) << firstStatus.error().message;
+    ASSERT_TRUE(secondStatus) << secondStatus.error().message;
+    const Snapshot s = read(path);
+    EXPECT_EQ(s.faults, "");
+    EXPECT_EQ(s.memos.size(), 16u);
+    EXPECT_EQ(s.memos.count("First too") + s.memos.count("Second too"), 2u);
 }
 
 // A commit whose write fails leaves the file, and the open database's view of it, as the last commit left
