@@ -150,12 +150,16 @@ const Bytes &PageFile::page(std::uint32_t number)
 
 void PageFile::waitForLock(std::uint64_t byte, LockMode mode, std::chrono::steady_clock::time_point deadline)
 {
+    // Most waits are for a read or a page write of a fraction of a millisecond: look again soon, then less
+    // often.
+    std::chrono::microseconds pause{50};
     while (!m_file->tryLock(byte, mode)) {
         if (const auto &hook = lockWaitHook())
             hook();
         if (std::chrono::steady_clock::now() >= deadline)
             fail(ErrorKind::Io, "The database \"" + m_path + "\" is busy: another program is changing it");
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::microseconds(2000));
     }
 }
 

@@ -20,6 +20,7 @@
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -233,44 +234,67 @@ double readsPerSecond(const std::string &path, std::chrono::milliseconds spell)
     return reads / std::chrono::duration<double>(spell).count();
 }
 
-// Reads while another process commits updates of a memo as fast as it can.
+// A process that commits updates of a memo as fast as it can until told to stop.
+class Committer
+{
+public:
+    explicit Committer(const std::string &path) : m_stop(path + ".stop")
+    {
+        if (pipe(m_fds) != 0)
+            std::exit(1);
+        std::fflush(nullptr);
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(m_fds[0]);
+            auto db = jet::Database::open(path);
+            const auto ids = *(*db)->rowIds("Indications");
+            int commits = 0;
+            for (std::size_t i = 0; getppid() != 1 && !std::filesystem::exists(m_stop); ++i)
+                commits += (*db)
+                               ->updateRow("Indications", ids[i % ids.size()],
+                                           {{3, jet::Value::ofText(std::string(200 + i % 3000, 'n'))}})
+                               .ok();
+            (void)!write(m_fds[1], &commits, sizeof commits);
+            _exit(0);
+        }
+        close(m_fds[1]);
+    }
+    // Commits per second since the start.
+    double stop()
+    {
+        std::fclose(std::fopen(m_stop.c_str(), "w"));
+        int commits = 0;
+        (void)!read(m_fds[0], &commits, sizeof commits);
+        const double seconds = std::chrono::duration<double>(Clock::now() - m_start).count();
+        waitpid(m_pid, nullptr, 0);
+        close(m_fds[0]);
+        std::filesystem::remove(m_stop);
+        return commits / seconds;
+    }
+
+private:
+    std::string m_stop;
+    int m_fds[2] = {-1, -1};
+    pid_t m_pid = -1;
+    Clock::time_point m_start = Clock::now();
+};
+
+// Reads of one open database while another process commits, and that process's commits while we read.
 void readsBesideCommits(const std::string &path)
 {
     using namespace std::chrono_literals;
-    const double alone = readsPerSecond(path, 1500ms);
-    int fds[2];
-    if (pipe(fds) != 0)
-        std::exit(1);
-    std::fflush(nullptr);
-    const pid_t writer = fork();
-    if (writer == 0) {
-        close(fds[0]);
-        auto db = jet::Database::open(path);
-        const auto ids = *(*db)->rowIds("Indications");
-        int commits = 0;
-        for (std::size_t i = 0; getppid() != 1 && !std::filesystem::exists(path + ".stop"); ++i)
-            commits += (*db)
-                           ->updateRow("Indications", ids[i % ids.size()],
-                                       {{3, jet::Value::ofText(std::string(200 + i % 3000, 'n'))}})
-                           .ok();
-        (void)!write(fds[1], &commits, sizeof commits);
-        _exit(0);
-    }
-    close(fds[1]);
-    const auto start = Clock::now();
-    const double beside = readsPerSecond(path, 1500ms);
-    std::FILE *stop = std::fopen((path + ".stop").c_str(), "w");
-    std::fclose(stop);
-    int commits = 0;
-    (void)!read(fds[0], &commits, sizeof commits);
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    waitpid(writer, nullptr, 0);
-    close(fds[0]);
-    std::filesystem::remove(path + ".stop");
+    const double readsAlone = readsPerSecond(path, 1500ms);
+    Committer alone(path);
+    std::this_thread::sleep_for(1500ms);
+    const double commitsAlone = alone.stop();
+    Committer beside(path);
+    const double readsBeside = readsPerSecond(path, 1500ms);
+    const double commitsBeside = beside.stop();
     std::printf(
-        "reads of 251 rows per second: alone %.0f, while another process commits %.0f (%.0f commits/s), "
-        "beside/alone = %.2f\n",
-        alone, beside, commits / seconds, beside / alone);
+        "reads of 251 rows per second: alone %.0f, while another process commits %.0f, beside/alone = "
+        "%.2f; its commits per second: alone %.0f, while we read %.0f, beside/alone = %.2f\n",
+        readsAlone, readsBeside, readsBeside / readsAlone, commitsAlone, commitsBeside,
+        commitsBeside / commitsAlone);
 }
 
 } // namespace
