@@ -44,6 +44,12 @@ bool Database::readOnly() const
     return m_file->readOnly();
 }
 
+Result<std::unique_ptr<WriterHold>> Database::holdWriters()
+{
+    return guarded(
+        [&]() -> Result<std::unique_ptr<WriterHold>> { return std::make_unique<WriterHold>(*m_file); });
+}
+
 void Database::failAfterPageWrites(int writes, bool crash)
 {
     m_file->failAfterPageWrites(writes, crash ? PageFile::Fault::Crash : PageFile::Fault::IoError);

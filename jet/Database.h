@@ -15,6 +15,7 @@
 namespace jet {
 
 class PageFile;
+class WriterHold;
 
 struct TableData
 {
@@ -61,6 +62,11 @@ public:
     Status insertRows(const std::string &table, const std::vector<std::vector<Value>> &rows);
     Status updateRow(const std::string &table, RowId row, const std::vector<FieldChange> &changes);
     Status deleteRow(const std::string &table, RowId row);
+
+    // While the hold lives, no other writer, in this program or another, can begin a change of the file (it
+    // waits, up to a limit); reads go on. For a change made beside this database, such as a copy renamed into
+    // the file's place; no change may be made through this database meanwhile.
+    Result<std::unique_ptr<WriterHold>> holdWriters();
 
     // Test hook: the next commit fails after this many page writes, as if the process died there (Crash) or
     // as a failed write the program lives on after (IoError).

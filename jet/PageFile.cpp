@@ -263,9 +263,12 @@ void PageFile::updateView()
                                          "\" of a change that was cut short is damaged, so the change "
                                          "cannot be undone");
         if (m_reserved) {
+            const bool reading = m_held == Held::Shared;
             lockView(LockMode::Exclusive);
             playBack(*journal);
             unlockView();
+            if (reading)
+                lockView(LockMode::Shared);
         } else if (!m_readOnly && m_file->tryLock(ReservedByte, LockMode::Exclusive)) {
             // No writer is at work, so this journal's writer died: put its pages back now, for the sake of
             // every reader, ours or another program's.
@@ -312,6 +315,8 @@ void PageFile::begin()
         fail(ErrorKind::Io, "A change to \"" + m_path + "\" is already in progress");
     if (m_readDepth > 0)
         fail(ErrorKind::Io, "A change to \"" + m_path + "\" cannot start inside a read");
+    if (m_holdingWriters)
+        fail(ErrorKind::Io, "A change to \"" + m_path + "\" cannot start while its writers are held off");
     reserve();
     m_inTransaction = true;
     try {
@@ -323,6 +328,25 @@ void PageFile::begin()
         releaseAll();
         throw;
     }
+}
+
+void PageFile::holdWriters()
+{
+    if (m_readOnly)
+        fail(ErrorKind::ReadOnly, "The database \"" + m_path + "\" is read-only");
+    if (m_inTransaction || m_holdingWriters)
+        fail(ErrorKind::Io, "A change to \"" + m_path + "\" is already in progress");
+    reserve();
+    m_holdingWriters = true;
+}
+
+void PageFile::releaseWriters()
+{
+    if (!m_holdingWriters)
+        return;
+    m_holdingWriters = false;
+    m_file->unlock(ReservedByte);
+    m_reserved = false;
 }
 
 Bytes &PageFile::modify(std::uint32_t number)

@@ -59,6 +59,11 @@ public:
     // Takes the reserved lock (waiting for another writer, up to LockWaitLimit) and brings the view up to
     // date with the file on disk. Not inside a read.
     void begin();
+    // Keeps other writers, in this program or another, from beginning a change (they wait, up to
+    // LockWaitLimit) until releaseWriters(); reads go on. For a change made beside the page channel, such as
+    // a copy renamed into the file's place. No transaction may begin meanwhile.
+    void holdWriters();
+    void releaseWriters();
     // A writable copy of the page within the transaction.
     Bytes &modify(std::uint32_t number);
     // A new zeroed page at the end of the file; returns its number.
@@ -124,6 +129,7 @@ private:
     bool m_inTransaction = false;
     int m_failAfterWrites = -1;
     Fault m_fault = Fault::Crash;
+    bool m_holdingWriters = false;
     std::function<void(int)> m_onPageWrite;
     std::function<void()> m_onJournalSynced;
 };
@@ -136,6 +142,19 @@ public:
     ~ReadLock() { m_file.endRead(); }
     ReadLock(const ReadLock &) = delete;
     ReadLock &operator=(const ReadLock &) = delete;
+
+private:
+    PageFile &m_file;
+};
+
+// Holds a PageFile's writers off while it lives (see PageFile::holdWriters).
+class WriterHold
+{
+public:
+    explicit WriterHold(PageFile &file) : m_file(file) { m_file.holdWriters(); }
+    ~WriterHold() { m_file.releaseWriters(); }
+    WriterHold(const WriterHold &) = delete;
+    WriterHold &operator=(const WriterHold &) = delete;
 
 private:
     PageFile &m_file;

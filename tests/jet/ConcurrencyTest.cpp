@@ -333,6 +333,55 @@ TEST(ConcurrencyTest, TwoDatabasesInOneProcessTakeTurnsToWrite)
     EXPECT_EQ(s.memos.count("First too") + s.memos.count("Second too"), 2u);
 }
 
+// A program that puts a new copy in the file's place (a compaction) holds the other writers off meanwhile, so
+// that no commit lands in the file it replaces.
+TEST(ConcurrencyTest, AHoldKeepsOtherProgramsWritersOutUntilItEnds)
+{
+    const std::string path = freshCopy("held");
+    auto db = jet::Database::open(path);
+    ASSERT_TRUE(db);
+    auto hold = (*db)->holdWriters();
+    ASSERT_TRUE(hold) << hold.error().message;
+    Signal waiting;
+    const pid_t writer = spawn([&] {
+        bool told = false;
+        jet::PageFile::onLockWait([&] {
+            if (!std::exchange(told, true))
+                waiting.send('w');
+        });
+        auto other = jet::Database::open(path);
+        return other && addRows(**other, "Later") ? 0 : 1;
+    });
+    EXPECT_EQ(waiting.receive(std::chrono::seconds(5)), 'w') << "the other program's change did not wait";
+    const Snapshot during = read(path);
+    EXPECT_EQ(during.faults, "");
+    EXPECT_EQ(during.memos.size(), 12u);
+    hold->reset();
+    ASSERT_EQ(exitCodeOf(writer), 0);
+    EXPECT_EQ(read(path).memos.count("Later"), 1u);
+}
+
+// An open database whose file is replaced under its name reads and writes the new file, not the old one.
+TEST(ConcurrencyTest, AFileReplacedUnderItsNameIsOpenedAgain)
+{
+    const std::string path = freshCopy("replaced");
+    auto db = jet::Database::open(path);
+    ASSERT_TRUE(db);
+    ASSERT_EQ((*db)->readTable("Indications")->rows.size(), 12u);
+    const std::string copy = peers::createIndicationsFile("replacement.mdb", {rowFor("Only", 3)});
+    ASSERT_FALSE(copy.empty());
+    fs::rename(copy, path);
+    auto data = (*db)->readTable("Indications");
+    ASSERT_TRUE(data) << data.error().message;
+    const Snapshot s = check(*data);
+    EXPECT_EQ(s.faults, "");
+    EXPECT_EQ(s.memos.size(), 1u);
+    ASSERT_TRUE(addRows(**db, "After"));
+    const Snapshot after = read(path);
+    EXPECT_EQ(after.faults, "");
+    EXPECT_EQ(after.memos.size(), 3u);
+}
+
 // A commit whose write fails leaves the file, and the open database's view of it, as the last commit left
 // them.
 TEST(ConcurrencyTest, AFailedCommitLeavesTheViewAtTheLastCommittedState)
