@@ -65,7 +65,8 @@ public:
 
     // While the hold lives, no other writer, in this program or another, can begin a change of the file (it
     // waits, up to a limit); reads go on. For a change made beside this database, such as a copy renamed into
-    // the file's place; no change may be made through this database meanwhile.
+    // the file's place; no change may be made through this database meanwhile, and the hold must not outlive
+    // it.
     Result<std::unique_ptr<WriterHold>> holdWriters();
 
     // Test hook: the next commit fails after this many page writes, as if the process died there (Crash) or
