@@ -3,6 +3,8 @@
 #include "jet/PageFile.h"
 #include "jet/Text.h"
 
+#include <algorithm>
+
 namespace jet {
 
 namespace {
@@ -42,6 +44,12 @@ bool Database::readOnly() const
     return m_file->readOnly();
 }
 
+Result<std::unique_ptr<WriterHold>> Database::holdWriters()
+{
+    return guarded(
+        [&]() -> Result<std::unique_ptr<WriterHold>> { return std::make_unique<WriterHold>(*m_file); });
+}
+
 void Database::failAfterPageWrites(int writes, bool crash)
 {
     m_file->failAfterPageWrites(writes, crash ? PageFile::Fault::Crash : PageFile::Fault::IoError);
@@ -50,6 +58,11 @@ void Database::failAfterPageWrites(int writes, bool crash)
 void Database::onPageWrite(std::function<void(int)> hook)
 {
     m_file->onPageWrite(std::move(hook));
+}
+
+void Database::onJournalSynced(std::function<void()> hook)
+{
+    m_file->onJournalSynced(std::move(hook));
 }
 
 void Database::catchUp()
@@ -140,19 +153,38 @@ Result<std::vector<Value>> Database::readRow(const std::string &table, RowId row
     });
 }
 
+Status Database::scanTable(const std::string &table, const RowVisitor &visit)
+{
+    return guarded([&]() -> Status {
+        const ReadLock lock(*m_file);
+        catchUp();
+        const TableDef &def = cachedDef(table);
+        RowReader reader(*m_file, def);
+        for (RowId row : scanRows(*m_file, def)) {
+            std::vector<Value> values = reader.read(row);
+            visit(row, values);
+        }
+        return {};
+    });
+}
+
 Result<TableData> Database::readTable(const std::string &table)
 {
     return guarded([&]() -> Result<TableData> {
         const ReadLock lock(*m_file);
         catchUp();
-        const TableDef &def = cachedDef(table);
         TableData data;
+        const TableDef &def = cachedDef(table);
         data.columns = def.columns;
-        data.ids = scanRows(*m_file, def);
-        data.rows.reserve(data.ids.size());
-        RowReader reader(*m_file, def);
-        for (RowId row : data.ids)
-            data.rows.push_back(reader.read(row));
+        // The definition's count saves growing the lists; a damaged one cannot make us reserve much.
+        data.rows.reserve(std::min<std::size_t>(def.rowCount, 1 << 20));
+        data.ids.reserve(data.rows.capacity());
+        const Status read = scanTable(table, [&](RowId row, std::vector<Value> &values) {
+            data.ids.push_back(row);
+            data.rows.push_back(std::move(values));
+        });
+        if (!read)
+            return read.error();
         return data;
     });
 }

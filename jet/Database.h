@@ -16,6 +16,7 @@
 namespace jet {
 
 class PageFile;
+class WriterHold;
 
 struct TableData
 {
@@ -48,6 +49,10 @@ public:
     Result<std::vector<RowId>> rowIds(const std::string &table);
     Result<std::vector<Value>> readRow(const std::string &table, RowId row);
     Result<TableData> readTable(const std::string &table);
+    // Hands each row of the table to visit, in the order of its pages, keeping none: one pass over a table
+    // too large to hold. The rows are those of one moment, as for readTable.
+    using RowVisitor = std::function<void(RowId, std::vector<Value> &)>;
+    Status scanTable(const std::string &table, const RowVisitor &visit);
 
     // Whether rows of the table may be changed; the error says why not.
     Status checkWritable(const std::string &table);
@@ -59,11 +64,18 @@ public:
     Status updateRow(const std::string &table, RowId row, const std::vector<FieldChange> &changes);
     Status deleteRow(const std::string &table, RowId row);
 
+    // While the hold lives, no other writer, in this program or another, can begin a change of the file (it
+    // waits, up to a limit); reads go on. For a change made beside this database, such as a copy renamed into
+    // the file's place; no change may be made through this database meanwhile, and the hold must not outlive
+    // it.
+    Result<std::unique_ptr<WriterHold>> holdWriters();
+
     // Test hook: the next commit fails after this many page writes, as if the process died there (Crash) or
     // as a failed write the program lives on after (IoError).
     void failAfterPageWrites(int writes, bool crash = true);
-    // Test hook: called before each page write of a commit.
+    // Test hooks: called before each page write of a commit, and when its journal is synced.
     void onPageWrite(std::function<void(int)> hook);
+    void onJournalSynced(std::function<void()> hook);
 
 private:
     Database() = default;

@@ -12,10 +12,12 @@ constexpr char JournalMagic[8] = {'J', 'E', 'T', 'J', 'R', 'N', 'L', '1'};
 constexpr std::size_t JournalHeader = 24; // magic, page size, original length (two halves), page count
 
 // The lock bytes lie past the end of any Jet file (at most 2 GB), so they never cover a page.
-// A writer holds the pending byte for the whole change, which keeps new reads out while it waits for the
-// reads in progress to finish; readers share the shared byte, which a writer holds alone.
-constexpr std::uint64_t PendingByte = 0x100000000ULL;
-constexpr std::uint64_t SharedByte = PendingByte + 1;
+// A writer holds the reserved byte for its whole change, which keeps other writers out; reads go on
+// meanwhile. To write pages it takes the pending byte, which keeps new reads out while it waits for the reads
+// in progress to finish, and the shared byte, which readers share and a writer holds alone.
+constexpr std::uint64_t ReservedByte = 0x100000000ULL;
+constexpr std::uint64_t PendingByte = ReservedByte + 1;
+constexpr std::uint64_t SharedByte = ReservedByte + 2;
 
 std::function<void()> &lockWaitHook()
 {
@@ -77,8 +79,8 @@ std::unique_ptr<PageFile> PageFile::open(const std::string &path)
 
 PageFile::~PageFile()
 {
-    if (m_held != Held::None)
-        release();
+    if (m_file)
+        releaseAll();
 }
 
 // Takes a newly opened file; its pages and any journal are looked at by the first read or change.
@@ -146,50 +148,75 @@ const Bytes &PageFile::page(std::uint32_t number)
     return it->second;
 }
 
-// Waits for other holders up to LockWaitLimit. A file replaced under its name (a compacted copy renamed over
-// it) is opened again, so that nothing is read from or written to a file nobody will see.
-void PageFile::acquire(LockMode mode)
+void PageFile::waitForLock(std::uint64_t byte, LockMode mode, std::chrono::steady_clock::time_point deadline)
 {
-    using namespace std::chrono;
-    const auto deadline = steady_clock::now() + LockWaitLimit;
-    auto take = [&](std::uint64_t byte, LockMode m) {
-        while (!m_file->tryLock(byte, m)) {
-            if (const auto &hook = lockWaitHook())
-                hook();
-            if (steady_clock::now() >= deadline) {
-                release();
-                fail(ErrorKind::Io,
-                     "The database \"" + m_path + "\" is busy: another program is changing it");
-            }
-            std::this_thread::sleep_for(milliseconds(2));
-        }
-    };
-    for (;;) {
-        take(PendingByte, mode);
-        take(SharedByte, mode);
-        if (mode == LockMode::Shared)
-            m_file->unlock(PendingByte);
-        m_held = mode == LockMode::Shared ? Held::Shared : Held::Exclusive;
-        const auto named = stampOf(m_path);
-        if (!named || named->sameFileAs(m_file->stamp()))
-            return;
-        release();
-        attach(OsFile::open(m_path));
+    // Most waits are for a read or a page write of a fraction of a millisecond: look again soon, then less
+    // often.
+    std::chrono::microseconds pause{50};
+    while (!m_file->tryLock(byte, mode)) {
+        if (const auto &hook = lockWaitHook())
+            hook();
+        if (std::chrono::steady_clock::now() >= deadline)
+            fail(ErrorKind::Io, "The database \"" + m_path + "\" is busy: another program is changing it");
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::microseconds(2000));
     }
 }
 
-void PageFile::release()
+// A file replaced under its name (a compacted copy renamed over it) is opened again, so that nothing is read
+// from or written to a file nobody will see. True when that happened; the locks of the old file are gone
+// then.
+bool PageFile::reopenIfReplaced()
+{
+    const auto named = stampOf(m_path);
+    if (!named || named->sameFileAs(m_file->stamp()))
+        return false;
+    unlockView();
+    m_file->unlock(ReservedByte);
+    m_reserved = false;
+    attach(OsFile::open(m_path));
+    return true;
+}
+
+// Waits for other holders up to LockWaitLimit.
+void PageFile::lockView(LockMode mode)
+{
+    const auto deadline = std::chrono::steady_clock::now() + LockWaitLimit;
+    try {
+        do {
+            waitForLock(PendingByte, mode, deadline);
+            waitForLock(SharedByte, mode, deadline);
+            if (mode == LockMode::Shared)
+                m_file->unlock(PendingByte);
+            m_held = mode == LockMode::Shared ? Held::Shared : Held::Exclusive;
+        } while (!m_reserved && reopenIfReplaced());
+    } catch (...) {
+        unlockView();
+        throw;
+    }
+}
+
+void PageFile::unlockView()
 {
     m_file->unlock(SharedByte);
     m_file->unlock(PendingByte);
     m_held = Held::None;
 }
 
-void PageFile::downgrade()
+void PageFile::reserve()
 {
-    m_file->tryLock(SharedByte, LockMode::Shared); // never refused: we hold the byte alone
-    m_file->unlock(PendingByte);
-    m_held = Held::Shared;
+    const auto deadline = std::chrono::steady_clock::now() + LockWaitLimit;
+    do {
+        waitForLock(ReservedByte, LockMode::Exclusive, deadline);
+        m_reserved = true;
+    } while (reopenIfReplaced());
+}
+
+void PageFile::releaseAll()
+{
+    unlockView();
+    m_file->unlock(ReservedByte);
+    m_reserved = false;
 }
 
 void PageFile::beginRead()
@@ -197,17 +224,10 @@ void PageFile::beginRead()
     if (m_readDepth++ > 0 || m_inTransaction)
         return;
     try {
-        acquire(LockMode::Shared);
-        if (!updateView()) {
-            // A journal whose writer died: only the exclusive lock may play it back.
-            release();
-            acquire(LockMode::Exclusive);
-            updateView();
-            downgrade();
-        }
+        lockView(LockMode::Shared);
+        updateView();
     } catch (...) {
-        if (m_held != Held::None)
-            release();
+        releaseAll();
         --m_readDepth;
         throw;
     }
@@ -216,24 +236,25 @@ void PageFile::beginRead()
 void PageFile::endRead()
 {
     if (--m_readDepth == 0 && m_held == Held::Shared)
-        release();
+        unlockView();
 }
 
-// With a lock held: keeps the cached pages if the file is as it was when they were read, else drops them and
-// deals with a journal left by a writer that died. False when that journal must be played back and we hold
-// only the shared lock.
-bool PageFile::updateView()
+// Keeps the cached pages if the file (and any journal) is as it was when they were read, else drops them.
+// A journal whose writer died is played back by whoever may write and can take the reserved lock, which a
+// live writer holds. Otherwise a reader reads the journal's original pages instead of the file's: the journal
+// is a live writer's, whose pages are not written yet, or a dead writer's beside a half-written file, and
+// either way those pages are the file's committed state.
+void PageFile::updateView()
 {
-    // A journal can appear without a new stamp: its writer may have died within the clock step of the
-    // previous commit, before marking its own.
     const std::string jpath = journalPath(m_path);
-    const bool journalNow = stampOf(jpath).has_value();
+    const std::optional<FileStamp> journalNow = stampOf(jpath);
     const FileStamp now = m_file->stamp();
-    if (m_stamp && *m_stamp == now && journalNow == !m_journalOverlay.empty())
-        return true;
+    if (m_stamp && *m_stamp == now && journalNow == m_journalStamp)
+        return;
     m_stamp.reset();
     m_cache.clear();
     m_journalOverlay.clear();
+    m_journalStamp.reset();
     ++m_generation;
     m_fileSize = now.size;
     if (const auto journal = journalNow ? readWholeFile(jpath) : std::nullopt) {
@@ -241,20 +262,34 @@ bool PageFile::updateView()
             fail(ErrorKind::Corrupt, "The database \"" + m_path + "\" needs repair: the journal \"" + jpath +
                                          "\" of a change that was cut short is damaged, so the change "
                                          "cannot be undone");
-        if (m_readOnly) {
+        if (m_reserved) {
+            const bool reading = m_held == Held::Shared;
+            lockView(LockMode::Exclusive);
+            playBack(*journal);
+            unlockView();
+            if (reading)
+                lockView(LockMode::Shared);
+        } else if (!m_readOnly && m_file->tryLock(ReservedByte, LockMode::Exclusive)) {
+            // No writer is at work, so this journal's writer died: put its pages back now, for the sake of
+            // every reader, ours or another program's.
+            m_reserved = true;
+            unlockView();
+            lockView(LockMode::Exclusive);
+            playBack(*journal);
+            releaseAll();
+            lockView(LockMode::Shared);
+            updateView();
+            return;
+        } else {
             forEachJournalPage(*journal, m_format->pageSize,
                                [&](std::uint32_t number, const std::uint8_t *data) {
                                    m_journalOverlay[number] = Bytes(data, data + m_format->pageSize);
                                });
             m_fileSize = std::min(m_fileSize, journalOriginalSize(*journal));
-        } else if (m_held != Held::Exclusive) {
-            return false;
-        } else {
-            playBack(*journal);
+            m_journalStamp = journalNow;
         }
     }
     m_stamp = m_file->stamp();
-    return true;
 }
 
 // Under the exclusive lock: puts back the pages of a whole journal and removes it.
@@ -280,7 +315,9 @@ void PageFile::begin()
         fail(ErrorKind::Io, "A change to \"" + m_path + "\" is already in progress");
     if (m_readDepth > 0)
         fail(ErrorKind::Io, "A change to \"" + m_path + "\" cannot start inside a read");
-    acquire(LockMode::Exclusive);
+    if (m_holdingWriters)
+        fail(ErrorKind::Io, "A change to \"" + m_path + "\" cannot start while its writers are held off");
+    reserve();
     m_inTransaction = true;
     try {
         updateView();
@@ -288,9 +325,28 @@ void PageFile::begin()
             fail(ErrorKind::ReadOnly, "The database \"" + m_path + "\" is read-only");
     } catch (...) {
         m_inTransaction = false;
-        release();
+        releaseAll();
         throw;
     }
+}
+
+void PageFile::holdWriters()
+{
+    if (m_readOnly)
+        fail(ErrorKind::ReadOnly, "The database \"" + m_path + "\" is read-only");
+    if (m_inTransaction || m_holdingWriters)
+        fail(ErrorKind::Io, "A change to \"" + m_path + "\" is already in progress");
+    reserve();
+    m_holdingWriters = true;
+}
+
+void PageFile::releaseWriters()
+{
+    if (!m_holdingWriters)
+        return;
+    m_holdingWriters = false;
+    m_file->unlock(ReservedByte);
+    m_reserved = false;
 }
 
 Bytes &PageFile::modify(std::uint32_t number)
@@ -321,7 +377,7 @@ void PageFile::rollback()
     m_appended = 0;
     if (m_inTransaction) {
         m_inTransaction = false;
-        release();
+        releaseAll();
     }
 }
 
@@ -331,6 +387,7 @@ void PageFile::commit()
     const std::uint32_t oldPages = static_cast<std::uint32_t>(m_fileSize / pageSize);
     const std::string jpath = journalPath(m_path);
     bool journalWritten = false;
+    bool pagesWritten = false;
     bool crashed = false;
     Bytes journal(JournalMagic, JournalMagic + 8);
     auto injectedFault = [&](int writes) {
@@ -361,13 +418,17 @@ void PageFile::commit()
         append32(journal, static_cast<std::uint32_t>(sum >> 32));
         replaceFileSynced(jpath, journal);
         journalWritten = true;
+        if (m_onJournalSynced)
+            m_onJournalSynced();
 
-        // 2. The pages themselves.
+        // 2. The pages themselves, once the reads in progress are done; new ones wait from here on.
+        lockView(LockMode::Exclusive);
         int writes = 0;
         for (const auto &[number, data] : m_dirty) {
             injectedFault(writes);
             if (m_onPageWrite)
                 m_onPageWrite(writes);
+            pagesWritten = true;
             m_file->writeAt(data.data(), data.size(), std::uint64_t(number) * pageSize);
             ++writes;
         }
@@ -388,12 +449,15 @@ void PageFile::commit()
         // back.
         if (journalWritten && !crashed) {
             try {
-                playBack(journal);
+                if (pagesWritten)
+                    playBack(journal);
+                else
+                    removeFileSynced(jpath);
             } catch (const Failure &) {
             }
         }
         m_inTransaction = false;
-        release();
+        releaseAll();
         throw;
     }
     for (auto &[number, data] : m_dirty)
@@ -403,7 +467,7 @@ void PageFile::commit()
     m_appended = 0;
     m_stamp = m_file->stamp();
     m_inTransaction = false;
-    release();
+    releaseAll();
 }
 
 } // namespace jet

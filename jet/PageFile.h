@@ -21,14 +21,15 @@ namespace jet {
 //
 // A transaction collects changed and appended pages in memory. Commit first writes the original content of
 // every page it will overwrite, and the original file length, to a rollback journal beside the file and syncs
-// it; only then are the pages written and synced, and the journal removed. A change holds the file's
-// exclusive lock from begin() to the end of commit(), so a journal found by anyone holding the lock belongs
-// to a commit whose process died: its pages are put back, so the file is as it was before that commit. A
-// journal that is not whole cannot be trusted to undo anything: the file is then reported as needing repair,
-// and left alone.
+// it; only then are the pages written and synced, and the journal removed.
 //
-// Reads run under the shared lock (see ReadLock), so they never see a commit half applied. Pages read earlier
-// are kept while the file's stamp (identity, length, change time) stays as it was; every commit changes it.
+// Locks (see PageFile.cpp) keep programs apart. A change holds the reserved lock from begin() to the end of
+// commit(), so a journal a writer finds belongs to one that died: its pages are put back, so the file is as
+// it was before that commit. Reads run under the shared lock (see ReadLock), which a commit takes alone only
+// while it writes pages, so a read never sees a commit half applied; a reader that finds a journal reads the
+// original pages from it. A journal that is not whole cannot be trusted to undo anything: the file is then
+// reported as needing repair, and left alone. Pages read earlier are kept while the file's stamp (identity,
+// length, change time) stays as it was; every commit changes it.
 class PageFile
 {
 public:
@@ -47,16 +48,22 @@ public:
     // A page as the current read or transaction sees it; throws Corrupt for a page past the end of the file.
     const Bytes &page(std::uint32_t number);
 
-    // A read: takes the shared lock (waiting for a change in progress, up to LockWaitLimit) and drops the
-    // cached pages if the file changed since they were read. Nests; a no-op inside a transaction.
+    // A read: takes the shared lock (waiting for a commit that is writing pages, up to LockWaitLimit) and
+    // drops the cached pages if the file changed since they were read. Nests; a no-op inside a transaction.
     void beginRead();
     void endRead();
     // Moves each time cached pages were dropped because the file changed; whoever keeps something derived
     // from pages (a table definition, the catalog) reads it again then.
     std::uint64_t generation() const { return m_generation; }
 
-    // Takes the exclusive lock and brings the view up to date with the file on disk. Not inside a read.
+    // Takes the reserved lock (waiting for another writer, up to LockWaitLimit) and brings the view up to
+    // date with the file on disk. Not inside a read.
     void begin();
+    // Keeps other writers, in this program or another, from beginning a change (they wait, up to
+    // LockWaitLimit) until releaseWriters(); reads go on. For a change made beside the page channel, such as
+    // a copy renamed into the file's place. No transaction may begin meanwhile.
+    void holdWriters();
+    void releaseWriters();
     // A writable copy of the page within the transaction.
     Bytes &modify(std::uint32_t number);
     // A new zeroed page at the end of the file; returns its number.
@@ -67,8 +74,8 @@ public:
 
     // Test seams. A commit fails after this many page writes to the file: a Crash stops as if the process
     // died there (the file stays half-written, its journal beside it); an IoError is a failed write the
-    // program lives on after. onPageWrite is called before each page write with the number written so far:
-    // the call for 0 comes right after the journal is synced.
+    // program lives on after. onJournalSynced is called when the journal is written and synced, before the
+    // commit waits for reads in progress; onPageWrite before each page write, with the number written so far.
     enum class Fault { Crash, IoError };
     void failAfterPageWrites(int writes, Fault fault = Fault::Crash)
     {
@@ -76,6 +83,7 @@ public:
         m_fault = fault;
     }
     void onPageWrite(std::function<void(int)> hook) { m_onPageWrite = std::move(hook); }
+    void onJournalSynced(std::function<void()> hook) { m_onJournalSynced = std::move(hook); }
     // Called, in this process, each time a lock is found held by someone else and will be tried again.
     static void onLockWait(std::function<void()> hook);
 
@@ -88,10 +96,13 @@ private:
     void attach(std::unique_ptr<OsFile> file);
     void readHeader();
     Bytes readFromDisk(std::uint32_t number) const;
-    void acquire(LockMode mode);
-    void release();
-    void downgrade();
-    bool updateView();
+    void waitForLock(std::uint64_t byte, LockMode mode, std::chrono::steady_clock::time_point deadline);
+    bool reopenIfReplaced();
+    void lockView(LockMode mode);
+    void unlockView();
+    void reserve();
+    void releaseAll();
+    void updateView();
     void playBack(const Bytes &journal);
 
     enum class Held { None, Shared, Exclusive };
@@ -102,20 +113,25 @@ private:
     const Format *m_format = nullptr;
     std::uint16_t m_codePage = 1252;
     std::uint64_t m_fileSize = 0;
-    Held m_held = Held::None;
+    Held m_held = Held::None; // of the pending and shared bytes
+    bool m_reserved = false;
     int m_readDepth = 0;
     // The file as it stood when the cached pages were read; empty when they must be checked again.
     std::optional<FileStamp> m_stamp;
     std::uint64_t m_generation = 0;
     std::unordered_map<std::uint32_t, Bytes> m_cache;
-    // Pages restored from a journal we could not apply because the file is read-only.
+    // The original pages of a journal beside the file, which a reader reads instead of the file's, and the
+    // journal they came from.
     std::unordered_map<std::uint32_t, Bytes> m_journalOverlay;
+    std::optional<FileStamp> m_journalStamp;
     std::map<std::uint32_t, Bytes> m_dirty;
     std::uint32_t m_appended = 0;
     bool m_inTransaction = false;
     int m_failAfterWrites = -1;
     Fault m_fault = Fault::Crash;
+    bool m_holdingWriters = false;
     std::function<void(int)> m_onPageWrite;
+    std::function<void()> m_onJournalSynced;
 };
 
 // Holds a PageFile's shared lock for the length of one read (see PageFile::beginRead).
@@ -126,6 +142,19 @@ public:
     ~ReadLock() { m_file.endRead(); }
     ReadLock(const ReadLock &) = delete;
     ReadLock &operator=(const ReadLock &) = delete;
+
+private:
+    PageFile &m_file;
+};
+
+// Holds a PageFile's writers off while it lives (see PageFile::holdWriters).
+class WriterHold
+{
+public:
+    explicit WriterHold(PageFile &file) : m_file(file) { m_file.holdWriters(); }
+    ~WriterHold() { m_file.releaseWriters(); }
+    WriterHold(const WriterHold &) = delete;
+    WriterHold &operator=(const WriterHold &) = delete;
 
 private:
     PageFile &m_file;

@@ -15,6 +15,7 @@
 #include <poll.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -164,42 +165,45 @@ jet::Status addRows(jet::Database &db, const std::string &tag)
     return db.insertRows("Indications", {rowFor(tag, 1500), rowFor(tag + " too", 700)});
 }
 
-// A reader started while a commit sits between its synced journal and its first page write waits for the
-// commit, then reads all of it; the journal is not played back under the live writer.
-TEST(ConcurrencyTest, AReaderOpeningDuringACommitWaitsAndNeverPlaysTheJournalBack)
+// A reader started while a commit sits between its synced journal and its page writes reads the file as the
+// last commit left it, at once, and leaves the live writer's journal alone; then the commit completes.
+TEST(ConcurrencyTest, AReaderOpeningDuringACommitNeitherWaitsNorPlaysTheJournalBack)
 {
     const std::string path = freshCopy("open-during-commit");
+    const std::string journal = jet::PageFile::journalPath(path);
     const std::string result = path + ".reader";
-    Signal go, waiting;
+    Signal go, reply;
     const pid_t reader = spawn([&] {
         if (go.receive() != 'g')
             return 2;
         bool told = false;
         jet::PageFile::onLockWait([&] {
             if (!std::exchange(told, true))
-                waiting.send('w');
+                reply.send('w');
         });
         const Snapshot s = read(path);
         std::ofstream(result) << s.memos.size() << " " << s.memos.count("New") + s.memos.count("New too")
                               << "\n"
                               << s.faults;
+        reply.send('d');
         return 0;
     });
 
     auto db = jet::Database::open(path);
     ASSERT_TRUE(db) << db.error().message;
-    std::optional<char> reply;
-    (*db)->onPageWrite([&](int written) {
-        if (written == 0) {
-            go.send('g');
-            reply = waiting.receive(std::chrono::seconds(5));
-        }
+    std::optional<char> answer;
+    bool journalStayed = false;
+    (*db)->onJournalSynced([&] {
+        go.send('g');
+        answer = reply.receive(std::chrono::seconds(5));
+        journalStayed = fs::exists(journal);
     });
     const jet::Status status = addRows(**db, "New");
-    (*db)->onPageWrite({});
+    (*db)->onJournalSynced({});
     ASSERT_EQ(exitCodeOf(reader), 0);
     ASSERT_TRUE(status) << status.error().message;
-    EXPECT_EQ(reply, 'w') << "the reader did not wait for the commit";
+    EXPECT_EQ(answer, 'd') << "the reader did not read while the writer was paused";
+    EXPECT_TRUE(journalStayed) << "the reader removed the live writer's journal";
 
     std::istringstream in(contents(result));
     std::size_t rows = 0, added = 0;
@@ -207,8 +211,8 @@ TEST(ConcurrencyTest, AReaderOpeningDuringACommitWaitsAndNeverPlaysTheJournalBac
     in >> rows >> added;
     in.ignore();
     std::getline(in, faults);
-    EXPECT_EQ(rows, 14u);
-    EXPECT_EQ(added, 2u);
+    EXPECT_EQ(rows, 12u);
+    EXPECT_EQ(added, 0u);
     EXPECT_EQ(faults, "");
 
     EXPECT_FALSE(fs::exists(jet::PageFile::journalPath(path)));
@@ -293,6 +297,89 @@ TEST(ConcurrencyTest, AnOpenDatabaseNeverSeesACommitHalfApplied)
     EXPECT_EQ(s.faults, "");
     EXPECT_EQ(s.memos.count("Late"), 1u);
     EXPECT_EQ(s.memos.count("Late too"), 1u);
+}
+
+// Locks belong to the open file, not the process: two databases on one file in one process take turns too.
+TEST(ConcurrencyTest, TwoDatabasesInOneProcessTakeTurnsToWrite)
+{
+    const std::string path = freshCopy("one-process");
+    auto first = jet::Database::open(path);
+    auto second = jet::Database::open(path);
+    ASSERT_TRUE(first && second);
+    Signal paused, resume;
+    (*first)->onJournalSynced([&] {
+        paused.send('p');
+        resume.receive();
+    });
+    jet::Status firstStatus;
+    std::thread writer([&] { firstStatus = addRows(**first, "First"); });
+    EXPECT_EQ(paused.receive(), 'p'); // no ASSERT: the thread must be joined
+    bool waited = false;
+    jet::PageFile::onLockWait([&] {
+        if (!std::exchange(waited, true))
+            resume.send('r');
+    });
+    const jet::Status secondStatus = addRows(**second, "Second");
+    jet::PageFile::onLockWait({});
+    if (!waited)
+        resume.send('r');
+    writer.join();
+    EXPECT_TRUE(waited) << "the second database did not wait for the first one's change";
+    ASSERT_TRUE(firstStatus) << firstStatus.error().message;
+    ASSERT_TRUE(secondStatus) << secondStatus.error().message;
+    const Snapshot s = read(path);
+    EXPECT_EQ(s.faults, "");
+    EXPECT_EQ(s.memos.size(), 16u);
+    EXPECT_EQ(s.memos.count("First too") + s.memos.count("Second too"), 2u);
+}
+
+// A program that puts a new copy in the file's place (a compaction) holds the other writers off meanwhile, so
+// that no commit lands in the file it replaces.
+TEST(ConcurrencyTest, AHoldKeepsOtherProgramsWritersOutUntilItEnds)
+{
+    const std::string path = freshCopy("held");
+    auto db = jet::Database::open(path);
+    ASSERT_TRUE(db);
+    auto hold = (*db)->holdWriters();
+    ASSERT_TRUE(hold) << hold.error().message;
+    Signal waiting;
+    const pid_t writer = spawn([&] {
+        bool told = false;
+        jet::PageFile::onLockWait([&] {
+            if (!std::exchange(told, true))
+                waiting.send('w');
+        });
+        auto other = jet::Database::open(path);
+        return other && addRows(**other, "Later") ? 0 : 1;
+    });
+    EXPECT_EQ(waiting.receive(std::chrono::seconds(5)), 'w') << "the other program's change did not wait";
+    const Snapshot during = read(path);
+    EXPECT_EQ(during.faults, "");
+    EXPECT_EQ(during.memos.size(), 12u);
+    hold->reset();
+    ASSERT_EQ(exitCodeOf(writer), 0);
+    EXPECT_EQ(read(path).memos.count("Later"), 1u);
+}
+
+// An open database whose file is replaced under its name reads and writes the new file, not the old one.
+TEST(ConcurrencyTest, AFileReplacedUnderItsNameIsOpenedAgain)
+{
+    const std::string path = freshCopy("replaced");
+    auto db = jet::Database::open(path);
+    ASSERT_TRUE(db);
+    ASSERT_EQ((*db)->readTable("Indications")->rows.size(), 12u);
+    const std::string copy = peers::createIndicationsFile("replacement.mdb", {rowFor("Only", 3)});
+    ASSERT_FALSE(copy.empty());
+    fs::rename(copy, path);
+    auto data = (*db)->readTable("Indications");
+    ASSERT_TRUE(data) << data.error().message;
+    const Snapshot s = check(*data);
+    EXPECT_EQ(s.faults, "");
+    EXPECT_EQ(s.memos.size(), 1u);
+    ASSERT_TRUE(addRows(**db, "After"));
+    const Snapshot after = read(path);
+    EXPECT_EQ(after.faults, "");
+    EXPECT_EQ(after.memos.size(), 3u);
 }
 
 // A commit whose write fails leaves the file, and the open database's view of it, as the last commit left
