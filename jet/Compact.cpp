@@ -27,29 +27,32 @@ NewColumn newColumn(const Column &c, Version version, const std::string &where)
 Status compactDatabase(const std::string &path)
 {
     return guarded([&]() -> Status {
+        auto opened = Database::open(path);
+        if (!opened)
+            return opened.error();
+        Database &db = **opened;
+        if (db.readOnly())
+            fail(ErrorKind::ReadOnly,
+                 "\"" + path + "\" is read-only: the file or its folder cannot be written");
+        // Other programs' writers wait from before the read until the copy is in place (and then write to
+        // the copy): a commit between the two would be lost with the original.
+        auto hold = db.holdWriters();
+        if (!hold)
+            return hold.error();
+        const std::vector<std::string> names = db.tableNames();
+        if (names.size() != 1)
+            fail(ErrorKind::Unsupported, "\"" + path + "\" holds " + std::to_string(names.size()) +
+                                             " tables; a copy can hold only one");
         NewTable table;
-        TableData data;
-        {
-            auto opened = Database::open(path);
-            if (!opened)
-                return opened.error();
-            Database &db = **opened;
-            if (db.readOnly())
-                fail(ErrorKind::ReadOnly,
-                     "\"" + path + "\" is read-only: the file or its folder cannot be written");
-            const std::vector<std::string> names = db.tableNames();
-            if (names.size() != 1)
-                fail(ErrorKind::Unsupported, "\"" + path + "\" holds " + std::to_string(names.size()) +
-                                                 " tables; a copy can hold only one");
-            table.name = names.front();
-            auto read = db.readTable(table.name);
-            if (!read)
-                return read.error();
-            data = std::move(*read);
-            const std::string where = "of table \"" + table.name + "\" in \"" + path + "\"";
-            for (const Column &c : data.columns)
-                table.columns.push_back(newColumn(c, db.version(), where));
-        }
+        table.name = names.front();
+        auto read = db.readTable(table.name);
+        if (!read)
+            return read.error();
+        const TableData &data = *read;
+        const std::string where = "of table \"" + table.name + "\" in \"" + path + "\"";
+        for (const Column &c : data.columns)
+            table.columns.push_back(newColumn(c, db.version(), where));
+
         namespace fs = std::filesystem;
         const std::string copy = path + ".compact";
         if (Status made = createDatabase(copy, table, data.rows); !made)

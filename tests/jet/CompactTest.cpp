@@ -165,3 +165,24 @@ TEST(CompactTest, ADamagedFileIsLeftAlone)
 }
 
 } // namespace
+
+// A database that was open before the copy took the file's place writes to the copy, so its change is kept.
+TEST(CompactTest, ADatabaseOpenMeanwhileWritesToTheCopy)
+{
+    const std::string path = usedFile("compact-open.mdb");
+    auto other = jet::Database::open(path);
+    ASSERT_TRUE(other);
+    const std::size_t rowsBefore = (*other)->rowIds("Indications")->size();
+    ASSERT_TRUE(jet::compactDatabase(path));
+    const jet::Result<jet::RowId> added = (*other)->insertRow(
+        "Indications", {text("Added meanwhile"), text("Lemon"), jet::Value::null(), jet::Value::null()});
+    ASSERT_TRUE(added) << added.error().message;
+
+    auto fresh = jet::Database::open(path);
+    ASSERT_TRUE(fresh);
+    const auto records = peers::ourExport(**fresh, "Indications");
+    EXPECT_EQ(records.size(), rowsBefore + 2) << "the header, the rows, the added row";
+    EXPECT_TRUE(std::any_of(records.begin(), records.end(), [](const peers::Record &r) {
+        return !r.empty() && r.front() == "Added meanwhile";
+    }));
+}
