@@ -16,7 +16,7 @@ std::string codePointsToUtf8(const std::u32string &text);
 std::string decodeJet4Text(const std::uint8_t *data, std::size_t size);
 Bytes encodeJet4Text(const std::string &utf8, bool allowCompression);
 
-// Jet 3 text: Windows code page 1252.
+// Jet 3 text: Windows code page 1252, as shared/Windows1252.h reads it.
 std::string decodeCp1252(const std::uint8_t *data, std::size_t size);
 
 // Case-insensitive key for comparisons: folds ASCII, Latin-1, Greek and Cyrillic capitals.

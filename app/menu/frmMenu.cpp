@@ -26,12 +26,6 @@ std::function<void()> &databankLauncher()
     return launcher;
 }
 
-QString oilPageName(int page)
-{
-    return page <= 9 ? QStringLiteral("frmEssentialOils%1").arg(page)
-                     : QStringLiteral("frmEssentialOils9%1").arg(page - 9);
-}
-
 const QString ScreenFile = QStringLiteral("Screen.txt");
 
 // The blanks of a wrapped label choose its line breaks for the design width at the design font. The resizer
@@ -129,15 +123,14 @@ void frmMenu::connectHandlers()
     connect(ui->cmdSKP, &QPushButton::clicked, this, [] { databankLauncher()(); });
     connect(ui->cmdSources, &QPushButton::clicked, this, open(QStringLiteral("frmSources")));
 
-    const std::pair<QPushButton *, QString> toolbar[] = {
-        {ui->cmdReadFirst, QStringLiteral("frmDisclaimer")},
-        {ui->cmdAbout, QStringLiteral("frmAbout")},
-        {ui->cmdSettings, QStringLiteral("frmSettings")},
-        {ui->cmdSupport, QStringLiteral("frmSupport")},
-        {ui->cmdPrograms, QStringLiteral("frmProgramsBooks")},
-        {ui->cmdOrderRegInfo, QStringLiteral("frmOrderRegInfo")}};
-    for (const auto &[button, target] : toolbar)
-        connect(button, &QPushButton::clicked, this, [this, target = target] { openFromToolbar(target); });
+    // The toolbar's buttons, left to right, open the catalogue's toolbar windows in the same order.
+    QPushButton *const toolbar[] = {ui->cmdReadFirst, ui->cmdAbout,    ui->cmdSettings,
+                                    ui->cmdSupport,   ui->cmdPrograms, ui->cmdOrderRegInfo};
+    const QStringList &targets = toolbarWindows();
+    Q_ASSERT(targets.size() == qsizetype(std::size(toolbar)));
+    for (qsizetype i = 0; i < targets.size(); ++i)
+        connect(toolbar[i], &QPushButton::clicked, this,
+                [this, target = targets.at(i)] { openFromToolbar(target); });
 
     for (int page = 1; page <= 15; ++page) {
         auto *link = findChild<ClickableLabel *>(QStringLiteral("lblPage%1").arg(page));

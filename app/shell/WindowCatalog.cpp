@@ -2,14 +2,13 @@
 
 #include <QStringList>
 
-namespace {
-
-// Essential-oil page number (1..15) to its form name: pages 10 to 15 are named 91 to 96.
 QString oilPageName(int page)
 {
     return page <= 9 ? QStringLiteral("frmEssentialOils%1").arg(page)
                      : QStringLiteral("frmEssentialOils9%1").arg(page - 9);
 }
+
+namespace {
 
 WindowButton next(const QString &name, const QString &target, QRect place)
 {
