@@ -1,5 +1,6 @@
 // Measures the Jet engine against libmdb on the same file and a large table against a small one.
 //   jet_bench [folder for the sample files]
+#include "indications/logic/IndicationsSchema.h"
 #include "jet/Create.h"
 #include "jet/Database.h"
 #include "jet/Recordset.h"
@@ -37,18 +38,13 @@ std::string name(std::size_t i)
 
 void makeFile(const std::string &path, std::size_t rows)
 {
-    using T = jet::NewColumn::Type;
     std::vector<std::vector<jet::Value>> data;
     data.reserve(rows);
     for (std::size_t i = 0; i < rows; ++i)
         data.push_back({jet::Value::ofText(name(i)), jet::Value::ofText("Lavender, Tea Tree, Eucalyptus"),
                         jet::Value::ofText("Inhalation\r\nMassage"),
                         jet::Value::ofText(i % 10 ? "" : "See a doctor")});
-    const jet::Status s = jet::createDatabase(
-        path,
-        {"Indications",
-         {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}},
-        data);
+    const jet::Status s = jet::createDatabase(path, indications::tableDefinition(), data);
     if (!s) {
         std::fprintf(stderr, "%s\n", s.error().message.c_str());
         std::exit(1);

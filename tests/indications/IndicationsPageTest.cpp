@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 #include "app/richtext/RichTextBox.h"
+#include "indications/logic/IndicationsSchema.h"
 #include "indications/logic/IndicationsText.h"
 #include "indications/oillist/OilListCoding.h"
 #include "indications/windows/DataControl.h"
@@ -50,11 +51,7 @@ void createDatabase(const ShellFixture &shell)
                         jet::Value::ofText(r.method),
                         *r.notes ? jet::Value::ofText(r.notes) : jet::Value::null()});
     }
-    using T = jet::NewColumn::Type;
-    const jet::NewTable table{
-        "Indications",
-        {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}};
-    QVERIFY(jet::createDatabase(dbPath(shell).toStdString(), table, rows).ok());
+    QVERIFY(jet::createDatabase(dbPath(shell).toStdString(), indications::tableDefinition(), rows).ok());
 }
 
 // Every record of the file as "name|notes", read with our engine.

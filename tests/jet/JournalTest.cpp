@@ -1,6 +1,7 @@
 // Stops the writer after each of its page writes in turn, as a crash or power cut would, and checks that the
 // next open puts the file back exactly as it was, for our reader and for mdbtools.
 #include "PeerTools.h"
+#include "indications/logic/IndicationsSchema.h"
 #include "jet/Create.h"
 #include "jet/Database.h"
 #include "jet/PageFile.h"
@@ -37,17 +38,12 @@ std::string contents(const std::string &path)
 const std::string &original()
 {
     static const std::string path = [] {
-        using T = jet::NewColumn::Type;
         std::vector<std::vector<jet::Value>> rows;
         for (int i = 0; i < 30; ++i)
             rows.push_back({text("Name " + std::to_string(i)), text(repeat("Oil ", 5 + i)),
                             text(i % 3 ? "Bath" : repeat("Massage ", 1200)), jet::Value::null()});
         const std::string p = peers::tempDir() + "/journal-original.mdb";
-        EXPECT_TRUE(jet::createDatabase(
-            p,
-            {"Indications",
-             {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}},
-            rows));
+        EXPECT_TRUE(jet::createDatabase(p, indications::tableDefinition(), rows));
         return p;
     }();
     return path;
