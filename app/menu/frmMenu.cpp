@@ -6,15 +6,13 @@
 #include "app/shell/DesignFonts.h"
 #include "app/shell/ScreenMode.h"
 #include "app/shell/WindowManager.h"
-#include "content/ContentSet.h"
+#include "content/BaseOilsPanel.h"
 #include "ui_frmMenu.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QLabel>
 #include <QPointer>
 
@@ -176,19 +174,18 @@ void frmMenu::cmdCloseBaseOils_Click()
 
 void frmMenu::fillBaseOilsIntroduction()
 {
-    const QJsonObject panel = content::json(QStringLiteral("reference/menu.json"))
-                                  .object()
-                                  .value(QLatin1String("baseOilsPanel"))
-                                  .toObject();
-    ui->lblBaseOilsIntro->setText(panel.value(QLatin1String("introduction")).toString());
-    // The dilution lines and the drop counts are safety figures: they come from the content, where the
-    // content check holds them against the per-oil limits, never from the design.
-    const QJsonArray dilutions = panel.value(QLatin1String("dilutions")).toArray();
-    for (int i = 0; i < dilutions.size(); ++i)
-        if (auto *label = findChild<QLabel *>(QStringLiteral("lblDilution%1").arg(i + 1)))
-            label->setText(dilutions.at(i).toString());
-    const QJsonArray measurements = panel.value(QLatin1String("measurements")).toArray();
-    for (int i = 0; i < measurements.size(); ++i)
-        if (auto *label = findChild<QLabel *>(QStringLiteral("lblMeasureOil%1").arg(i + 1)))
-            label->setText(measurements.at(i).toArray().at(2).toString());
+    const content::BaseOilsPanel &panel = content::baseOilsPanel();
+    ui->lblBaseOilsIntro->setText(panel.introduction);
+    // The dilution lines and the measurements are safety figures: they come from the content, where the
+    // content check holds them against the per-oil limits; the design leaves these labels empty.
+    const auto setText = [this](const QString &name, const QString &text) {
+        if (auto *label = findChild<QLabel *>(name))
+            label->setText(text);
+    };
+    for (qsizetype i = 0; i < panel.dilutions.size(); ++i)
+        setText(QStringLiteral("lblDilution%1").arg(i + 1), panel.dilutions.at(i));
+    for (std::size_t i = 0; i < panel.measurements.size(); ++i) {
+        setText(QStringLiteral("lblMeasureBase%1").arg(i + 1), panel.measurements[i].baseOil);
+        setText(QStringLiteral("lblMeasureOil%1").arg(i + 1), panel.measurements[i].essentialOil);
+    }
 }

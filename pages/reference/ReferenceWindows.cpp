@@ -14,14 +14,10 @@ namespace {
 
 void registerOilPages(WindowManager &manager)
 {
-    const QJsonObject book = content::json(QStringLiteral("oils/pages.json")).object();
-    QStringList backgrounds;
-    for (const QJsonValue &c : book.value(QLatin1String("rowBackgrounds")).toArray())
-        backgrounds << c.toString();
-    for (const QJsonValue &page : book.value(QLatin1String("pages")).toArray()) {
-        const QJsonObject entry = page.toObject();
-        manager.registerFactory(entry.value(QLatin1String("form")).toString(), [entry, backgrounds] {
-            return std::make_unique<EssentialOilsPage>(entry, backgrounds);
+    const content::OilBook &book = content::oilBook();
+    for (const content::OilPage &page : book.pages) {
+        manager.registerFactory(page.form, [&page, &book] {
+            return std::make_unique<EssentialOilsPage>(page, book.rowBackgrounds);
         });
     }
 }
