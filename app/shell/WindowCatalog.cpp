@@ -1,5 +1,7 @@
 #include "app/shell/WindowCatalog.h"
 
+#include "app/shell/PrintHandOver.h"
+
 #include <QStringList>
 
 QString oilPageName(int page)
@@ -190,8 +192,7 @@ std::vector<WindowSpec> build()
     resize.buttons = {close(QStringLiteral("cmdClose"), {1500, 1170, 855, 375})};
     all.push_back(resize);
 
-    all.push_back(dialog(QStringLiteral("frmPrint"), QStringLiteral("Print Preview"), {7920, 6210},
-                         Placement::TopLeft));
+    all.push_back(dialog(PrintWindowName, QStringLiteral("Print Preview"), {7920, 6210}, Placement::TopLeft));
 
     all.push_back(dialog(QStringLiteral("frmSupport"), QStringLiteral("Support Form"), pixels(634, 395),
                          Placement::Centred));
