@@ -1,13 +1,14 @@
-# The program: linked after every feature folder has defined its targets, so it takes the windows of those that
-# exist. Each feature library ambrelis_<feature>_windows registers its windows through register<Feature>Windows.
+# The program: linked after every feature folder has defined its targets. Each feature library
+# ambrelis_<feature>_windows registers its windows through register<Feature>Windows; every one is required.
 set(_registrations "")
 set(_feature_libraries "")
 foreach(feature catalogue pages indications print mail companion settings)
-    if(TARGET ambrelis_${feature}_windows)
-        list(APPEND _feature_libraries ambrelis_${feature}_windows)
-        ambrelis_registration_function(_function ${feature})
-        list(APPEND _registrations ${_function})
+    if(NOT TARGET ambrelis_${feature}_windows)
+        message(FATAL_ERROR "The program needs the library ambrelis_${feature}_windows, which no folder defines")
     endif()
+    list(APPEND _feature_libraries ambrelis_${feature}_windows)
+    ambrelis_registration_function(_function ${feature})
+    list(APPEND _registrations ${_function})
 endforeach()
 ambrelis_write_registrations("${CMAKE_BINARY_DIR}/FeatureWindows.cpp" registerFeatureWindows ${_registrations})
 add_library(ambrelis_features STATIC "${CMAKE_BINARY_DIR}/FeatureWindows.cpp" "${CMAKE_CURRENT_LIST_DIR}/Program.cpp")

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-// Each feature folder provides one registration function; the build links only those that exist.
+// Each feature folder provides one registration function; app/Program.cmake lists them all.
 #include "app/ProgramFeatures.h"
 
 void registerProgramWindows(WindowManager &manager)

@@ -1,7 +1,7 @@
 #include "catalogue/Catalogue.h"
 
 #include "content/ContentSet.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 
 #include <QJsonArray>
 #include <QUrl>

@@ -3,7 +3,7 @@
 #include "catalogue/frmNotice.h"
 #include "catalogue/frmProgramComparison.h"
 #include "catalogue/frmProgramsBooks.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 
 void registerCatalogueWindows(WindowManager &manager)
 {

@@ -6,7 +6,7 @@
 #include "app/shell/Twips.h"
 #include "app/shell/WindowManager.h"
 #include "catalogue/Catalogue.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 
 #include <QCoreApplication>
 #include <QFrame>

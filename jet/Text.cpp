@@ -1,5 +1,7 @@
 #include "jet/Text.h"
 
+#include "shared/Windows1252.h"
+
 #include <algorithm>
 
 namespace jet {
@@ -77,12 +79,6 @@ private:
     }
     char *m_out;
     char32_t m_high = 0;
-};
-
-constexpr char16_t cp1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
 
 } // namespace
@@ -224,10 +220,8 @@ std::string decodeCp1252(const std::uint8_t *data, std::size_t size)
         return std::string(reinterpret_cast<const char *>(data), size);
     std::string out;
     out.reserve(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        const std::uint8_t b = data[i];
-        appendUtf8(out, b >= 0x80 && b < 0xA0 ? cp1252High[b - 0x80] : b);
-    }
+    for (std::size_t i = 0; i < size; ++i)
+        appendUtf8(out, cp1252::toUnicode(data[i]));
     return out;
 }
 

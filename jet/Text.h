@@ -18,7 +18,7 @@ Bytes encodeJet4Text(const std::string &utf8, bool allowCompression);
 // The length of a text as a Text(n) field counts it: in UTF-16 units, as Jet stores its characters.
 std::size_t textLength(const std::string &utf8);
 
-// Jet 3 text: Windows code page 1252.
+// Jet 3 text: Windows code page 1252, as shared/Windows1252.h reads it.
 std::string decodeCp1252(const std::uint8_t *data, std::size_t size);
 
 // Case-insensitive key for comparisons: folds ASCII, Latin-1, Greek and Cyrillic capitals.

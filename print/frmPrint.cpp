@@ -40,8 +40,7 @@ std::unique_ptr<QPrinter> pdfFilePrinter()
 
 } // namespace
 
-frmPrint::frmPrint(QWidget *parent)
-    : AppWindow(QStringLiteral("frmPrint"), parent), ui(std::make_unique<Ui::frmPrint>())
+frmPrint::frmPrint(QWidget *parent) : AppWindow(PrintWindowName, parent), ui(std::make_unique<Ui::frmPrint>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
@@ -57,6 +56,11 @@ frmPrint::frmPrint(QWidget *parent)
 }
 
 frmPrint::~frmPrint() = default;
+
+void frmPrint::receiveHandedOverText(const QString &text)
+{
+    ui->rtfPrint->setText(text);
+}
 
 RichTextBox *frmPrint::rtfPrint() const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/shell/AppWindow.h"
+#include "app/shell/PrintHandOver.h"
 
 #include <memory>
 
@@ -12,7 +13,7 @@ class RichTextBox;
 
 // The print page: shows a handed-over text, re-fonts parts of it, prints the whole text or the selection,
 // and saves the whole document as an RTF file.
-class frmPrint final : public AppWindow
+class frmPrint final : public AppWindow, public PrintTarget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmPrint)
@@ -22,6 +23,7 @@ public:
     ~frmPrint() override;
 
     RichTextBox *rtfPrint() const;
+    void receiveHandedOverText(const QString &text) override;
 
     void cmdFont_Click();
     void cmdPrint_Click();

@@ -1,16 +1,11 @@
 #include "RtfCodePage.h"
 
+#include "shared/Windows1252.h"
+
 #include <QStringDecoder>
-#include <array>
 
 namespace rtf {
 namespace {
-
-// Code page 1252 differs from Latin-1 only in 0x80-0x9F; the five holes map to themselves.
-constexpr std::array<char16_t, 32> Windows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 const char *codecName(int codePage)
 {
@@ -42,10 +37,8 @@ QString decode1252(const QByteArray &bytes)
 {
     QString text;
     text.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        text.append(QChar(b >= 0x80 && b < 0xA0 ? Windows1252High[b - 0x80] : char16_t(b)));
-    }
+    for (const char c : bytes)
+        text.append(QChar(cp1252::toUnicode(static_cast<unsigned char>(c))));
     return text;
 }
 
@@ -167,13 +160,10 @@ QString decodeCodePage(const QByteArray &bytes, int codePage)
 
 unsigned char windows1252Byte(char16_t ch)
 {
-    if (ch >= 0xA0 && ch <= 0xFF)
-        return static_cast<unsigned char>(ch);
-    for (std::size_t i = 0; i < Windows1252High.size(); ++i) {
-        if (Windows1252High[i] == ch && (ch < 0x80 || ch > 0x9F))
-            return static_cast<unsigned char>(0x80 + i);
-    }
-    return 0;
+    // Below 0xA0 a character is ASCII or a C1 control, neither of which the writer escapes as a byte.
+    if (ch < 0xA0)
+        return 0;
+    return cp1252::fromUnicode(ch).value_or(0);
 }
 
 } // namespace rtf

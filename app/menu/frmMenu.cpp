@@ -6,15 +6,13 @@
 #include "app/shell/DesignFonts.h"
 #include "app/shell/ScreenMode.h"
 #include "app/shell/WindowManager.h"
-#include "content/ContentSet.h"
+#include "content/BaseOilsPanel.h"
 #include "ui_frmMenu.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QLabel>
 #include <QPointer>
 
@@ -24,12 +22,6 @@ std::function<void()> &databankLauncher()
 {
     static std::function<void()> launcher = [] { windows().OpenPage(QStringLiteral("frmDownloadSKP")); };
     return launcher;
-}
-
-QString oilPageName(int page)
-{
-    return page <= 9 ? QStringLiteral("frmEssentialOils%1").arg(page)
-                     : QStringLiteral("frmEssentialOils9%1").arg(page - 9);
 }
 
 const QString ScreenFile = QStringLiteral("Screen.txt");
@@ -129,15 +121,14 @@ void frmMenu::connectHandlers()
     connect(ui->cmdSKP, &QPushButton::clicked, this, [] { databankLauncher()(); });
     connect(ui->cmdSources, &QPushButton::clicked, this, open(QStringLiteral("frmSources")));
 
-    const std::pair<QPushButton *, QString> toolbar[] = {
-        {ui->cmdReadFirst, QStringLiteral("frmDisclaimer")},
-        {ui->cmdAbout, QStringLiteral("frmAbout")},
-        {ui->cmdSettings, QStringLiteral("frmSettings")},
-        {ui->cmdSupport, QStringLiteral("frmSupport")},
-        {ui->cmdPrograms, QStringLiteral("frmProgramsBooks")},
-        {ui->cmdOrderRegInfo, QStringLiteral("frmOrderRegInfo")}};
-    for (const auto &[button, target] : toolbar)
-        connect(button, &QPushButton::clicked, this, [this, target = target] { openFromToolbar(target); });
+    // The toolbar's buttons, left to right, open the catalogue's toolbar windows in the same order.
+    QPushButton *const toolbar[] = {ui->cmdReadFirst, ui->cmdAbout,    ui->cmdSettings,
+                                    ui->cmdSupport,   ui->cmdPrograms, ui->cmdOrderRegInfo};
+    const QStringList &targets = toolbarWindows();
+    Q_ASSERT(targets.size() == qsizetype(std::size(toolbar)));
+    for (qsizetype i = 0; i < targets.size(); ++i)
+        connect(toolbar[i], &QPushButton::clicked, this,
+                [this, target = targets.at(i)] { openFromToolbar(target); });
 
     for (int page = 1; page <= 15; ++page) {
         auto *link = findChild<ClickableLabel *>(QStringLiteral("lblPage%1").arg(page));
@@ -183,19 +174,18 @@ void frmMenu::cmdCloseBaseOils_Click()
 
 void frmMenu::fillBaseOilsIntroduction()
 {
-    const QJsonObject panel = content::json(QStringLiteral("reference/menu.json"))
-                                  .object()
-                                  .value(QLatin1String("baseOilsPanel"))
-                                  .toObject();
-    ui->lblBaseOilsIntro->setText(panel.value(QLatin1String("introduction")).toString());
-    // The dilution lines and the drop counts are safety figures: they come from the content, where the
-    // content check holds them against the per-oil limits, never from the design.
-    const QJsonArray dilutions = panel.value(QLatin1String("dilutions")).toArray();
-    for (int i = 0; i < dilutions.size(); ++i)
-        if (auto *label = findChild<QLabel *>(QStringLiteral("lblDilution%1").arg(i + 1)))
-            label->setText(dilutions.at(i).toString());
-    const QJsonArray measurements = panel.value(QLatin1String("measurements")).toArray();
-    for (int i = 0; i < measurements.size(); ++i)
-        if (auto *label = findChild<QLabel *>(QStringLiteral("lblMeasureOil%1").arg(i + 1)))
-            label->setText(measurements.at(i).toArray().at(2).toString());
+    const content::BaseOilsPanel &panel = content::baseOilsPanel();
+    ui->lblBaseOilsIntro->setText(panel.introduction);
+    // The dilution lines and the measurements are safety figures: they come from the content, where the
+    // content check holds them against the per-oil limits; the design leaves these labels empty.
+    const auto setText = [this](const QString &name, const QString &text) {
+        if (auto *label = findChild<QLabel *>(name))
+            label->setText(text);
+    };
+    for (qsizetype i = 0; i < panel.dilutions.size(); ++i)
+        setText(QStringLiteral("lblDilution%1").arg(i + 1), panel.dilutions.at(i));
+    for (std::size_t i = 0; i < panel.measurements.size(); ++i) {
+        setText(QStringLiteral("lblMeasureBase%1").arg(i + 1), panel.measurements[i].baseOil);
+        setText(QStringLiteral("lblMeasureOil%1").arg(i + 1), panel.measurements[i].essentialOil);
+    }
 }

@@ -1,14 +1,17 @@
 #include "app/shell/PrintHandOver.h"
 
-#include "app/richtext/RichTextBox.h"
 #include "app/shell/AppWindow.h"
 #include "app/shell/WindowManager.h"
 
+#include <QtDebug>
+
 void PrintHandOver(const QString &text)
 {
-    AppWindow *page = windows().OpenPage(QStringLiteral("frmPrint"));
+    AppWindow *page = windows().OpenPage(PrintWindowName);
     if (!page)
         return;
-    if (auto *box = page->findChild<RichTextBox *>(QStringLiteral("rtfPrint")))
-        box->setText(text);
+    if (auto *target = dynamic_cast<PrintTarget *>(page))
+        target->receiveHandedOverText(text);
+    else
+        qCritical("%s cannot take a handed-over text", qPrintable(PrintWindowName));
 }

@@ -1,15 +1,16 @@
 #include "app/shell/WindowCatalog.h"
 
+#include "app/shell/PrintHandOver.h"
+
 #include <QStringList>
 
-namespace {
-
-// Essential-oil page number (1..15) to its form name: pages 10 to 15 are named 91 to 96.
 QString oilPageName(int page)
 {
     return page <= 9 ? QStringLiteral("frmEssentialOils%1").arg(page)
                      : QStringLiteral("frmEssentialOils9%1").arg(page - 9);
 }
+
+namespace {
 
 WindowButton next(const QString &name, const QString &target, QRect place)
 {
@@ -191,8 +192,7 @@ std::vector<WindowSpec> build()
     resize.buttons = {close(QStringLiteral("cmdClose"), {1500, 1170, 855, 375})};
     all.push_back(resize);
 
-    all.push_back(dialog(QStringLiteral("frmPrint"), QStringLiteral("Print Preview"), {7920, 6210},
-                         Placement::TopLeft));
+    all.push_back(dialog(PrintWindowName, QStringLiteral("Print Preview"), {7920, 6210}, Placement::TopLeft));
 
     all.push_back(dialog(QStringLiteral("frmSupport"), QStringLiteral("Support Form"), pixels(634, 395),
                          Placement::Centred));

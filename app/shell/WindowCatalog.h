@@ -59,3 +59,6 @@ const WindowSpec *findWindowSpec(const QString &name);
 
 // The names of the six windows that the main menu's toolbar opens, left to right.
 const QStringList &toolbarWindows();
+
+// The form name of an essential-oil page (1 to 15): pages 10 to 15 are named 91 to 96.
+QString oilPageName(int page);

@@ -2,8 +2,8 @@
 // and reads beside another process's commits.
 //   jet_bench [folder for the sample files]
 //   jet_bench --export|--export-whole <file>   (what the fresh-process scan runs: the table as CSV on
-//   standard
-//                                              output, row by row or after reading it whole)
+//                                              standard output, row by row or after reading it whole)
+#include "indications/logic/IndicationsSchema.h"
 #include "jet/Create.h"
 #include "jet/Database.h"
 #include "jet/Recordset.h"
@@ -51,18 +51,13 @@ std::string name(std::size_t i)
 
 void makeFile(const std::string &path, std::size_t rows)
 {
-    using T = jet::NewColumn::Type;
     std::vector<std::vector<jet::Value>> data;
     data.reserve(rows);
     for (std::size_t i = 0; i < rows; ++i)
         data.push_back({jet::Value::ofText(name(i)), jet::Value::ofText("Lavender, Tea Tree, Eucalyptus"),
                         jet::Value::ofText("Inhalation\r\nMassage"),
                         jet::Value::ofText(i % 10 ? "" : "See a doctor")});
-    const jet::Status s = jet::createDatabase(
-        path,
-        {"Indications",
-         {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}},
-        data);
+    const jet::Status s = jet::createDatabase(path, indications::tableDefinition(), data);
     if (!s) {
         std::fprintf(stderr, "%s\n", s.error().message.c_str());
         std::exit(1);

@@ -1,7 +1,7 @@
 #include "companion/logic/CompanionSearch.h"
 
 #include "companion/logic/PathFile.h"
-#include "mail/logic/AnsiText.h"
+#include "shared/AnsiText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mail/logic/AnsiText.h"
+#include "shared/AnsiText.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -3,7 +3,7 @@
 #include "app/platform/PlatformServices.h"
 #include "app/platform/UserFiles.h"
 #include "app/shell/WindowManager.h"
-#include "mail/logic/AnsiText.h"
+#include "shared/AnsiText.h"
 
 #include <QDir>
 

@@ -4,7 +4,7 @@
 #include "app/shell/DesignFonts.h"
 #include "app/shell/WindowManager.h"
 #include "companion/windows/Launcher.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 #include "ui_frmDownloadSKP.h"
 
 namespace {

@@ -8,21 +8,6 @@
 namespace indications {
 namespace {
 
-const char *fieldName(Field field)
-{
-    switch (field) {
-    case Field::Indications:
-        return "Indications";
-    case Field::Oils:
-        return "Oils";
-    case Field::Method:
-        return "Method";
-    case Field::Notes:
-        return "Notes";
-    }
-    return "";
-}
-
 QString fromUtf8(const std::string &text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "indications/logic/IndicationsSchema.h"
+
 #include <QString>
 #include <map>
 #include <memory>
@@ -11,7 +13,6 @@ class Recordset;
 
 namespace indications {
 
-enum class Field { Indications, Oils, Method, Notes };
 using FieldChanges = std::map<Field, QString>;
 
 // The record set behind the indications page: "Select * From Indications Order By Indications" over the

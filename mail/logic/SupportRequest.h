@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mail/logic/MailDraft.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 
 #include <QString>
 

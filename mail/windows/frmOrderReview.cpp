@@ -4,7 +4,7 @@
 #include "app/shell/DesignFonts.h"
 #include "app/shell/PrintHandOver.h"
 #include "app/shell/WindowManager.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 #include "mail/logic/OrderForm.h"
 #include "mail/windows/DraftHandOff.h"
 #include "ui_frmOrderReview.h"

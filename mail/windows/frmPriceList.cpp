@@ -3,7 +3,7 @@
 #include "app/platform/PlatformServices.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/WindowManager.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 #include "ui_frmPriceList.h"
 
 #include <QLabel>

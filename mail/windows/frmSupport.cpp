@@ -2,7 +2,7 @@
 
 #include "app/platform/PlatformServices.h"
 #include "app/shell/DesignFonts.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 #include "mail/logic/SupportRequest.h"
 #include "mail/windows/DraftHandOff.h"
 #include "ui_frmSupport.h"

@@ -1,10 +1,8 @@
 #include "pages/reference/EssentialOilsPage.h"
 
 #include "app/shell/Twips.h"
-#include "content/ContentSet.h"
 #include "pages/reference/PageLook.h"
 
-#include <QJsonArray>
 #include <algorithm>
 #include <numeric>
 
@@ -51,17 +49,10 @@ struct RowTexts
     QString indications;
 };
 
-RowTexts textsOf(const QJsonObject &row)
+RowTexts textsOf(const content::OilRow &row)
 {
-    RowTexts t;
-    QStringList lines;
-    for (const QJsonValue &line : row.value(QLatin1String("nameLines")).toArray())
-        lines << line.toString();
-    t.common = lines.isEmpty() ? row.value(QLatin1String("name")).toString() : lines.join(QLatin1Char('\n'));
-    t.botanical = row.value(QLatin1String("botanical")).toString();
-    t.actions = row.value(QLatin1String("actions")).toString();
-    t.indications = row.value(QLatin1String("indications")).toString();
-    return t;
+    return {row.nameLines.isEmpty() ? row.name : row.nameLines.join(QLatin1Char('\n')), row.botanical,
+            row.actions, row.indications};
 }
 
 int nameBlockHeight(const RowTexts &t)
@@ -97,11 +88,6 @@ std::vector<int> neededHeights(const std::vector<RowTexts> &rows, double pointSi
 
 } // namespace
 
-QJsonArray essentialOilPages()
-{
-    return content::json(QStringLiteral("oils/pages.json")).object().value(QLatin1String("pages")).toArray();
-}
-
 std::vector<int> EssentialOilsPage::rowHeights(const std::vector<int> &needed, int tableHeight)
 {
     std::vector<int> heights = needed;
@@ -124,23 +110,22 @@ std::vector<int> EssentialOilsPage::rowHeights(const std::vector<int> &needed, i
     return heights;
 }
 
-EssentialOilsPage::EssentialOilsPage(const QJsonObject &page, const QStringList &rowBackgrounds,
+EssentialOilsPage::EssentialOilsPage(const content::OilPage &page, const QStringList &rowBackgrounds,
                                      QWidget *parent)
-    : AppWindow(page.value(QLatin1String("form")).toString(), parent)
+    : AppWindow(page.form, parent)
 {
-    label(this, QStringLiteral("lblHeading"), page.value(QLatin1String("heading")).toString(),
-          {120, 90, 11655, 315}, titleLook(12, Green));
+    label(this, QStringLiteral("lblHeading"), page.heading, {120, 90, 11655, 315}, titleLook(12, Green));
 
-    const QJsonArray headings = page.value(QLatin1String("columnHeadings")).toArray();
+    const QStringList &headings = page.columnHeadings;
     const QRect headingPlaces[3] = {{120, 450, 2745, 375}, {2850, 450, 4095, 375}, {6930, 450, 4815, 375}};
     const QString headingNames[3] = {QStringLiteral("lblColName"), QStringLiteral("lblColActions"),
                                      QStringLiteral("lblColIndications")};
     for (int c = 0; c < 3; ++c)
-        label(this, headingNames[c], headings.at(c).toString(), headingPlaces[c], columnHeadingLook(Green));
+        label(this, headingNames[c], headings.value(c), headingPlaces[c], columnHeadingLook(Green));
 
     std::vector<RowTexts> rows;
-    for (const QJsonValue &row : page.value(QLatin1String("rows")).toArray())
-        rows.push_back(textsOf(row.toObject()));
+    for (const content::OilRow &row : page.rows)
+        rows.push_back(textsOf(row));
 
     // The cells keep their design size where the texts fit it; a page whose texts need more room than the
     // table has is set a little smaller rather than cut off.

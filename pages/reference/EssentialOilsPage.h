@@ -1,9 +1,8 @@
 #pragma once
 
 #include "app/shell/AppWindow.h"
+#include "content/OilBook.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 #include <vector>
 
 // One page of the essential-oil quick reference: a three-column table (name, actions, indications) built from
@@ -14,13 +13,11 @@ class EssentialOilsPage final : public AppWindow
     Q_OBJECT
 
 public:
-    // page: the page's object from oils/pages.json; rowBackgrounds: the alternating row colours.
-    EssentialOilsPage(const QJsonObject &page, const QStringList &rowBackgrounds, QWidget *parent = nullptr);
+    // rowBackgrounds: the alternating row colours.
+    EssentialOilsPage(const content::OilPage &page, const QStringList &rowBackgrounds,
+                      QWidget *parent = nullptr);
 
     // The heights in twips of rows that need at least these heights, filling a table of this height: the room
     // left over is shared out evenly. Rows that need more than the table holds are shrunk in proportion.
     static std::vector<int> rowHeights(const std::vector<int> &needed, int tableHeight);
 };
-
-// The pages in book order, as the content set lists them.
-QJsonArray essentialOilPages();

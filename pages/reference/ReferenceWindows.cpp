@@ -1,3 +1,4 @@
+#include "app/shell/WindowCatalog.h"
 #include "app/shell/WindowManager.h"
 #include "content/ContentSet.h"
 #include "pages/reference/BaseOilsPage.h"
@@ -14,14 +15,10 @@ namespace {
 
 void registerOilPages(WindowManager &manager)
 {
-    const QJsonObject book = content::json(QStringLiteral("oils/pages.json")).object();
-    QStringList backgrounds;
-    for (const QJsonValue &c : book.value(QLatin1String("rowBackgrounds")).toArray())
-        backgrounds << c.toString();
-    for (const QJsonValue &page : book.value(QLatin1String("pages")).toArray()) {
-        const QJsonObject entry = page.toObject();
-        manager.registerFactory(entry.value(QLatin1String("form")).toString(), [entry, backgrounds] {
-            return std::make_unique<EssentialOilsPage>(entry, backgrounds);
+    const content::OilBook &book = content::oilBook();
+    for (const content::OilPage &page : book.pages) {
+        manager.registerFactory(page.form, [&page, &book] {
+            return std::make_unique<EssentialOilsPage>(page, book.rowBackgrounds);
         });
     }
 }
@@ -49,11 +46,13 @@ void registerTextPages(WindowManager &manager)
     }
 
     const QJsonObject information = content::json(QStringLiteral("reference/information.json")).object();
+    // The page's own buttons stand where the catalogue places them; the text flows around them.
     const QColor lightYellow(255, 255, 192);
-    const QMap<QString, TextPage::ButtonPlace> places{
-        {QStringLiteral("cmdFootChart"), {QRect(4290, 6180, 3270, 375), lightYellow}},
-        {QStringLiteral("cmdSafety"), {QRect(5040, 7350, 1875, 375), lightYellow}},
-    };
+    QMap<QString, TextPage::ButtonPlace> places;
+    if (const WindowSpec *spec = findWindowSpec(QStringLiteral("frmInformation")))
+        for (const WindowButton &button : spec->buttons)
+            if (button.action != ButtonAction::ClosePage)
+                places.insert(button.name, {button.twips, lightYellow});
     manager.registerFactory(QStringLiteral("frmInformation"), [information, places] {
         return std::make_unique<TextPage>(information, places);
     });

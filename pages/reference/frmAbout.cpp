@@ -3,7 +3,7 @@
 #include "app/shell/PictureBox.h"
 #include "app/shell/Twips.h"
 #include "content/ContentSet.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 #include "pages/reference/PageLook.h"
 
 #include <QJsonObject>

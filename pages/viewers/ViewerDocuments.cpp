@@ -1,7 +1,7 @@
 #include "pages/viewers/ViewerDocuments.h"
 
 #include "app/shell/WindowCatalog.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

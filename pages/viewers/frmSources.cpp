@@ -2,7 +2,7 @@
 
 #include "app/richtext/RichTextBox.h"
 #include "content/ContentSet.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 #include "pages/viewers/ViewerDocuments.h"
 
 frmSources::frmSources(QWidget *parent)

@@ -188,6 +188,30 @@ private slots:
                 << (n == 1 ? title : QStringLiteral("Essential Oils %1/15").arg(n));
         }
     }
+    // The oils index names the first and the last oil of each page as the design spells them.
+    void oilIndexLinks()
+    {
+        const QStringList links{"Angelica - Birch",
+                                "Black Pepper - Celery seed",
+                                "Chamomile - Clary Sage",
+                                "Clove - Eucalyptus australiana",
+                                "Eucalyptus Citriodora - Fennel",
+                                "Fir, Douglas - Geranium",
+                                "Ginger - Immortelle",
+                                "Jasmine - Lemon",
+                                "Lemongrass - Marjoram",
+                                "Melaleuca - Neroli",
+                                "Niaouli - Patchouli",
+                                "Pennyroyal - Ravensara",
+                                "Rose - Spearmint",
+                                "Spikenard - Tarragon",
+                                "Tea Tree - Ylang ylang"};
+        ShellFixture shell;
+        frmMenu *menu = startMenu();
+        for (int n = 1; n <= 15; ++n)
+            QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("lblPage%1").arg(n))->text(), links.at(n - 1));
+    }
+
     void everyButtonAndLinkOpensItsWindow()
     {
         QFETCH(QString, control);
@@ -265,6 +289,10 @@ private slots:
                  QStringLiteral("Alternative Medicine Software by Varnholt Publishing"));
         QCOMPARE(menu->findChild<QLabel *>("lblMeasureOil10")->text(),
                  QStringLiteral("12 - 30 drops essential oil"));
+        QCOMPARE(menu->findChild<QLabel *>("lblMeasureBase10")->text(),
+                 QStringLiteral("6 teaspoons (30 ml) base oil"));
+        QCOMPARE(menu->findChild<QLabel *>("lblDilution3")->text(),
+                 QStringLiteral("Partial Body Massage: 1.5% to 3% dilution; under 2 years only on advice."));
         QVERIFY(menu->rtfScreen()->isHidden());
     }
 

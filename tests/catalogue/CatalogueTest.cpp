@@ -4,7 +4,7 @@
 #include "app/shell/AppWindow.h"
 #include "app/shell/ClickableLabel.h"
 #include "catalogue/frmProgramsBooks.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 
 #include <QApplication>
 #include <QFrame>

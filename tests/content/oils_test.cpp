@@ -1,28 +1,13 @@
 // The essential-oil pages are built from oils/pages.json alone, so a page that is missing, out of order or
-// misnamed there is missing, out of order or misnamed on screen.
-#include "ContentFile.h"
+// misnamed there is missing, out of order or misnamed on screen. The file is read by the program's own
+// reader.
+#include "content/OilBook.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QtTest>
 
 namespace {
-
-QJsonObject readObject(const QString &relativePath, QString *problem)
-{
-    return readContentObject(QStringLiteral(CONTENT_DIR "/") + relativePath, problem);
-}
-
-QStringList strings(const QJsonValue &value)
-{
-    QStringList list;
-    for (const QJsonValue &v : value.toArray())
-        list << v.toString();
-    return list;
-}
 
 // A closing remark in brackets may hold commas of its own ("avoid in pregnancy, epilepsy and ..."), so it is
 // set aside before the list is split into its entries.
@@ -40,54 +25,48 @@ class OilsContentTest : public QObject
 {
     Q_OBJECT
 
-    QJsonObject m_root;
-    QJsonArray m_pages;
+    content::OilBook m_book;
 
-    QList<QJsonObject> allRows() const
+    QList<content::OilRow> allRows() const
     {
-        QList<QJsonObject> rows;
-        for (const QJsonValue &page : m_pages)
-            for (const QJsonValue &row : page.toObject().value(u"rows").toArray())
-                rows << row.toObject();
+        QList<content::OilRow> rows;
+        for (const content::OilPage &page : m_book.pages)
+            for (const content::OilRow &row : page.rows)
+                rows << row;
         return rows;
     }
 
 private slots:
     void initTestCase()
     {
-        QString problem;
-        m_root = readObject(QStringLiteral("oils/pages.json"), &problem);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        m_pages = m_root.value(u"pages").toArray();
-        QCOMPARE(m_pages.size(), 15);
+        QFile file(QStringLiteral(CONTENT_DIR "/") + content::OilBookFile);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        content::Parsed<content::OilBook> parsed = content::parseOilBook(file.readAll());
+        QVERIFY2(parsed.problem.isEmpty(), qPrintable(parsed.problem));
+        m_book = std::move(parsed.value);
+        QCOMPARE(m_book.pages.size(), 15u);
     }
 
     void page_data()
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("menuLink");
         QTest::addColumn<QStringList>("names");
 
         QTest::newRow("1") << 1 << "frmEssentialOils1"
-                           << "Angelica - Birch"
                            << QStringList{"Angelica", "Anise",      "Balsam fir (Idaho)",
                                           "Basil",    "Bay laurel", "Benzoin resinoid",
                                           "Bergamot", "Birch"};
         QTest::newRow("2") << 2 << "frmEssentialOils2"
-                           << "Black Pepper - Celery seed"
                            << QStringList{"Black Pepper", "Cajeput",     "Camphor",   "Caraway",
                                           "Cardamom",     "Carrot seed", "Cedarwood", "Celery seed"};
         QTest::newRow("3") << 3 << "frmEssentialOils3"
-                           << "Chamomile - Clary Sage"
                            << QStringList{"Chamomile, German", "Chamomile, Roman", "Cinnamon",  "Cistus",
                                           "Citronella",        "Citrus Hystrix",   "Clary Sage"};
         QTest::newRow("4") << 4 << "frmEssentialOils4"
-                           << "Clove - Eucalyptus australiana"
                            << QStringList{"Clove",         "Coriander", "Cumin", "Cypress",
                                           "Cypress, blue", "Dill",      "Elemi", "Eucalyptus australiana"};
         QTest::newRow("5") << 5 << "frmEssentialOils5"
-                           << "Eucalyptus Citriodora - Fennel"
                            << QStringList{"Eucalyptus citriodora",
                                           "Eucalyptus dives",
                                           "Eucalyptus globulus",
@@ -96,104 +75,78 @@ private slots:
                                           "Everlasting",
                                           "Fennel"};
         QTest::newRow("6") << 6 << "frmEssentialOils6"
-                           << "Fir, Douglas - Geranium"
                            << QStringList{"Fir, Douglas", "Fir, Balsam", "Fir, White", "Fleabane, Canadian",
                                           "Frankincense", "Galbanum",    "Geranium"};
         QTest::newRow("7") << 7 << "frmEssentialOils7"
-                           << "Ginger - Immortelle"
                            << QStringList{"Ginger", "Goldenrod", "Grapefruit", "Helichrysum / Everlasting",
                                           "Hops",   "Hyssop",    "Immortelle"};
         QTest::newRow("8") << 8 << "frmEssentialOils8"
-                           << "Jasmine - Lemon"
                            << QStringList{
                                   "Jasmine", "Juniper", "Lavandin", "Lavender", "Ledum / Labrador tea",
                                   "Lemon"};
         QTest::newRow("9") << 9 << "frmEssentialOils9"
-                           << "Lemongrass - Marjoram"
                            << QStringList{"Lemongrass",        "Lime",    "Litsea", "Lovage root", "Mandarin",
                                           "Marjoram, Spanish", "Marjoram"};
         QTest::newRow("10") << 10 << "frmEssentialOils91"
-                            << "Melaleuca - Neroli"
                             << QStringList{"Melaleuca", "Melissa", "Mountain savory / Savory",
                                            "Mugwort",   "Myrrh",   "Myrtle",
                                            "Neroli"};
         QTest::newRow("11") << 11 << "frmEssentialOils92"
-                            << "Niaouli - Patchouli"
                             << QStringList{"Niaouli",   "Nutmeg",  "Orange",   "Oregano",
                                            "Palmarosa", "Parsley", "Patchouli"};
         QTest::newRow("12") << 12 << "frmEssentialOils93"
-                            << "Pennyroyal - Ravensara"
                             << QStringList{"Pennyroyal", "Pepper, black", "Peppermint", "Petitgrain",
                                            "Pimento",    "Pine",          "Ravensara"};
         QTest::newRow("13") << 13 << "frmEssentialOils94"
-                            << "Rose - Spearmint" << QStringList{"Rose",       "Rosemary", "Rosewood", "Sage",
-                                                                 "Sandalwood", "Savory",   "Spearmint"};
+                            << QStringList{"Rose",       "Rosemary", "Rosewood", "Sage",
+                                           "Sandalwood", "Savory",   "Spearmint"};
         QTest::newRow("14") << 14 << "frmEssentialOils95"
-                            << "Spikenard - Tarragon"
                             << QStringList{"Spikenard",   "Tagetes / French Marigold",
                                            "Spruce",      "Tangerine",
                                            "Tansy, blue", "Tansy, Idaho",
                                            "Tarragon"};
         QTest::newRow("15") << 15 << "frmEssentialOils96"
-                            << "Tea Tree - Ylang ylang"
                             << QStringList{"Tea Tree",    "Thyme",  "Valerian",   "Vetiver",
                                            "Wintergreen", "Yarrow", "Ylang ylang"};
     }
 
-    // Pages 10 to 15 keep the window names 91 to 96 but are numbered 10 to 15 in their captions.
+    // Pages 10 to 15 keep the window names 91 to 96; their captions and chain buttons are the window
+    // catalogue's.
     void page()
     {
         QFETCH(int, number);
         QFETCH(QString, form);
-        QFETCH(QString, menuLink);
         QFETCH(QStringList, names);
 
-        const QJsonObject page = m_pages.at(number - 1).toObject();
-        QCOMPARE(page.value(u"number").toInt(), number);
-        QCOMPARE(page.value(u"form").toString(), form);
-        QCOMPARE(page.value(u"caption").toString(), QStringLiteral("Essential Oils %1/15").arg(number));
-        QCOMPARE(page.value(u"menuLink").toString(), menuLink);
-        QCOMPARE(page.value(u"heading").toString(), QStringLiteral("Essential Oils Quick Reference"));
-        QCOMPARE(strings(page.value(u"columnHeadings")), (QStringList{"Name", "Actions ", "Indications"}));
+        const content::OilPage &page = m_book.pages.at(number - 1);
+        QCOMPARE(page.form, form);
+        QCOMPARE(page.heading, QStringLiteral("Essential Oils Quick Reference"));
+        QCOMPARE(page.columnHeadings, (QStringList{"Name", "Actions ", "Indications"}));
 
         QStringList actual;
-        for (const QJsonValue &row : page.value(u"rows").toArray())
-            actual << row.toObject().value(u"name").toString();
+        for (const content::OilRow &row : page.rows)
+            actual << row.name;
         QCOMPARE(actual, names);
-
-        // The chain buttons walk the book in order; the first page has no "<", the last no ">".
-        const QJsonValue previous = page.value(u"previous");
-        const QJsonValue next = page.value(u"next");
-        if (number == 1)
-            QVERIFY(previous.isNull());
-        else
-            QCOMPARE(previous.toString(), m_pages.at(number - 2).toObject().value(u"form").toString());
-        if (number == 15)
-            QVERIFY(next.isNull());
-        else
-            QCOMPARE(next.toString(), m_pages.at(number).toObject().value(u"form").toString());
-
-        // Only the first page replaces its caption with the program title when it loads.
-        QCOMPARE(page.value(u"captionAtLoad").toString(),
-                 number == 1 ? QStringLiteral("Ambrelis and Essential Oils") : QString());
     }
 
     void bookHolds107Rows() { QCOMPARE(allRows().size(), 107); }
 
     void everyRowIsAComplete_data()
     {
-        QTest::addColumn<QJsonObject>("row");
-        for (const QJsonObject &row : allRows())
-            QTest::newRow(qPrintable(row.value(u"name").toString())) << row;
+        QTest::addColumn<int>("index");
+        const QList<content::OilRow> rows = allRows();
+        for (int i = 0; i < rows.size(); ++i)
+            QTest::newRow(qPrintable(rows.at(i).name)) << i;
     }
 
     void everyRowIsAComplete()
     {
-        QFETCH(QJsonObject, row);
-        const QString name = row.value(u"name").toString();
+        QFETCH(int, index);
+        const content::OilRow row = allRows().at(index);
+        const QString name = row.name;
 
         // "Immortelle" is the one row shown without a Latin name.
-        const QString botanical = row.value(u"botanical").toString();
+        const QString botanical = row.botanical;
         static const QRegularExpression latin(
             QStringLiteral("^[A-Z][a-z]+( x)? [a-z]+( (var|subsp)\\. [a-z]+)?$"));
         if (name == u"Immortelle")
@@ -201,8 +154,7 @@ private slots:
         else
             QVERIFY2(latin.match(botanical).hasMatch(), qPrintable(botanical));
 
-        for (const char16_t *field : {u"actions", u"indications"}) {
-            const QString text = row.value(QStringView(field)).toString();
+        for (const QString &text : {row.actions, row.indications}) {
             QVERIFY2(text.endsWith(u'.') && !text.endsWith(u".."), qPrintable(text));
             const QStringList entries = listEntries(text);
             QVERIFY2(entries.size() >= 2, qPrintable(text));
@@ -216,13 +168,13 @@ private slots:
     void multiLineNamesKeepTheirName()
     {
         int shown = 0;
-        for (const QJsonObject &row : allRows()) {
-            if (!row.contains(u"nameLines"))
+        for (const content::OilRow &row : allRows()) {
+            if (row.nameLines.isEmpty())
                 continue;
             ++shown;
-            const QStringList lines = strings(row.value(u"nameLines"));
-            QCOMPARE(lines.join(u' '), row.value(u"name").toString());
-            if (row.value(u"name").toString() == u"Tagetes / French Marigold")
+            const QStringList &lines = row.nameLines;
+            QCOMPARE(lines.join(u' '), row.name);
+            if (row.name == u"Tagetes / French Marigold")
                 QCOMPARE(lines, (QStringList{"Tagetes /", "French Marigold"}));
         }
         QCOMPARE(shown, 1);
@@ -230,7 +182,7 @@ private slots:
 
     void rowColoursAlternateFromLightPink()
     {
-        QCOMPARE(strings(m_root.value(u"rowBackgrounds")), (QStringList{"#fff0ff", "#ffffff"}));
+        QCOMPARE(m_book.rowBackgrounds, (QStringList{"#fff0ff", "#ffffff"}));
     }
 };
 

@@ -2,6 +2,7 @@
 // that the program must show word for word are checked here, as are the lists whose entries and order are
 // fixed.
 #include "ContentFile.h"
+#include "content/BaseOilsPanel.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -304,33 +305,30 @@ private slots:
 
     void baseOilsPanel()
     {
-        const QJsonObject panel = reference(QStringLiteral("menu.json")).value(u"baseOilsPanel").toObject();
-        QCOMPARE(panel.value(u"heading").toString(), QStringLiteral("Base Oils"));
-        QVERIFY(panel.value(u"introduction").toString().size() > 100);
-        QCOMPARE(panel.value(u"dilutionsHeading").toString(), QStringLiteral("Recommended Dilutions:"));
-        QCOMPARE(strings(panel.value(u"dilutions")),
+        QFile file(QStringLiteral(CONTENT_DIR "/") + content::BaseOilsPanelFile);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const content::Parsed<content::BaseOilsPanel> parsed = content::parseBaseOilsPanel(file.readAll());
+        QVERIFY2(parsed.problem.isEmpty(), qPrintable(parsed.problem));
+        const content::BaseOilsPanel &panel = parsed.value;
+        QVERIFY(panel.introduction.size() > 100);
+        QCOMPARE(panel.dilutions,
                  (QStringList{"Small area, short use: up to 5% (5 ml Essential Oil per 100 ml Base Oil).",
                               "Full Body Massage: 1% to 2.5% dilution; children and the elderly 0.5% to 1%.",
                               "Partial Body Massage: 1.5% to 3% dilution; under 2 years only on advice."}));
-        QCOMPARE(panel.value(u"baseOilsLink").toString(),
-                 QStringLiteral("View Base Oils:  Aloe - Wheat Germ"));
-        QCOMPARE(panel.value(u"footChartLink").toString(), QStringLiteral("View Foot Reflexology Chart"));
-        QCOMPARE(panel.value(u"measurementsHeading").toString(), QStringLiteral("Measurements:"));
 
-        const QList<QStringList> expected{
-            {"1/2 teaspoon (2.5 ml) base oil", "to", "1 drop essential oil"},
-            {"1 teaspoon (5 ml) base oil", "to", "2 - 5 drops essential oil"},
-            {"1 and a half teaspoons base oil", "to", "3 - 7 drops essential oil"},
-            {"2 teaspoons (10 ml) base oil", "to", "4 - 10 drops essential oil"},
-            {"2 and a half teaspoons base oil", "to", "5 - 12 drops essential oil"},
-            {"3 teaspoons (15 ml) base oil", "to", "6 - 15 drops essential oil"},
-            {"4 teaspoons (20 ml) base oil", "to", "8 - 20 drops essential oil"},
-            {"5 teaspoons (25 ml) base oil", "to", "10 - 25 drops essential oil"},
-            {"5 and a half teaspoons base oil", "to", "11 - 27 drops essential oil"},
-            {"6 teaspoons (30 ml) base oil", "to", "12 - 30 drops essential oil"}};
+        const QList<QStringList> expected{{"1/2 teaspoon (2.5 ml) base oil", "1 drop essential oil"},
+                                          {"1 teaspoon (5 ml) base oil", "2 - 5 drops essential oil"},
+                                          {"1 and a half teaspoons base oil", "3 - 7 drops essential oil"},
+                                          {"2 teaspoons (10 ml) base oil", "4 - 10 drops essential oil"},
+                                          {"2 and a half teaspoons base oil", "5 - 12 drops essential oil"},
+                                          {"3 teaspoons (15 ml) base oil", "6 - 15 drops essential oil"},
+                                          {"4 teaspoons (20 ml) base oil", "8 - 20 drops essential oil"},
+                                          {"5 teaspoons (25 ml) base oil", "10 - 25 drops essential oil"},
+                                          {"5 and a half teaspoons base oil", "11 - 27 drops essential oil"},
+                                          {"6 teaspoons (30 ml) base oil", "12 - 30 drops essential oil"}};
         QList<QStringList> actual;
-        for (const QJsonValue &row : panel.value(u"measurements").toArray())
-            actual << strings(row);
+        for (const content::Measurement &row : panel.measurements)
+            actual << QStringList{row.baseOil, row.essentialOil};
         QCOMPARE(actual, expected);
     }
 

@@ -3,6 +3,7 @@
 // breast-feeding woman or a person with epilepsy against its cautions, and every profile must show them.
 #include "ContentFile.h"
 #include "SafetyCheck.h"
+#include "content/BaseOilsPanel.h"
 
 #include <QJsonArray>
 #include <QtTest>
@@ -161,17 +162,12 @@ ContentTexts allTexts(const QStringList &oilNames)
     // The measurements table reads as "to" rows: base oil on the left, drops on the right.
     QFile menu(contentPath("reference/menu.json"));
     menu.open(QIODevice::ReadOnly);
-    for (const QJsonValue &row : QJsonDocument::fromJson(menu.readAll())
-                                     .object()
-                                     .value(QLatin1String("baseOilsPanel"))
-                                     .toObject()
-                                     .value(QLatin1String("measurements"))
-                                     .toArray()) {
-        const QJsonArray cells = row.toArray();
-        QString base = cells.at(0).toString();
+    for (const content::Measurement &row : content::parseBaseOilsPanel(menu.readAll()).value.measurements) {
+        QString base = row.baseOil;
         base.remove(QRegularExpression(QStringLiteral("\\s*\\(.*\\)|\\s*base oil")));
         add(QStringLiteral("base-oils panel measurements"), {}, QString(),
-            cells.at(2).toString().remove(QStringLiteral(" essential oil")) + QStringLiteral(" in ") + base);
+            QString(row.essentialOil).remove(QStringLiteral(" essential oil")) + QStringLiteral(" in ") +
+                base);
     }
     return all;
 }

@@ -2,6 +2,7 @@
 #include "ShellFixture.h"
 #include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
+#include "indications/logic/IndicationsSchema.h"
 #include "indications/logic/IndicationsText.h"
 #include "indications/oillist/OilListCoding.h"
 #include "indications/windows/DataControl.h"
@@ -54,11 +55,7 @@ void createDatabase(const ShellFixture &shell)
                         jet::Value::ofText(r.method),
                         *r.notes ? jet::Value::ofText(r.notes) : jet::Value::null()});
     }
-    using T = jet::NewColumn::Type;
-    const jet::NewTable table{
-        "Indications",
-        {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}};
-    QVERIFY(jet::createDatabase(dbPath(shell).toStdString(), table, rows).ok());
+    QVERIFY(jet::createDatabase(dbPath(shell).toStdString(), indications::tableDefinition(), rows).ok());
 }
 
 // The height of what is drawn dark inside a button's frame: its arrow and bar.

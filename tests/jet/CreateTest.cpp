@@ -1,6 +1,7 @@
 #include "jet/Create.h"
 
 #include "PeerTools.h"
+#include "indications/logic/IndicationsSchema.h"
 #include "jet/Database.h"
 
 #include <QJsonArray>
@@ -13,9 +14,7 @@ namespace {
 
 jet::NewTable indicationsTable()
 {
-    using T = jet::NewColumn::Type;
-    return {"Indications",
-            {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}};
+    return indications::tableDefinition();
 }
 
 jet::Value text(const std::string &s)
@@ -93,8 +92,8 @@ TEST_F(CreateTest, MdbReaderReadsTheTableAsWeDo)
     std::vector<std::vector<jet::Value>> theirs;
     for (const QJsonValue &row : tables["Indications"].toArray()) {
         std::vector<jet::Value> values;
-        for (const char *field : {"Indications", "Oils", "Method", "Notes"}) {
-            const QJsonValue v = row.toObject()[field];
+        for (const indications::Field field : indications::Fields) {
+            const QJsonValue v = row.toObject()[indications::fieldName(field)];
             values.push_back(v.isNull() ? jet::Value::null() : text(v.toString().toStdString()));
         }
         theirs.push_back(values);

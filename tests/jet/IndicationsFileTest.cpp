@@ -1,5 +1,6 @@
 // Checks the Indications.mdb that the build generates from the indications content.
 #include "PeerTools.h"
+#include "indications/logic/IndicationsSchema.h"
 #include "indications/oillist/OilListCoding.h"
 #include "jet/Database.h"
 
@@ -109,8 +110,8 @@ TEST_F(GeneratedFileTest, MdbReaderReadsItAsWeDo)
     std::vector<std::vector<std::string>> ours, theirs;
     for (const QJsonValue &row : theirRows) {
         std::vector<std::string> r;
-        for (const char *f : {"Indications", "Oils", "Method", "Notes"})
-            r.push_back(row.toObject()[f].toString().toStdString());
+        for (const indications::Field f : indications::Fields)
+            r.push_back(row.toObject()[indications::fieldName(f)].toString().toStdString());
         theirs.push_back(r);
     }
     for (const auto &row : data->rows) {

@@ -1,5 +1,6 @@
 #include "PeerTools.h"
 
+#include "indications/logic/IndicationsSchema.h"
 #include "jet/Create.h"
 
 #include <array>
@@ -34,13 +35,8 @@ std::string tempDir()
 
 std::string createIndicationsFile(const std::string &name, const std::vector<std::vector<jet::Value>> &rows)
 {
-    using T = jet::NewColumn::Type;
     const std::string path = tempDir() + "/" + name;
-    const jet::Status made = jet::createDatabase(
-        path,
-        {"Indications",
-         {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}},
-        rows);
+    const jet::Status made = jet::createDatabase(path, indications::tableDefinition(), rows);
     return made ? path : std::string();
 }
 

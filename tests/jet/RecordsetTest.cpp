@@ -1,6 +1,7 @@
 #include "jet/Recordset.h"
 
 #include "PeerTools.h"
+#include "indications/logic/IndicationsSchema.h"
 #include "jet/Create.h"
 #include "jet/Database.h"
 
@@ -29,18 +30,13 @@ const std::vector<std::string> orderedNames = {
 
 std::string makeFile(const std::string &name)
 {
-    using T = jet::NewColumn::Type;
     std::vector<std::vector<jet::Value>> rows;
     int n = 0;
     for (const char *stored : storedNames)
         rows.push_back(
             {text(stored), text("Oils " + std::to_string(n++)), text("Method"), jet::Value::null()});
     const std::string path = peers::tempDir() + "/" + name;
-    EXPECT_TRUE(jet::createDatabase(
-        path,
-        {"Indications",
-         {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}},
-        rows));
+    EXPECT_TRUE(jet::createDatabase(path, indications::tableDefinition(), rows));
     return path;
 }
 

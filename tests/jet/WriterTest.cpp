@@ -1,4 +1,5 @@
 #include "PeerTools.h"
+#include "indications/logic/IndicationsSchema.h"
 #include "jet/Create.h"
 #include "jet/Database.h"
 #include "jet/PageFile.h"
@@ -33,9 +34,7 @@ std::string repeat(const std::string &s, std::size_t n)
 
 jet::NewTable indicationsTable()
 {
-    using T = jet::NewColumn::Type;
-    return {"Indications",
-            {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}};
+    return indications::tableDefinition();
 }
 
 Rows startRows()
@@ -94,8 +93,10 @@ void expectPeersAgree(const std::string &path)
     std::vector<std::vector<std::string>> theirs, ours;
     for (const QJsonValue &row : rows) {
         std::vector<std::string> r;
-        for (const char *f : {"Indications", "Oils", "Method", "Notes"})
+        for (const indications::Field field : indications::Fields) {
+            const char *f = indications::fieldName(field);
             r.push_back(row.toObject()[f].isNull() ? "<null>" : row.toObject()[f].toString().toStdString());
+        }
         theirs.push_back(r);
     }
     const auto table = (*db)->readTable("Indications");

@@ -4,6 +4,7 @@
 // list in display form. The file gets CR LF line breaks and the oil lists in their stored (letter-encoded)
 // form.
 
+#include "indications/logic/IndicationsSchema.h"
 #include "indications/oillist/OilListCoding.h"
 #include "jet/Create.h"
 
@@ -15,8 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-const char *const Fields[] = {"Indications", "Oils", "Method", "Notes"};
 
 QString withCrLf(QString text)
 {
@@ -40,7 +39,8 @@ bool readRecords(const QString &path, std::vector<std::vector<jet::Value>> &rows
     for (const QJsonValue &item : doc.array()) {
         const QJsonObject record = item.toObject();
         std::vector<jet::Value> row;
-        for (const char *field : Fields) {
+        for (const indications::Field f : indications::Fields) {
+            const char *field = indications::fieldName(f);
             const QJsonValue value = record.value(QLatin1String(field));
             if (!value.isString()) {
                 error = path + QLatin1String(": record ") + QString::number(rows.size() + 1) +
@@ -48,7 +48,7 @@ bool readRecords(const QString &path, std::vector<std::vector<jet::Value>> &rows
                 return false;
             }
             QString text = withCrLf(value.toString());
-            if (QLatin1String(field) == QLatin1String("Oils")) {
+            if (f == indications::Field::Oils) {
                 const QString stored = EncodeOilList(text);
                 // The page shows what the decoder makes of the stored form: it must be the list as written.
                 if (DecodeOilList(stored) != text) {
@@ -81,11 +81,7 @@ int main(int argc, char **argv)
             return 1;
         }
     }
-    using T = jet::NewColumn::Type;
-    const jet::NewTable table{
-        "Indications",
-        {{"Indications", T::Text, 255}, {"Oils", T::Memo}, {"Method", T::Memo}, {"Notes", T::Memo}}};
-    const jet::Status status = jet::createDatabase(argv[1], table, rows);
+    const jet::Status status = jet::createDatabase(argv[1], indications::tableDefinition(), rows);
     if (!status) {
         std::fprintf(stderr, "%s\n", status.error().message.c_str());
         return 1;

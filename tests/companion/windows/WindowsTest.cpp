@@ -3,7 +3,7 @@
 #include "app/shell/AppWindow.h"
 #include "app/shell/ClickableLabel.h"
 #include "companion/windows/FolderLists.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 
 #include <QApplication>
 #include <QDir>

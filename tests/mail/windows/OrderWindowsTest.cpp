@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/AppWindow.h"
+#include "app/shell/PrintHandOver.h"
 #include "mail/windows/DraftHandOff.h"
 #include "mail/windows/frmOrderForm.h"
 
@@ -80,13 +81,24 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// Where the print page would be: a window with the box the hand-over fills.
+// Where the print page would be: a window that takes the handed-over text into a box like the page's.
+class StandInPrintPage final : public AppWindow, public PrintTarget
+{
+public:
+    StandInPrintPage()
+        : AppWindow(PrintWindowName), m_box(new RichTextBox(this)) // the box is owned by the page
+    {
+        m_box->setObjectName(QStringLiteral("rtfPrint"));
+    }
+    void receiveHandedOverText(const QString &text) override { m_box->setText(text); }
+
+private:
+    RichTextBox *m_box;
+};
+
 std::unique_ptr<AppWindow> standInPrintPage()
 {
-    auto page = std::make_unique<AppWindow>(QStringLiteral("frmPrint"));
-    auto *box = new RichTextBox(page.get()); // owned by the page
-    box->setObjectName(QStringLiteral("rtfPrint"));
-    return page;
+    return std::make_unique<StandInPrintPage>();
 }
 
 } // namespace
@@ -383,7 +395,7 @@ private slots:
     void mailOrderIsPrintedWithTheMailHeader()
     {
         ShellFixture shell;
-        shell.manager->registerFactory(QStringLiteral("frmPrint"), standInPrintPage);
+        shell.manager->registerFactory(PrintWindowName, standInPrintPage);
         AppWindow *form = windows().OpenPage(QStringLiteral("frmFax"));
         fill(form, ValidOrder);
         click(form, QStringLiteral("cmdCallFax"));

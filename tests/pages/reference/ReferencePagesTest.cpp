@@ -2,7 +2,7 @@
 #include "app/shell/AppWindow.h"
 #include "app/shell/PictureBox.h"
 #include "app/shell/Twips.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 #include "pages/reference/EssentialOilsPage.h"
 #include "pages/reference/frmAbout.h"
 #include "pages/reference/frmAntioxidants.h"

@@ -3,7 +3,7 @@
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/Twips.h"
 #include "content/ContentSet.h"
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 #include "pages/viewers/ViewerDocuments.h"
 
 #include <QAction>

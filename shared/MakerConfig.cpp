@@ -1,4 +1,4 @@
-#include "mail/logic/MakerConfig.h"
+#include "shared/MakerConfig.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,31 +1,10 @@
-#include "mail/logic/AnsiText.h"
+#include "shared/AnsiText.h"
+
+#include "shared/Windows1252.h"
 
 #include <QFile>
-#include <array>
 
 namespace ansi {
-namespace {
-
-// Bytes 0x80 to 0x9F. The five bytes Windows leaves undefined map to the C1 control of the same number,
-// which is what the Windows converter does in both directions.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char encodeOne(char32_t codePoint)
-{
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
-        return static_cast<char>(codePoint);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == codePoint)
-            return static_cast<char>(0x80 + i);
-    }
-    return '?';
-}
-
-} // namespace
-
 QByteArray toWindows1252(QStringView text)
 {
     QByteArray out;
@@ -38,7 +17,7 @@ QByteArray toWindows1252(QStringView text)
         } else if (c.isSurrogate()) {
             out.append('?');
         } else {
-            out.append(encodeOne(c.unicode()));
+            out.append(static_cast<char>(cp1252::fromUnicode(c.unicode()).value_or('?')));
         }
     }
     return out;
@@ -48,13 +27,8 @@ QString fromWindows1252(QByteArrayView bytes)
 {
     QString out;
     out.reserve(bytes.size());
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        if (u >= 0x80 && u < 0xA0)
-            out.append(QChar(kHighControls[u - 0x80]));
-        else
-            out.append(QChar(static_cast<char16_t>(u)));
-    }
+    for (const char b : bytes)
+        out.append(QChar(cp1252::toUnicode(static_cast<unsigned char>(b))));
     return out;
 }
 

@@ -1,4 +1,4 @@
-#include "mail/logic/AnsiText.h"
+#include "shared/AnsiText.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,26 @@
+#include "content/BaseOilsPanel.h"
+
+namespace content {
+
+Parsed<BaseOilsPanel> parseBaseOilsPanel(const QByteArray &json)
+{
+    ObjectReader root(BaseOilsPanelFile, json);
+    BaseOilsPanel panel;
+    {
+        ObjectReader p = root.object("baseOilsPanel");
+        panel.introduction = p.text("introduction");
+        panel.dilutions = p.texts("dilutions");
+        for (ObjectReader &row : p.objects("measurements"))
+            panel.measurements.push_back({row.text("baseOil"), row.text("essentialOil")});
+    }
+    root.finish();
+    return {std::move(panel), root.problem()};
+}
+
+const BaseOilsPanel &baseOilsPanel()
+{
+    static const BaseOilsPanel value = readCompiledIn(BaseOilsPanelFile, &parseBaseOilsPanel);
+    return value;
+}
+
+} // namespace content

@@ -1,0 +1,151 @@
+#include "content/ContentReader.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace content {
+
+ObjectReader::ObjectReader(const QString &file, const QByteArray &json)
+    : m_problems(std::make_shared<Problems>(Problems{file, {}}))
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (document.isObject())
+        m_object = document.object();
+    else if (json.isEmpty())
+        m_problems->first = file + QStringLiteral(": missing or empty");
+    else
+        m_problems->first =
+            file + QStringLiteral(": not a JSON object: %1 at %2").arg(error.errorString()).arg(error.offset);
+}
+
+ObjectReader::ObjectReader(std::shared_ptr<Problems> problems, QJsonObject object, QString path)
+    : m_problems(std::move(problems)), m_object(std::move(object)), m_path(std::move(path))
+{}
+
+ObjectReader::~ObjectReader()
+{
+    finish();
+}
+
+void ObjectReader::finish()
+{
+    if (m_finished || !m_problems)
+        return;
+    m_finished = true;
+    QStringList keys = m_object.keys();
+    keys.sort();
+    for (const QString &key : keys) {
+        if (!m_asked.contains(key))
+            fail(key, QStringLiteral("not a key of this file (misspelt, or read by nothing)"));
+    }
+}
+
+QString ObjectReader::problem() const
+{
+    return m_problems ? m_problems->first : QString();
+}
+
+QString ObjectReader::pathOf(const QString &key) const
+{
+    return m_path.isEmpty() ? key : m_path + QLatin1Char('.') + key;
+}
+
+void ObjectReader::fail(const QString &key, const QString &what)
+{
+    if (m_problems->first.isEmpty())
+        m_problems->first = QStringLiteral("%1: %2: %3").arg(m_problems->file, pathOf(key), what);
+}
+
+std::optional<QJsonValue> ObjectReader::take(const char *key, bool required)
+{
+    const QString name = QString::fromLatin1(key);
+    m_asked.insert(name);
+    const QJsonValue value = m_object.value(name);
+    if (value.isUndefined()) {
+        if (required)
+            fail(name, QStringLiteral("missing"));
+        return std::nullopt;
+    }
+    return value;
+}
+
+QString ObjectReader::text(const char *key)
+{
+    const std::optional<QString> text = optionalText(key);
+    if (!text)
+        fail(QString::fromLatin1(key), QStringLiteral("missing"));
+    return text.value_or(QString());
+}
+
+std::optional<QString> ObjectReader::optionalText(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, false);
+    if (!value)
+        return std::nullopt;
+    if (!value->isString()) {
+        fail(QString::fromLatin1(key), QStringLiteral("not a text"));
+        return QString();
+    }
+    return value->toString();
+}
+
+QStringList ObjectReader::texts(const char *key)
+{
+    const std::optional<QStringList> list = optionalTexts(key);
+    if (!list)
+        fail(QString::fromLatin1(key), QStringLiteral("missing"));
+    return list.value_or(QStringList());
+}
+
+std::optional<QStringList> ObjectReader::optionalTexts(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, false);
+    if (!value)
+        return std::nullopt;
+    QStringList list;
+    for (const QJsonValue &item : value->toArray()) {
+        if (!item.isString()) {
+            fail(QString::fromLatin1(key), QStringLiteral("not a list of texts"));
+            break;
+        }
+        list << item.toString();
+    }
+    if (!value->isArray())
+        fail(QString::fromLatin1(key), QStringLiteral("not a list of texts"));
+    return list;
+}
+
+ObjectReader ObjectReader::object(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, true);
+    if (value && !value->isObject())
+        fail(QString::fromLatin1(key), QStringLiteral("not an object"));
+    return ObjectReader(m_problems, value ? value->toObject() : QJsonObject(),
+                        pathOf(QString::fromLatin1(key)));
+}
+
+std::vector<ObjectReader> ObjectReader::objects(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, true);
+    std::vector<ObjectReader> list;
+    if (!value)
+        return list;
+    if (!value->isArray()) {
+        fail(QString::fromLatin1(key), QStringLiteral("not a list of objects"));
+        return list;
+    }
+    const QJsonArray array = value->toArray();
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const QString path = pathOf(QStringLiteral("%1[%2]").arg(QString::fromLatin1(key)).arg(i));
+        if (!array.at(i).isObject()) {
+            if (m_problems->first.isEmpty())
+                m_problems->first = QStringLiteral("%1: %2: not an object").arg(m_problems->file, path);
+            continue;
+        }
+        list.push_back(ObjectReader(m_problems, array.at(i).toObject(), path));
+    }
+    return list;
+}
+
+} // namespace content

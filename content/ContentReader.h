@@ -1,0 +1,82 @@
+#pragma once
+
+#include "content/ContentSet.h"
+
+#include <QJsonObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QtDebug>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// Reads a JSON content file into the struct of its kind. Every key the struct needs must be there with the
+// right type, and every key in the file must be one the struct reads: a missing, misspelt or unread key is a
+// problem that names the file and the key's path ("oils/pages.json: pages[2].rows[0].botanical: missing").
+// Reading goes on after a problem so that the caller gets a whole struct; the first problem is kept.
+namespace content {
+
+class ObjectReader
+{
+public:
+    // The whole file: a JSON object, or a problem naming the file.
+    ObjectReader(const QString &file, const QByteArray &json);
+
+    ObjectReader(const ObjectReader &) = delete;
+    ObjectReader &operator=(const ObjectReader &) = delete;
+    ObjectReader(ObjectReader &&) = default;
+    ObjectReader &operator=(ObjectReader &&) = default;
+    // Keys of this object that nothing asked for are reported when the reader goes.
+    ~ObjectReader();
+
+    QString text(const char *key);
+    std::optional<QString> optionalText(const char *key);
+    QStringList texts(const char *key);
+    std::optional<QStringList> optionalTexts(const char *key);
+    ObjectReader object(const char *key);
+    std::vector<ObjectReader> objects(const char *key);
+
+    // The first problem of the whole file, empty when there is none. Valid once every reader of the file has
+    // gone (or finish() was called on it).
+    QString problem() const;
+    // Reports the keys of this object that nothing asked for now rather than when the reader goes.
+    void finish();
+
+private:
+    struct Problems
+    {
+        QString file;
+        QString first;
+    };
+    ObjectReader(std::shared_ptr<Problems> problems, QJsonObject object, QString path);
+    std::optional<QJsonValue> take(const char *key, bool required);
+    void fail(const QString &key, const QString &what);
+    QString pathOf(const QString &key) const;
+
+    std::shared_ptr<Problems> m_problems;
+    QJsonObject m_object;
+    QString m_path;
+    QSet<QString> m_asked;
+    bool m_finished = false;
+};
+
+// What a reader of one kind of content returns: the struct, and the first problem of its file (empty when
+// there is none).
+template <typename T> struct Parsed
+{
+    T value;
+    QString problem;
+};
+
+// A compiled-in file read by the reader of its kind. A problem is logged once and leaves what could be read:
+// the tests over the content set make sure that there is none.
+template <typename T> T readCompiledIn(const QString &relativePath, Parsed<T> (*parse)(const QByteArray &))
+{
+    Parsed<T> parsed = parse(file(relativePath));
+    if (!parsed.problem.isEmpty())
+        qCritical("%s", qPrintable(parsed.problem));
+    return std::move(parsed.value);
+}
+
+} // namespace content
