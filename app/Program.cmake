@@ -2,7 +2,7 @@
 # exist. Each feature library ambrelis_<feature>_windows registers its windows through register<Feature>Windows.
 set(_registrations "")
 set(_feature_libraries "")
-foreach(feature catalogue pages indications print mail companion settings)
+foreach(feature catalogue pages indications print mail companion settings blend)
     if(TARGET ambrelis_${feature}_windows)
         list(APPEND _feature_libraries ambrelis_${feature}_windows)
         ambrelis_registration_function(_function ${feature})

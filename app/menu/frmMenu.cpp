@@ -128,6 +128,7 @@ void frmMenu::connectHandlers()
     connect(ui->cmdBachFlowers, &QPushButton::clicked, this, open(QStringLiteral("frmBachFlowers")));
     connect(ui->cmdSKP, &QPushButton::clicked, this, [] { databankLauncher()(); });
     connect(ui->cmdSources, &QPushButton::clicked, this, open(QStringLiteral("frmSources")));
+    connect(ui->cmdBlend, &QPushButton::clicked, this, open(QStringLiteral("frmBlend")));
 
     const std::pair<QPushButton *, QString> toolbar[] = {
         {ui->cmdReadFirst, QStringLiteral("frmDisclaimer")},

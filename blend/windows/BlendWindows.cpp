@@ -1,0 +1,7 @@
+#include "app/shell/WindowManager.h"
+#include "blend/windows/frmBlend.h"
+
+void registerBlendWindows(WindowManager &manager)
+{
+    manager.registerFactory(QStringLiteral("frmBlend"), [] { return std::make_unique<frmBlend>(); });
+}
