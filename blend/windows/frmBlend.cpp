@@ -370,6 +370,7 @@ void frmBlend::addOil(const QString &name)
     tblOils->setItem(row, ColOil, nameItem);
     tblOils->setItem(row, ColDrops, new QTableWidgetItem);
     m_updating = wasUpdating;
+    refresh();
 }
 
 void frmBlend::startWith(const QStringList &names)
