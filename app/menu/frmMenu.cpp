@@ -120,6 +120,7 @@ void frmMenu::connectHandlers()
     connect(ui->cmdBachFlowers, &QPushButton::clicked, this, open(QStringLiteral("frmBachFlowers")));
     connect(ui->cmdSKP, &QPushButton::clicked, this, [] { databankLauncher()(); });
     connect(ui->cmdSources, &QPushButton::clicked, this, open(QStringLiteral("frmSources")));
+    connect(ui->cmdBlend, &QPushButton::clicked, this, open(QStringLiteral("frmBlend")));
 
     // The toolbar's buttons, left to right, open the catalogue's toolbar windows in the same order.
     QPushButton *const toolbar[] = {ui->cmdReadFirst, ui->cmdAbout,    ui->cmdSettings,

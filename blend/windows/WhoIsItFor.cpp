@@ -1,0 +1,90 @@
+#include "blend/windows/WhoIsItFor.h"
+
+#include "app/platform/UserFiles.h"
+#include "app/shell/MessageBox.h"
+#include "blend/logic/PersonFile.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace blend {
+
+namespace {
+
+const QString kSafetyTable = QStringLiteral(":/content/safety/oils.json");
+
+struct Loaded
+{
+    std::optional<Calculator> calculator;
+    QString error;
+};
+
+Loaded load()
+{
+    Loaded loaded;
+    auto table = safety::loadSafetyTable(kSafetyTable, &loaded.error);
+    if (!table)
+        return loaded;
+    auto rules = safety::loadDilutionRules(kSafetyTable, &loaded.error);
+    if (rules)
+        loaded.calculator.emplace(std::move(*table), std::move(*rules));
+    return loaded;
+}
+
+QString personPath()
+{
+    return QDir(userfiles::configFolder()).filePath(WhoIsItFor::fileName());
+}
+
+} // namespace
+
+const Calculator *sharedCalculator(QString *error)
+{
+    static const Loaded loaded = load();
+    if (error)
+        *error = loaded.error;
+    return loaded.calculator ? &*loaded.calculator : nullptr;
+}
+
+WhoIsItFor &WhoIsItFor::instance()
+{
+    static WhoIsItFor setting;
+    return setting;
+}
+
+WhoIsItFor::WhoIsItFor()
+{
+    reload();
+}
+
+QString WhoIsItFor::fileName()
+{
+    return QStringLiteral("WhoIsItFor.json");
+}
+
+void WhoIsItFor::reload()
+{
+    // A damaged setting reads as unset: the pages then show what they always showed.
+    m_person = readPerson(personPath()).person;
+    emit changed();
+}
+
+void WhoIsItFor::set(const std::optional<safety::Person> &person)
+{
+    m_person = person;
+    if (const auto failed = writePerson(personPath(), person))
+        messagebox::show(
+            nullptr, QStringLiteral("\"Who is it for?\" could not be kept for the next start.\n") + *failed);
+    emit changed();
+}
+
+QString WhoIsItFor::avoidReason(const QString &oilName) const
+{
+    const Calculator *calc = sharedCalculator();
+    if (!m_person || !calc)
+        return {};
+    const safety::OilSafety *oil = calc->table().find(oilName);
+    return oil ? avoidText(calc->avoidMarks(*oil, *m_person)) : QString();
+}
+
+} // namespace blend

@@ -1,0 +1,146 @@
+#include "safety/DilutionRules.h"
+
+#include "safety/OilSafety.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace safety {
+
+namespace {
+
+std::optional<double> optionalPercent(const QJsonObject &o, const char *key)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    return v.isDouble() ? std::optional<double>(v.toDouble()) : std::nullopt;
+}
+
+bool validPercent(const std::optional<double> &p)
+{
+    return !p || (*p > 0 && *p <= 100);
+}
+
+QString percentText(double percent)
+{
+    return QString::number(percent, 'g', 4) + QLatin1Char('%');
+}
+
+} // namespace
+
+const UseLevel *DilutionRules::use(const QString &key) const
+{
+    for (const UseLevel &u : uses)
+        if (u.use == key)
+            return &u;
+    return nullptr;
+}
+
+const GroupRule *DilutionRules::group(const QString &kind) const
+{
+    for (const GroupRule &g : groups)
+        if (g.kind == kind)
+            return &g;
+    return nullptr;
+}
+
+std::optional<Level> DilutionRules::levelFor(const UseLevel &u, const Person &person) const
+{
+    if (!u.skin || !u.maxPercent)
+        return std::nullopt;
+    Level level{*u.maxPercent, u.text, u.source};
+    // A group rule lowers the level, never raises it; the rule that lowers it most is the one shown.
+    const auto lower = [&level](double percent, const QString &why, const QString &source) {
+        if (percent < level.percent - 1e-9)
+            level = Level{percent, why, source};
+    };
+    using G = Person::Group;
+    QString kind;
+    switch (person.group) {
+    case G::Child:
+        kind = QStringLiteral("child");
+        break;
+    case G::Pregnant:
+    case G::BreastFeeding:
+        kind = QStringLiteral("pregnancy");
+        break;
+    case G::Elderly:
+        kind = QStringLiteral("elderly");
+        break;
+    case G::Adult:
+        break;
+    }
+    const GroupRule *rule = kind.isEmpty() ? nullptr : group(kind);
+    if (!rule)
+        return level;
+    const double base = level.percent;
+    lower(base * rule->factor,
+          QStringLiteral("%1 (%2 here)").arg(rule->text, percentText(base * rule->factor)), rule->source);
+    if (rule->maxPercent)
+        lower(*rule->maxPercent, rule->text, rule->source);
+    if (rule->infantMaxPercent && person.ageYears < rule->infantAge)
+        lower(*rule->infantMaxPercent, rule->text, rule->source);
+    return level;
+}
+
+std::optional<DilutionRules> loadDilutionRules(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = path + QStringLiteral(": cannot be read");
+        return std::nullopt;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!doc.isObject()) {
+        *error = path + QStringLiteral(": ") + parseError.errorString();
+        return std::nullopt;
+    }
+    const QJsonObject root = doc.object();
+    DilutionRules rules;
+    rules.flOzMl = root.value(QLatin1String("flOzMl")).toDouble(rules.flOzMl);
+    const auto fail = [&](const QString &what, const QString &why) {
+        *error = QStringLiteral("%1: %2: %3").arg(path, what, why);
+        return std::nullopt;
+    };
+    for (const QJsonValue &v : root.value(QLatin1String("uses")).toArray()) {
+        const QJsonObject o = v.toObject();
+        UseLevel u;
+        u.use = o.value(QLatin1String("use")).toString();
+        u.label = o.value(QLatin1String("label")).toString();
+        u.skin = o.value(QLatin1String("skin")).toBool(true);
+        u.sun = o.value(QLatin1String("sun")).toBool(false);
+        u.maxPercent = optionalPercent(o, "maxPercent");
+        u.text = o.value(QLatin1String("text")).toString();
+        u.source = o.value(QLatin1String("source")).toString();
+        const QString what = QStringLiteral("use \"%1\"").arg(u.use);
+        if (u.use.isEmpty() || u.label.isEmpty() || u.text.isEmpty() || u.source.isEmpty())
+            return fail(what, QStringLiteral("needs a label, a text and a source"));
+        if (!validPercent(u.maxPercent) || (u.skin && !u.maxPercent))
+            return fail(what, QStringLiteral("a use on the skin needs a percentage between 0 and 100"));
+        rules.uses.push_back(std::move(u));
+    }
+    for (const QJsonValue &v : root.value(QLatin1String("general")).toArray()) {
+        const QJsonObject o = v.toObject();
+        GroupRule g;
+        g.kind = o.value(QLatin1String("kind")).toString();
+        g.factor = o.value(QLatin1String("factor")).toDouble(1);
+        g.maxPercent = optionalPercent(o, "maxPercent");
+        g.infantAge = o.value(QLatin1String("infantAge")).toInt();
+        g.infantMaxPercent = optionalPercent(o, "infantMaxPercent");
+        g.text = o.value(QLatin1String("text")).toString();
+        g.source = o.value(QLatin1String("source")).toString();
+        const QString what = QStringLiteral("general rule \"%1\"").arg(g.kind);
+        if (g.kind.isEmpty() || g.text.isEmpty() || g.source.isEmpty())
+            return fail(what, QStringLiteral("needs a kind, a text and a source"));
+        if (g.factor <= 0 || g.factor > 1 || !validPercent(g.maxPercent) || !validPercent(g.infantMaxPercent))
+            return fail(what, QStringLiteral("may only lower the adult level"));
+        rules.groups.push_back(std::move(g));
+    }
+    if (rules.uses.empty())
+        return fail(QStringLiteral("uses"), QStringLiteral("none given"));
+    return rules;
+}
+
+} // namespace safety
