@@ -183,6 +183,9 @@ void markOilPage(AppWindow *page)
             auto *mark = new QLabel(QStringLiteral("\u26a0 Avoid"), cell); // owned by the cell
             mark->setObjectName(QStringLiteral("lblAvoid%1").arg(n));
             mark->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
+            // The pages only display, like the labels the mark lies on.
+            mark->setTextFormat(Qt::PlainText);
+            mark->setTextInteractionFlags(Qt::NoTextInteraction);
             mark->move(4, 2);
             mark->hide();
         }
