@@ -88,6 +88,13 @@ QStringList TextMarks::oilsNamed() const
     return names;
 }
 
+void TextMarks::makeBlend() const
+{
+    const QStringList oils = oilsNamed();
+    if (frmBlend *blend = openBlend())
+        blend->startWith(oils);
+}
+
 void TextMarks::refresh()
 {
     m_hits.clear();
@@ -143,12 +150,8 @@ bool TextMarks::eventFilter(QObject *watched, QEvent *event)
         menu->addSeparator();
         QAction *make = menu->addAction(QStringLiteral("Make a blend from these oils"));
         make->setObjectName(QStringLiteral("actMakeBlend"));
-        const QStringList oils = oilsNamed();
-        make->setEnabled(!oils.isEmpty());
-        connect(make, &QAction::triggered, this, [oils] {
-            if (frmBlend *blend = openBlend())
-                blend->startWith(oils);
-        });
+        make->setEnabled(!oilsNamed().isEmpty());
+        connect(make, &QAction::triggered, this, &TextMarks::makeBlend);
         menu->exec(click->globalPos());
         return true;
     }
