@@ -185,11 +185,15 @@ void markOilPage(AppWindow *page)
             }
             auto *mark = new QLabel(QStringLiteral("\u26a0 Avoid"), cell); // owned by the cell
             mark->setObjectName(QStringLiteral("lblAvoid%1").arg(n));
-            mark->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
+            // Its own look, not the cell's border and padding; small, in the cell's corner above the names.
+            mark->setStyleSheet(
+                QStringLiteral("QLabel { color: rgb(192,0,0); font-weight: bold; font-size: 8pt; "
+                               "border: none; padding: 0px; background: transparent; }"));
             // The pages only display, like the labels the mark lies on.
             mark->setTextFormat(Qt::PlainText);
             mark->setTextInteractionFlags(Qt::NoTextInteraction);
-            mark->move(4, 2);
+            mark->adjustSize();
+            mark->move(3, 1);
             mark->hide();
         }
         auto *mark = cell->findChild<QLabel *>(QStringLiteral("lblAvoid%1").arg(n));
