@@ -16,7 +16,10 @@ QString blendText(const QString &title, const Recipe &recipe, const Result &resu
         lines.last() += QStringLiteral(" (%1 ml)").arg(QString::number(*result.carrierMl, 'g', 4));
     lines << QString();
     for (const OilResult &o : result.oils) {
-        QString line = QStringLiteral("%1: %2 drops").arg(o.name).arg(o.drops);
+        QString line = QStringLiteral("%1: %2 %3")
+                           .arg(o.name)
+                           .arg(o.drops)
+                           .arg(o.drops == 1 ? QStringLiteral("drop") : QStringLiteral("drops"));
         if (o.percent)
             line += QStringLiteral(", %1").arg(percentText(*o.percent));
         lines << line;

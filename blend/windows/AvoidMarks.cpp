@@ -88,6 +88,13 @@ QStringList TextMarks::oilsNamed() const
     return names;
 }
 
+void TextMarks::makeBlend() const
+{
+    const QStringList oils = oilsNamed();
+    if (frmBlend *blend = openBlend())
+        blend->startWith(oils);
+}
+
 void TextMarks::refresh()
 {
     m_hits.clear();
@@ -143,12 +150,8 @@ bool TextMarks::eventFilter(QObject *watched, QEvent *event)
         menu->addSeparator();
         QAction *make = menu->addAction(QStringLiteral("Make a blend from these oils"));
         make->setObjectName(QStringLiteral("actMakeBlend"));
-        const QStringList oils = oilsNamed();
-        make->setEnabled(!oils.isEmpty());
-        connect(make, &QAction::triggered, this, [oils] {
-            if (frmBlend *blend = openBlend())
-                blend->startWith(oils);
-        });
+        make->setEnabled(!oilsNamed().isEmpty());
+        connect(make, &QAction::triggered, this, &TextMarks::makeBlend);
         menu->exec(click->globalPos());
         return true;
     }
@@ -182,8 +185,15 @@ void markOilPage(AppWindow *page)
             }
             auto *mark = new QLabel(QStringLiteral("\u26a0 Avoid"), cell); // owned by the cell
             mark->setObjectName(QStringLiteral("lblAvoid%1").arg(n));
-            mark->setStyleSheet(QStringLiteral("color: rgb(192,0,0); font-weight: bold;"));
-            mark->move(4, 2);
+            // Its own look, not the cell's border and padding; small, in the cell's corner above the names.
+            mark->setStyleSheet(
+                QStringLiteral("QLabel { color: rgb(192,0,0); font-weight: bold; font-size: 8pt; "
+                               "border: none; padding: 0px; background: transparent; }"));
+            // The pages only display, like the labels the mark lies on.
+            mark->setTextFormat(Qt::PlainText);
+            mark->setTextInteractionFlags(Qt::NoTextInteraction);
+            mark->adjustSize();
+            mark->move(3, 1);
             mark->hide();
         }
         auto *mark = cell->findChild<QLabel *>(QStringLiteral("lblAvoid%1").arg(n));

@@ -28,6 +28,8 @@ public:
     void refresh();
     // The table's oils the text names, in the order the text names them.
     QStringList oilsNamed() const;
+    // "Make a blend from these oils": the calculator, started afresh with the oils the text names.
+    void makeBlend() const;
     // The oils marked now, with the reason for each.
     const std::vector<std::pair<QString, QString>> &marked() const { return m_marked; }
 

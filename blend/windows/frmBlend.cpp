@@ -144,6 +144,13 @@ void frmBlend::build()
               "lblMeasures");
     measures->setWordWrap(true);
     form->addRow(measures);
+    auto *hint =
+        named(new QLabel(QStringLiteral("Right-click an oil on an oil page for \"Add to blend\", or the oil "
+                                        "list of an indication for \"Make a blend from these oils\"."),
+                         this),
+              "lblHint");
+    hint->setWordWrap(true);
+    form->addRow(hint);
     auto *addRow = new QHBoxLayout;
     txtOil = named(new QLineEdit(this), "txtOil");
     txtOil->setPlaceholderText(QStringLiteral("Type an oil's name"));

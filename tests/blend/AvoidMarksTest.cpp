@@ -157,6 +157,11 @@ private slots:
         QCOMPARE(marks->oilsNamed(), QStringList({"Peppermint", "Chamomile, Roman", "Lavender"}));
         QCOMPARE(marks->marked().size(), size_t(1));
         QCOMPARE(marks->marked().front().first, QStringLiteral("Peppermint"));
+        marks->makeBlend();
+        QCOMPARE(blendOils(), QStringList({"Peppermint", "Chamomile, Roman", "Lavender"}));
+        auto *blend = windows().find<frmBlend>(QStringLiteral("frmBlend"));
+        QVERIFY(blend->isVisible());
+        QCOMPARE(blend->recipe().oils.at(0).drops, QString()); // the drops are the user's to choose
     }
 #endif
 };

@@ -3,6 +3,8 @@
 // every input that cannot be a blend.
 #include "blend/logic/Blend.h"
 
+#include "blend/logic/BlendText.h"
+
 #include <QtTest>
 
 using namespace blend;
@@ -268,6 +270,30 @@ private slots:
         QVERIFY(r.level);
         QCOMPARE(r.level->percent, 0.5);
         QVERIFY(r.level->source.contains(QLatin1String("(children)")));
+    }
+
+    // The printout: oils, drops, carrier, shares, every mark with its source, the level, in this order.
+    void printText()
+    {
+        const Recipe recipe{entries(QStringLiteral("Bergamot:1;Lavender:5")), QStringLiteral("2"),
+                            Unit::Teaspoon, QStringLiteral("localArea")};
+        const Result r = m_calc->evaluate(recipe, Person{});
+        const QString sun = m_calc->table().find(QStringLiteral("Bergamot"))->phototoxicMax->source;
+        const safety::UseLevel *local = m_calc->rules().use(QStringLiteral("localArea"));
+        QCOMPARE(
+            blendText(QStringLiteral("Knee rub"), recipe, r, QStringLiteral("Local area"),
+                      QStringLiteral("an adult"), 20),
+            QStringLiteral("Knee rub\n\n"
+                           "For: an adult\n"
+                           "Use: Local area\n"
+                           "Carrier oil: 2 teaspoons (10 ml)\n\n"
+                           "Bergamot: 1 drop, 0.5%\n"
+                           "    0.5% is over its maximum of 0.4% on skin that will see the sun (source: %1)\n"
+                           "Lavender: 5 drops, 2.5%\n\n"
+                           "Total: 3%\n"
+                           "Within the level: 5%: %2 (source: %3)\n\n"
+                           "20 drops make 1 ml; the percentages are of the carrier oil.")
+                .arg(sun, local->text, local->source));
     }
 
     void conditionsBarTheirOils()

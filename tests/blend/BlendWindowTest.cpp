@@ -147,7 +147,7 @@ private slots:
         typeInto(w, "txtCarrier", QStringLiteral("10"));
         click(w, "cmdPrint");
         if (auto *box = print->findChild<RichTextBox *>(QStringLiteral("rtfPrint"))) {
-            QVERIFY2(box->Text().contains(QLatin1String("Bergamot: 1 drops, 0.5%")), qPrintable(box->Text()));
+            QVERIFY2(box->Text().contains(QLatin1String("Bergamot: 1 drop, 0.5%")), qPrintable(box->Text()));
             QVERIFY(box->Text().contains(QLatin1String("Carrier oil: 10 ml")));
             QVERIFY(box->Text().contains(QLatin1String("Total: 3%")));
         } else {
