@@ -87,8 +87,11 @@ void PictureBox::drawInBackground(const QString &key, qreal ratio)
     QThreadPool::globalInstance()->start(
         [box = QPointer<PictureBox>(this), key, source = m_source, logical = size(), ratio] {
             QImage drawing = picturedrawing::draw(source, logical, ratio);
+            QCoreApplication *app = QCoreApplication::instance();
+            if (!app)
+                return; // the program is ending and waits for this drawing only to finish it
             QMetaObject::invokeMethod(
-                qApp,
+                app,
                 [box, key, drawing = std::move(drawing)]() mutable {
                     if (box)
                         box->takeDrawing(key, std::move(drawing));
