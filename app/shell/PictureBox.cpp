@@ -1,26 +1,13 @@
 #include "app/shell/PictureBox.h"
 
+#include "app/shell/PictureDrawing.h"
+
+#include <QBackingStore>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QSvgRenderer>
-#include <algorithm>
-
-namespace {
-
-// A maximised page's large picture alone takes several megabytes; the toolkit's default room would hold
-// hardly more than one.
-constexpr int DrawingCacheKb = 64 * 1024;
-
-void reserveDrawingCache()
-{
-    static const bool reserved = [] {
-        QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), DrawingCacheKb));
-        return true;
-    }();
-    Q_UNUSED(reserved);
-}
-
-} // namespace
+#include <QPointer>
+#include <QThreadPool>
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 
@@ -29,33 +16,25 @@ PictureBox::~PictureBox() = default;
 void PictureBox::setSource(const QString &source)
 {
     m_source = source;
-    m_loaded = false;
-    m_svg.reset();
-    m_bitmap.reset();
+    m_present.reset();
     m_drawn = QPixmap();
+    m_pendingKey.clear();
     update();
-}
-
-void PictureBox::load() const
-{
-    if (m_loaded)
-        return;
-    m_loaded = true;
-    if (m_source.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        auto svg = std::make_unique<QSvgRenderer>(m_source);
-        if (svg->isValid())
-            m_svg = std::move(svg);
-    } else if (!m_source.isEmpty()) {
-        auto bitmap = std::make_unique<QPixmap>(m_source);
-        if (!bitmap->isNull())
-            m_bitmap = std::move(bitmap);
-    }
 }
 
 bool PictureBox::hasPicture() const
 {
-    load();
-    return m_svg || m_bitmap;
+    if (!m_present)
+        m_present = picturedrawing::canRead(m_source);
+    return *m_present;
+}
+
+// The window's own repaint draws into its backing store; anything else (a grab, a render into an image for
+// printing or a test) wants the finished picture in this very paint.
+bool PictureBox::paintsToScreen() const
+{
+    const QBackingStore *store = window()->backingStore();
+    return store && redirected(nullptr) == const_cast<QBackingStore *>(store)->paintDevice();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -67,36 +46,74 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.drawPixmap(0, 0, m_drawn);
         return;
     }
+    if (m_present == false) {
+        paintPlaceholder(painter);
+        return;
+    }
     // Pages are made afresh each time they open, and several show the same picture: a drawing made once
     // for a size serves every box of that picture and size. The pictures are built into the program, so a
     // drawing never goes stale while it runs.
-    const QString key =
-        QStringLiteral("PictureBox|%1|%2x%3").arg(m_source).arg(pixels.width()).arg(pixels.height());
+    const QString key = picturedrawing::cacheKey(m_source, pixels);
     if (QPixmapCache::find(key, &m_drawn)) {
         painter.drawPixmap(0, 0, m_drawn);
         return;
     }
-    if (!hasPicture()) {
-        painter.fillRect(rect(), QColor(240, 236, 228));
-        painter.setPen(QColor(160, 150, 140));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (paintsToScreen()) {
+        drawInBackground(key, ratio);
+        // Until the new drawing is ready, one of another size stands in, so a resized window never blinks.
+        if (!m_drawn.isNull()) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(rect(), m_drawn);
+        }
         return;
     }
-    draw(pixels, ratio);
-    reserveDrawingCache();
-    QPixmapCache::insert(key, m_drawn);
+    QImage drawing = picturedrawing::draw(m_source, size(), ratio);
+    m_present = !drawing.isNull();
+    if (!*m_present) {
+        paintPlaceholder(painter);
+        return;
+    }
+    m_drawn = picturedrawing::keep(key, std::move(drawing));
     painter.drawPixmap(0, 0, m_drawn);
 }
 
-void PictureBox::draw(const QSize &pixels, qreal ratio)
+void PictureBox::drawInBackground(const QString &key, qreal ratio)
 {
-    m_drawn = QPixmap(pixels);
-    m_drawn.setDevicePixelRatio(ratio);
-    m_drawn.fill(Qt::transparent);
-    QPainter onPixmap(&m_drawn);
-    onPixmap.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_svg)
-        m_svg->render(&onPixmap, QRectF(QPointF(0, 0), QSizeF(size())));
-    else
-        onPixmap.drawPixmap(QRect(QPoint(0, 0), size()), *m_bitmap);
+    if (m_pendingKey == key)
+        return;
+    m_pendingKey = key;
+    // Each drawing reads its own copy of the picture: a renderer belongs to the thread that uses it. The box
+    // may be gone when the drawing is done; it is only looked at back on the main thread.
+    QThreadPool::globalInstance()->start(
+        [box = QPointer<PictureBox>(this), key, source = m_source, logical = size(), ratio] {
+            QImage drawing = picturedrawing::draw(source, logical, ratio);
+            QCoreApplication *app = QCoreApplication::instance();
+            if (!app)
+                return; // the program is ending and waits for this drawing only to finish it
+            QMetaObject::invokeMethod(
+                app,
+                [box, key, drawing = std::move(drawing)]() mutable {
+                    if (box)
+                        box->takeDrawing(key, std::move(drawing));
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void PictureBox::takeDrawing(const QString &key, QImage drawing)
+{
+    if (key != m_pendingKey)
+        return; // the box has changed size or picture since; a newer drawing is on its way
+    m_pendingKey.clear();
+    m_present = !drawing.isNull();
+    if (*m_present)
+        m_drawn = picturedrawing::keep(key, std::move(drawing));
+    update();
+}
+
+void PictureBox::paintPlaceholder(QPainter &painter)
+{
+    painter.fillRect(rect(), QColor(240, 236, 228));
+    painter.setPen(QColor(160, 150, 140));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -3,14 +3,15 @@
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
-#include <memory>
+#include <optional>
 
-class QSvgRenderer;
+class QImage;
 
 // A picture stretched to its box. The picture is a resource path (":/content/pictures/lilac.svg"); a missing
-// picture leaves a plain frame so the layout still reads. The file is read when the picture is first shown,
-// and the drawing is kept for the box's size, so hidden pictures cost nothing and repaints stay cheap. Boxes
-// of the same picture and size share one drawing.
+// picture leaves a plain frame so the layout still reads. The picture is drawn for the box's size when the
+// box is first shown, so hidden pictures cost nothing and repaints stay cheap; boxes of the same picture and
+// size share one drawing. On screen the drawing is made on a worker thread: the window paints at once and the
+// picture appears when it is ready, while a box painted into an image (a grab, a print) waits for it.
 class PictureBox final : public QWidget
 {
     Q_OBJECT
@@ -28,12 +29,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void load() const;
-    void draw(const QSize &pixels, qreal ratio);
+    bool paintsToScreen() const;
+    void drawInBackground(const QString &key, qreal ratio);
+    void takeDrawing(const QString &key, QImage drawing);
+    void paintPlaceholder(QPainter &painter);
 
     QString m_source;
-    mutable bool m_loaded = false;
-    mutable std::unique_ptr<QSvgRenderer> m_svg;
-    mutable std::unique_ptr<QPixmap> m_bitmap;
-    QPixmap m_drawn; // the picture as last drawn, at the box's size
+    mutable std::optional<bool> m_present; // whether the source could be read, once known
+    QPixmap m_drawn;                       // the picture as last drawn
+    QString m_pendingKey;                  // the drawing being made on the worker thread, if any
 };

@@ -109,8 +109,20 @@ void Resizer::apply(QSize client)
             const double points = std::max(1.0, c.pointSize * fs);
             font.setPointSizeF(points);
             c.widget->setFont(font);
-            if (auto *label = qobject_cast<QLabel *>(c.widget.data()); label && fs != 1.0)
+            auto *label = qobject_cast<QLabel *>(c.widget.data());
+            if (!label)
+                continue;
+            m_unfitted.erase(label);
+            if (fs == 1.0)
+                continue;
+            // Measuring a text costs more than anything else here, so a label on a panel that the window
+            // does not show yet is fitted when it shows.
+            if (label->isVisible() || !m_window->isVisible()) {
                 fitLabelText(label, points);
+            } else {
+                m_unfitted.emplace(label, points);
+                label->installEventFilter(this);
+            }
         }
     }
     for (QWidget *widget : hidden)
@@ -119,7 +131,14 @@ void Resizer::apply(QSize client)
 
 bool Resizer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window && event->type() == QEvent::Resize)
+    if (watched == m_window && event->type() == QEvent::Resize) {
         apply(m_window->size());
+    } else if (event->type() == QEvent::Show) {
+        if (const auto unfitted = m_unfitted.find(watched); unfitted != m_unfitted.end()) {
+            const double points = unfitted->second;
+            m_unfitted.erase(unfitted);
+            fitLabelText(static_cast<QLabel *>(watched), points);
+        }
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QSize>
+#include <unordered_map>
 #include <vector>
 
 class QWidget;
@@ -42,4 +43,6 @@ private:
     QSize m_design;
     bool m_hide;
     std::vector<Control> m_controls;
+    std::unordered_map<QObject *, double>
+        m_unfitted; // hidden labels, with the font size they are to fit from
 };
