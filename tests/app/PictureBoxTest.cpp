@@ -107,9 +107,10 @@ private slots:
         window->resize(120, 90);
         auto *box = new PictureBox(window.get()); // owned by the window
         box->setGeometry(0, 0, 101, 67);
-        box->setSource(path);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        box->setSource(path);
+        box->repaint(); // asks for the drawing; no event is handled before the window goes
         window.reset();
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
