@@ -253,7 +253,6 @@ private slots:
         QFETCH(QStringList, names);
 
         const QJsonObject page = reference(QStringLiteral("antioxidants.json"));
-        QCOMPARE(page.value(u"form").toString(), QStringLiteral("frmAntioxidants"));
         QCOMPARE(page.value(u"heading").toString(), QStringLiteral("Essential Oil Antioxidants"));
         QCOMPARE(
             page.value(u"foodsIntro").toString(),
