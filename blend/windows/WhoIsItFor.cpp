@@ -64,8 +64,14 @@ QString WhoIsItFor::fileName()
 
 void WhoIsItFor::reload()
 {
-    // A damaged setting reads as unset: the pages then show what they always showed.
-    m_person = readPerson(personPath()).person;
+    // A damaged setting reads as unset, so the pages show what they always showed; the user is told, since
+    // the marks they relied on are gone. The file stays as it is until the user sets the person again.
+    const PersonRead read = readPerson(personPath());
+    m_person = read.person;
+    if (!read.error.isEmpty())
+        messagebox::show(nullptr, QStringLiteral("\"Who is it for?\" could not be read, so no oil is marked "
+                                                 "to avoid until it is set again.\n") +
+                                      read.error);
     emit changed();
 }
 

@@ -9,6 +9,7 @@
 #include "blend/windows/frmBlend.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -98,6 +99,29 @@ private slots:
         blend::WhoIsItFor::instance().set(std::nullopt);
         QVERIFY(!mark()->isVisible());
         QCOMPARE(name->toolTip(), QString());
+    }
+
+    // A damaged setting is said, read as unset, and kept as it is.
+    void aDamagedSettingIsReportedAndKept()
+    {
+        const QString path = m_shell->folder.filePath(blend::WhoIsItFor::fileName());
+        const QByteArray damaged = "{\"group\": \"chi";
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(damaged);
+        }
+        m_shell->messages.clear();
+        blend::WhoIsItFor::instance().reload();
+        QVERIFY(!blend::WhoIsItFor::instance().person());
+        QCOMPARE(m_shell->messages.size(), 1);
+        QVERIFY2(m_shell->messages.first().contains(QLatin1String("could not be read")),
+                 qPrintable(m_shell->messages.first()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), damaged);
+        file.close();
+        QVERIFY(file.remove()); // the next test starts unset
     }
 
     void addToBlendFromTheRow()
