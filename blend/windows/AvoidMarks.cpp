@@ -71,9 +71,10 @@ std::vector<Found> findOils(const QString &text)
 } // namespace
 
 TextMarks::TextMarks(QPlainTextEdit *box, bool offerBlend)
-    : QObject(box), m_box(box), m_offerBlend(offerBlend), m_description(box->accessibleDescription())
+    : QObject(box), m_box(box), m_viewport(box->viewport()), m_offerBlend(offerBlend),
+      m_description(box->accessibleDescription())
 {
-    box->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     connect(box, &QPlainTextEdit::textChanged, this, &TextMarks::refresh);
     connect(&WhoIsItFor::instance(), &WhoIsItFor::changed, this, &TextMarks::refresh);
     refresh();
@@ -131,7 +132,7 @@ void TextMarks::refresh()
 
 bool TextMarks::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_box->viewport())
+    if (watched != m_viewport)
         return false;
     if (event->type() == QEvent::ToolTip && !m_hits.empty()) {
         const auto *help = static_cast<QHelpEvent *>(event);

@@ -44,6 +44,9 @@ private:
         QString reason;
     };
     QPlainTextEdit *m_box;
+    // Kept apart from the box: the viewport still has events while the box is being destroyed, when the box
+    // can no longer be asked for it.
+    QObject *m_viewport;
     bool m_offerBlend;
     QString m_description; // the box's own accessible description
     std::vector<Hit> m_hits;
