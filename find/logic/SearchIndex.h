@@ -74,7 +74,7 @@ private:
     QStringList kinds_; // in the order they were first added, which breaks ties between groups
     QHash<QString, std::vector<Posting>> postings_;
     QHash<QString, int> wordCounts_;  // the folded words as written, for suggestions
-    mutable QStringList sortedTerms_; // for prefixes; rebuilt on the first search after an add
+    mutable QStringList sortedTerms_; // for prefixes and typos; rebuilt by the first search after an add
     mutable bool termsSorted_ = true;
 };
 

@@ -16,7 +16,7 @@ struct Entry
 constexpr Entry table[] = {
     {"sleeplessness", "insomnia"},
     {"sleeplessness", "sleep"},
-    {"cant sleep", "insomnia"},
+    {"can't sleep", "insomnia"},
     {"cold sore", "herpes"},
     {"fever blister", "herpes"},
     {"shingles", "herpes zoster"},
@@ -38,7 +38,6 @@ constexpr Entry table[] = {
     {"dandruff", "scalp"},
     {"athletes foot", "tinea"},
     {"ringworm", "tinea"},
-    {"chilblains", "chilblain"},
     {"bad breath", "halitosis"},
     {"nosebleed", "epistaxis"},
     {"stretch marks", "striae"},
@@ -51,12 +50,9 @@ constexpr Entry table[] = {
     {"blocked nose", "congestion"},
     {"swelling", "edema"},
     {"water retention", "edema"},
-    {"varicose", "varicose veins"},
     {"wind", "flatulence"},
     {"bloating", "flatulence"},
-    {"cramp", "cramps"},
     {"thrush", "candida"},
-    {"cystitis", "urinary infection"},
 };
 
 QStringList termsOf(const char *phrase)

@@ -191,6 +191,9 @@ private slots:
         QTest::newRow("synonym of two words") << "cold sore"
                                               << "Indications"
                                               << "Herpes";
+        QTest::newRow("synonym with an apostrophe") << "can't sleep"
+                                                    << "Indications"
+                                                    << "Insomnia";
         QTest::newRow("a note's text") << "warm bath"
                                        << "Indications"
                                        << "Insomnia";
