@@ -1,0 +1,17 @@
+#include "find/logic/OilDocuments.h"
+
+namespace find {
+
+void addOils(SearchIndex &index, const content::OilBook &book)
+{
+    for (const content::OilPage &page : book.pages) {
+        for (const content::OilRow &row : page.rows) {
+            index.add({OilsKind,
+                       row.name,
+                       page.form + QLatin1Char('/') + row.name,
+                       {row.botanical, row.actions, row.indications}});
+        }
+    }
+}
+
+} // namespace find

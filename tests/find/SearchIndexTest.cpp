@@ -1,0 +1,327 @@
+#include "find/logic/SearchIndex.h"
+
+#include "find/logic/SearchWords.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <algorithm>
+
+using namespace find;
+
+namespace {
+
+// A small reference: a few oils, indications, actions and page sections, with the spellings that matter.
+SearchIndex sampleIndex()
+{
+    SearchIndex index;
+    const QList<Document> documents{
+        {"Oils",
+         "Lavender",
+         "oil:lavender",
+         {"Lavandula angustifolia", "Calming, relaxing; headaches, insomnia, burns",
+          "Cautions: low blood pressure"}},
+        {"Oils", "Lavandin", "oil:lavandin", {"Lavandula x intermedia", "Muscular aches"}},
+        {"Oils", "Eucalyptus", "oil:eucalyptus", {"Eucalyptus globulus", "Colds, catarrh, sinusitis"}},
+        {"Oils", "Rosemary", "oil:rosemary", {"Rosmarinus officinalis", "Muscular pain, poor memory"}},
+        {"Oils", "Néroli", "oil:neroli", {"Citrus aurantium var. amara", "Anxiety, depression"}},
+        {"Oils", "Tea tree", "oil:teatree", {"Melaleuca alternifolia", "Acne, herpes, athlete's foot"}},
+        {"Oils", "Cypress", "oil:cypress", {"Cupressus sempervirens", "Haemorrhoids, varicose veins"}},
+        {"Indications",
+         "Insomnia",
+         "indication:insomnia",
+         {"Lavender, Neroli", "Bath", "A warm bath before bed, six drops in a spoon of milk"}},
+        {"Indications", "Herpes", "indication:herpes", {"Tea tree, Melissa", "Neat", "At the first tingle"}},
+        {"Indications", "Headache", "indication:headache", {"Lavender, Peppermint", "Compress", ""}},
+        {"Indications", "Oedema", "indication:oedema", {"Cypress, Juniper", "Massage", ""}},
+        {"Indications", "Inflammation", "indication:inflammation", {"Chamomile", "Compress", ""}},
+        {"Actions",
+         "Anti-inflammatory",
+         "action:antiinflammatory",
+         {"Reduces inflammatory swelling of tissue."}},
+        {"Actions", "Sedative", "action:sedative", {"Quiets the nerves and brings sleep."}},
+        {"Pages",
+         "Storing oils",
+         "page:storing",
+         {"Oils keep for years in the dark. A change of colour or odour shows that an oil has spoiled; then "
+          "it is best thrown away, because an oxidised oil may sensitise the skin of those who use it often. "
+          "Store them cool, upright and tightly closed, in brown glass, out of the reach of children."}},
+    };
+    for (const Document &d : documents)
+        index.add(d);
+    return index;
+}
+
+QString marked(const Snippet &snippet, qsizetype i)
+{
+    return snippet.text.mid(snippet.marks[i].first, snippet.marks[i].second);
+}
+
+} // namespace
+
+class SearchIndexTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameTerm_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("plural") << "headaches"
+                                << "headache" << true;
+        QTest::newRow("plural in -ies") << "allergies"
+                                        << "allergy" << true;
+        QTest::newRow("derived noun and past") << "inflammation"
+                                               << "inflamed" << true;
+        QTest::newRow("derived adjective") << "inflammatory"
+                                           << "inflammations" << true;
+        QTest::newRow("verb form") << "relaxing"
+                                   << "relaxation" << true;
+        QTest::newRow("accents and case") << "Néroli"
+                                          << "neroli" << true;
+        QTest::newRow("-our") << "colour"
+                              << "color" << true;
+        QTest::newRow("-ise") << "sensitised"
+                              << "sensitized" << true;
+        QTest::newRow("oe") << "oedema"
+                            << "edema" << true;
+        QTest::newRow("ae") << "haemorrhoids"
+                            << "hemorrhoids" << true;
+        QTest::newRow("oea") << "diarrhoea"
+                             << "diarrhea" << true;
+        QTest::newRow("-tre") << "centre"
+                              << "center" << true;
+        QTest::newRow("-us is no plural") << "eucalyptus"
+                                          << "eucalyptu" << false;
+        QTest::newRow("short words keep -our") << "four"
+                                               << "for" << false;
+        QTest::newRow("different words") << "lavender"
+                                         << "lavandin" << false;
+    }
+    void sameTerm()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QCOMPARE(termOf(foldWord(a)) == termOf(foldWord(b)), same);
+    }
+
+    void editDistance_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("distance");
+        QTest::newRow("equal") << "rose"
+                               << "rose" << 0;
+        QTest::newRow("replaced") << "lavendar"
+                                  << "lavender" << 1;
+        QTest::newRow("doubled") << "rosemarry"
+                                 << "rosemary" << 1;
+        QTest::newRow("swapped neighbours") << "lavedner"
+                                            << "lavender" << 1;
+        QTest::newRow("one in a long word") << "eucalyptis"
+                                            << "eucalyptos" << 1;
+        QTest::newRow("over the limit") << "lavender"
+                                        << "cypress" << 3;
+        QTest::newRow("lengths too far apart") << "tea"
+                                               << "eucalyptus" << 3;
+    }
+    void editDistance()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, distance);
+        QCOMPARE(find::editDistance(a, b, 2), distance);
+    }
+
+    void firstResult_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("name") << "lavender"
+                              << "Oils"
+                              << "Lavender";
+        QTest::newRow("upper case") << "LAVENDER "
+                                    << "Oils"
+                                    << "Lavender";
+        QTest::newRow("typo: a for e") << "lavendar"
+                                       << "Oils"
+                                       << "Lavender";
+        QTest::newRow("typo: i for u") << "eucalyptis"
+                                       << "Oils"
+                                       << "Eucalyptus";
+        QTest::newRow("typo: doubled letter") << "rosemarry"
+                                              << "Oils"
+                                              << "Rosemary";
+        QTest::newRow("without accent") << "neroli"
+                                        << "Oils"
+                                        << "Néroli";
+        QTest::newRow("botanical name") << "lavandula angustifolia"
+                                        << "Oils"
+                                        << "Lavender";
+        QTest::newRow("two words") << "tea tree"
+                                   << "Oils"
+                                   << "Tea tree";
+        QTest::newRow("being typed") << "laven"
+                                     << "Oils"
+                                     << "Lavender";
+        QTest::newRow("plural") << "headaches"
+                                << "Indications"
+                                << "Headache";
+        QTest::newRow("derived form") << "inflamed"
+                                      << "Indications"
+                                      << "Inflammation";
+        QTest::newRow("American for British") << "edema"
+                                              << "Indications"
+                                              << "Oedema";
+        QTest::newRow("American in a text") << "hemorrhoids"
+                                            << "Oils"
+                                            << "Cypress";
+        QTest::newRow("-or for -our") << "color"
+                                      << "Pages"
+                                      << "Storing oils";
+        QTest::newRow("-ize for -ise") << "sensitize"
+                                       << "Pages"
+                                       << "Storing oils";
+        QTest::newRow("synonym") << "sleeplessness"
+                                 << "Indications"
+                                 << "Insomnia";
+        QTest::newRow("synonym of two words") << "cold sore"
+                                              << "Indications"
+                                              << "Herpes";
+        QTest::newRow("synonym with an apostrophe") << "can't sleep"
+                                                    << "Indications"
+                                                    << "Insomnia";
+        QTest::newRow("a note's text") << "warm bath"
+                                       << "Indications"
+                                       << "Insomnia";
+        QTest::newRow("an action's text") << "tissues"
+                                          << "Actions"
+                                          << "Anti-inflammatory";
+    }
+    void firstResult()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, kind);
+        QFETCH(QString, title);
+        const SearchResults results = sampleIndex().search(query);
+        QVERIFY2(!results.groups.isEmpty(), qPrintable(query));
+        QCOMPARE(results.groups.front().kind, kind);
+        QCOMPARE(results.groups.front().results.front().title, title);
+        QVERIFY(results.suggestion.isEmpty());
+    }
+
+    void groupsByKindBestFirst()
+    {
+        const SearchResults results = sampleIndex().search(QStringLiteral("lavender"));
+        QCOMPARE(results.groups.size(), 2);
+        QCOMPARE(results.groups[0].kind, QStringLiteral("Oils"));
+        QCOMPARE(results.groups[0].results.size(), 1);
+        QCOMPARE(results.groups[0].results[0].target, QStringLiteral("oil:lavender"));
+        QCOMPARE(results.groups[1].kind, QStringLiteral("Indications"));
+        QStringList titles;
+        for (const Result &r : results.groups[1].results)
+            titles.append(r.title);
+        QCOMPARE(titles, (QStringList{"Headache", "Insomnia"}));
+    }
+
+    void allWordsMustMatch()
+    {
+        const SearchResults r = sampleIndex().search(QStringLiteral("lavender juniper"));
+        QVERIFY2(r.groups.isEmpty(), qPrintable(r.groups.value(0).results.value(0).title));
+    }
+
+    void snippetMarksTheMatch()
+    {
+        const SearchResults results = sampleIndex().search(QStringLiteral("headache"));
+        const auto &oils =
+            *std::find_if(results.groups.cbegin(), results.groups.cend(),
+                          [](const ResultGroup &g) { return g.kind == QLatin1String("Oils"); });
+        const Snippet &s = oils.results.front().snippet;
+        QCOMPARE(s.text, QStringLiteral("Calming, relaxing; headaches, insomnia, burns"));
+        QCOMPARE(s.marks.size(), 1);
+        QCOMPARE(marked(s, 0), QStringLiteral("headaches"));
+    }
+
+    void longTextIsCutAroundTheMatch()
+    {
+        const SearchResults results = sampleIndex().search(QStringLiteral("oxidized"));
+        QVERIFY(!results.groups.isEmpty());
+        const Snippet &s = results.groups.front().results.front().snippet;
+        QVERIFY2(s.text.startsWith(QStringLiteral("\u2026")), qPrintable(s.text));
+        QVERIFY2(s.text.endsWith(QStringLiteral("\u2026")), qPrintable(s.text));
+        QVERIFY(s.text.size() < 140);
+        QCOMPARE(s.marks.size(), 1);
+        QCOMPARE(marked(s, 0), QStringLiteral("oxidised"));
+    }
+
+    void nothingFoundSuggestsASpelling_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("suggestion");
+        QTest::newRow("too far for a typo") << "lawendr"
+                                            << "lavender";
+        QTest::newRow("one word of two") << "cyprss insomnai"
+                                         << "cypress insomnia";
+        QTest::newRow("nothing near") << "xqzwv"
+                                      << "";
+        QTest::newRow("blank") << "  "
+                               << "";
+    }
+    void nothingFoundSuggestsASpelling()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, suggestion);
+        const SearchResults results = sampleIndex().search(query);
+        QVERIFY(results.groups.isEmpty());
+        QCOMPARE(results.suggestion, suggestion);
+    }
+
+    // Search-as-you-type over an index the size of the reference: the figures are printed, not asserted.
+    void speedOfAThousandDocuments()
+    {
+        const QStringList vocabulary = QStringLiteral("lavender rosemary eucalyptus peppermint chamomile "
+                                                      "cypress juniper geranium bergamot lemon orange "
+                                                      "neroli rose jasmine sandalwood frankincense myrrh "
+                                                      "patchouli vetiver ylang tea tree clary sage "
+                                                      "headache insomnia anxiety depression cold cough "
+                                                      "catarrh sinusitis burns acne eczema psoriasis "
+                                                      "cramps rheumatism arthritis oedema haemorrhoids "
+                                                      "varicose nausea indigestion flatulence massage "
+                                                      "bath compress inhalation neat dilute drops carrier "
+                                                      "almond jojoba sensitise skin caution pregnancy")
+                                           .split(QLatin1Char(' '));
+        SearchIndex index;
+        for (int i = 0; i < 1000; ++i) {
+            QStringList text;
+            for (int w = 0; w < 60; ++w)
+                text.append(vocabulary[(i * 7 + w * 13 + w * w) % vocabulary.size()]);
+            index.add({QStringLiteral("Kind%1").arg(i % 5),
+                       vocabulary[i % vocabulary.size()] + QString::number(i),
+                       QString::number(i),
+                       {text.join(QLatin1Char(' '))}});
+        }
+        const QStringList typed{
+            "l",         "la",         "lav",       "lave",       "laven",         "lavend",   "lavendar",
+            "headaches", "cold cough", "rosemarry", "eucalyptis", "sleeplessness", "clary sa", "xqzwv"};
+        std::vector<qint64> times;
+        for (int round = 0; round < 15; ++round) {
+            for (const QString &q : typed) {
+                QElapsedTimer timer;
+                timer.start();
+                const SearchResults r = index.search(q);
+                times.push_back(timer.nsecsElapsed());
+                QVERIFY2(!r.groups.isEmpty() || q == QLatin1String("xqzwv") || q == QLatin1String("l"),
+                         qPrintable(q));
+            }
+        }
+        std::sort(times.begin(), times.end());
+        qInfo("%zu searches over %lld documents: median %.2f ms, worst %.2f ms", times.size(),
+              static_cast<long long>(index.size()), times[times.size() / 2] / 1e6, times.back() / 1e6);
+    }
+};
+
+QTEST_GUILESS_MAIN(SearchIndexTest)
+#include "SearchIndexTest.moc"
