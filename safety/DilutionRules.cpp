@@ -1,10 +1,9 @@
 #include "safety/DilutionRules.h"
 
+#include "safety/JsonFile.h"
 #include "safety/OilSafety.h"
 
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace safety {
@@ -86,18 +85,10 @@ std::optional<Level> DilutionRules::levelFor(const UseLevel &u, const Person &pe
 
 std::optional<DilutionRules> loadDilutionRules(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = path + QStringLiteral(": cannot be read");
+    const std::optional<QJsonObject> read = readJsonObject(path, error);
+    if (!read)
         return std::nullopt;
-    }
-    QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (!doc.isObject()) {
-        *error = path + QStringLiteral(": ") + parseError.errorString();
-        return std::nullopt;
-    }
-    const QJsonObject root = doc.object();
+    const QJsonObject &root = *read;
     DilutionRules rules;
     rules.flOzMl = root.value(QLatin1String("flOzMl")).toDouble(rules.flOzMl);
     const auto fail = [&](const QString &what, const QString &why) {

@@ -1,8 +1,8 @@
 #include "safety/OilSafety.h"
 
-#include <QFile>
+#include "safety/JsonFile.h"
+
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <array>
 #include <utility>
@@ -154,18 +154,10 @@ const OilSafety *SafetyTable::find(const QString &name) const
 
 std::optional<SafetyTable> loadSafetyTable(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = path + QStringLiteral(": cannot be read");
+    const std::optional<QJsonObject> read = readJsonObject(path, error);
+    if (!read)
         return std::nullopt;
-    }
-    QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (!doc.isObject()) {
-        *error = path + QStringLiteral(": ") + parseError.errorString();
-        return std::nullopt;
-    }
-    const QJsonObject root = doc.object();
+    const QJsonObject &root = *read;
     SafetyTable table;
     table.reference = root.value(QLatin1String("reference")).toString();
     table.dropsPerMl = root.value(QLatin1String("dropsPerMl")).toDouble(table.dropsPerMl);
