@@ -34,6 +34,10 @@ public:
     // The rule for page windows: the screen-mode text gives the normal state only when it reads as 0.
     void ApplyScreenMode();
 
+    // Shows a spot of this window (an oil's row, a record, a section), as named by the window's kind of
+    // content; false when the window has no such spot. An empty spot is the window as it opened.
+    virtual bool showSpot(const QString &spot) { return spot.isEmpty(); }
+
 signals:
     void closed(AppWindow *window);
 

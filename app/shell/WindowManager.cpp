@@ -1,6 +1,7 @@
 #include "app/shell/WindowManager.h"
 
 #include "app/shell/AppWindow.h"
+#include "app/shell/Place.h"
 
 #include <QCoreApplication>
 
@@ -83,6 +84,14 @@ AppWindow *WindowManager::OpenPage(const QString &formName)
     window->raise();
     window->activateWindow();
     emit windowOpened(formName);
+    return window;
+}
+
+AppWindow *WindowManager::OpenPlace(const Place &place)
+{
+    AppWindow *window = OpenPage(place.form);
+    if (!window || !window->showSpot(place.spot))
+        return nullptr;
     return window;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 class AppWindow;
+struct Place;
 
 // OpenPage, ClosePage and HandOver: the one mechanism through which every window of the program is opened,
 // closed and chained. The manager owns every open window; a closed window keeps nothing.
@@ -29,6 +30,9 @@ public:
     // Loads the window if it is not loaded, then shows it and brings it to the front. An open window is not
     // reloaded: it keeps its contents and state.
     AppWindow *OpenPage(const QString &formName);
+    // Opens the place's window, then asks it to show the place's spot. Returns the window, or nullptr when
+    // the window could not be opened or has no such spot (the window then stays open as it is).
+    AppWindow *OpenPlace(const Place &place);
     // Unloads the window, so that the next OpenPage builds it afresh. Nothing happens if it is not open.
     void ClosePage(const QString &formName);
     // Opens the target first, then closes the current page.

@@ -3,6 +3,7 @@
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/AppWindow.h"
 #include "app/shell/MessageBox.h"
+#include "app/shell/Place.h"
 #include "app/shell/Twips.h"
 #include "app/shell/WindowCatalog.h"
 
@@ -191,6 +192,44 @@ private slots:
         QCOMPARE(second->size(), QSize(700, 500));
         QCOMPARE(second->windowTitle(), QStringLiteral("changed by the user"));
         QCOMPARE(windows().openWindows().count(QStringLiteral("frmEssentialOils5")), 1);
+    }
+
+    void placesReadBackFromTheirText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("spot");
+        QTest::newRow("window only") << "frmSafety"
+                                     << "frmSafety"
+                                     << "";
+        QTest::newRow("oil row") << "frmEssentialOils5#Lavender"
+                                 << "frmEssentialOils5"
+                                 << "Lavender";
+        QTest::newRow("spot holding a hash") << "frmIndications#Sore throat #2"
+                                             << "frmIndications"
+                                             << "Sore throat #2";
+    }
+
+    void placesReadBackFromTheirText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, form);
+        QFETCH(QString, spot);
+        const Place place = Place::fromText(text);
+        QCOMPARE(place, (Place{form, spot}));
+        QCOMPARE(place.toText(), text);
+    }
+
+    // A spot the window does not know is reported, and the window is still open as it was.
+    void openingAPlaceAsksTheWindowForItsSpot()
+    {
+        ShellFixture shell;
+        openMenu(QStringLiteral("0"));
+        AppWindow *window = windows().OpenPlace({QStringLiteral("frmSafety"), {}});
+        QVERIFY(window);
+        QCOMPARE(window, windows().find(QStringLiteral("frmSafety")));
+        QVERIFY(!windows().OpenPlace({QStringLiteral("frmSafety"), QStringLiteral("no such spot")}));
+        QCOMPARE(windows().find(QStringLiteral("frmSafety")), window);
     }
 
     void closedWindowOpensAfresh()
