@@ -1,5 +1,7 @@
 #include "find/logic/OilDocuments.h"
 
+#include "find/logic/Places.h"
+
 namespace find {
 
 void addOils(SearchIndex &index, const content::OilBook &book)
@@ -8,7 +10,7 @@ void addOils(SearchIndex &index, const content::OilBook &book)
         for (const content::OilRow &row : page.rows) {
             index.add({OilsKind,
                        row.name,
-                       page.form + QLatin1Char('/') + row.name,
+                       placeText(page.form, row.name),
                        {row.botanical, row.actions, row.indications}});
         }
     }

@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(results.groups.front().kind, OilsKind);
         const Result &first = results.groups.front().results.front();
         QCOMPARE(first.title, title);
-        QVERIFY2(first.target.endsWith(QLatin1Char('/') + title), qPrintable(first.target));
+        QVERIFY2(first.target.endsWith(QLatin1Char('#') + title), qPrintable(first.target));
         QVERIFY2(first.target.startsWith(QLatin1String("frmEssentialOils")), qPrintable(first.target));
     }
 };
