@@ -115,6 +115,7 @@ void frmFind::search()
         m_results->clear();
         m_suggestion->hide();
         m_status->setText(QStringLiteral("Indexing…"));
+        m_status->show();
         return;
     }
     showResults(index->search(m_text->text()));
@@ -144,6 +145,7 @@ void frmFind::showResults(const find::SearchResults &results)
         moveSelection(1);
     const bool typed = !m_text->text().trimmed().isEmpty();
     m_status->setText(found || !typed ? QString() : QStringLiteral("Nothing found."));
+    m_status->setVisible(!m_status->text().isEmpty());
     showSuggestion(found ? QString() : results.suggestion);
 }
 
@@ -199,4 +201,15 @@ bool frmFind::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return AppWindow::eventFilter(watched, event);
+}
+
+void frmFind::changeEvent(QEvent *event)
+{
+    AppWindow::changeEvent(event);
+    // Back in the window (Ctrl+F again, or from a page), the words typed last are selected: typing replaces
+    // them.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        m_text->setFocus();
+        m_text->selectAll();
+    }
 }

@@ -26,6 +26,7 @@ public:
 protected:
     void Form_Load() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void search();

@@ -17,9 +17,11 @@ struct FindSession
     ShellFixture shell;
     AppWindow *window = nullptr;
 
-    FindSession()
+    explicit FindSession(bool withDatabase = true)
     {
-        QFile::copy(QStringLiteral(GENERATED_MDB), shell.folder.filePath(QStringLiteral("Indications.mdb")));
+        if (withDatabase)
+            QFile::copy(QStringLiteral(GENERATED_MDB),
+                        shell.folder.filePath(QStringLiteral("Indications.mdb")));
     }
 
     AppWindow *open()
@@ -71,6 +73,19 @@ private slots:
         QVERIFY(session.find(QStringLiteral("lavender")));
         QVERIFY(session.results()->count() > 1);
         QVERIFY(session.shell.messages.isEmpty());
+    }
+
+    void anUnreadableDatabaseIsReportedOnceAndTheRestIsFound()
+    {
+        FindSession session(false);
+        session.open();
+        QVERIFY(session.find(QStringLiteral("insomnia")));
+        QCOMPARE(session.shell.messages.size(), 1);
+        QVERIFY2(session.shell.messages.front().contains(QLatin1String("Indications.mdb")),
+                 qPrintable(session.shell.messages.front()));
+        QVERIFY(session.find(QStringLiteral("lavender")));
+        QVERIFY(session.results()->count() > 0);
+        QCOMPARE(session.shell.messages.size(), 1);
     }
 
     void ctrlFOpensFindFromEveryKindOfWindow_data()
