@@ -17,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPointer>
+#include <QSignalBlocker>
 
 using indications::Field;
 
@@ -238,6 +239,26 @@ void frmIndications::cmdGoTo_Click()
         if (m_data.findFirst(criteria))
             showCurrent();
     }
+}
+
+bool frmIndications::showSpot(const QString &spot)
+{
+    if (spot.isEmpty())
+        return true;
+    if (!m_data.isOpen() || !writePending() || !m_data.findFirst(indications::criteriaForEntry(spot)))
+        return false;
+    showCurrent();
+    // The list follows without searching again: the record is already on show.
+    const QSignalBlocker quiet(ui->lstAfflictions);
+    const QList<QListWidgetItem *> entries =
+        ui->lstAfflictions->findItems(QLatin1Char(' ') + spot.trimmed(), Qt::MatchFixedString);
+    if (entries.isEmpty()) {
+        ui->lstAfflictions->clearSelection();
+    } else {
+        ui->lstAfflictions->setCurrentItem(entries.first());
+        ui->lstAfflictions->scrollToItem(entries.first());
+    }
+    return true;
 }
 
 void frmIndications::cmdPrint_Click()

@@ -21,6 +21,9 @@ constexpr int ButtonsTop = 7590;
 constexpr int CellPadding = 3;  // pixels
 constexpr int NameSpacing = 60; // twips between the common and the botanical name
 constexpr double DesignPointSize = 11.25, SmallestPointSize = 9.0;
+// The frame that marks a row: red stands out against the green outline and both row colours.
+const QColor MarkColour{192, 0, 0};
+constexpr int MarkLineWidth = 3;
 
 LabelLook commonNameLook()
 {
@@ -166,10 +169,33 @@ EssentialOilsPage::EssentialOilsPage(const content::OilPage &page, const QString
         label(this, QStringLiteral("lblBotanical%1").arg(n), rows[r].botanical,
               {innerLeft, y, inner, textHeightTwips(rows[r].botanical, inner, botanicalLook())},
               botanicalLook());
+
+        m_names << page.rows[r].name;
+        // Every row has its frame from the start, so that the resizer scales it with the row.
+        auto *mark = new Outline(this, MarkColour, MarkLineWidth); // owned by this window
+        mark->setObjectName(QStringLiteral("shpMark%1").arg(n));
+        mark->setGeometry(twips::rect(TableLeft, top, TableWidth, height));
+        mark->hide();
+        m_marks.push_back(mark);
     }
 
     auto *outline = new Outline(this, Green, 3); // owned by this window
     outline->setObjectName(QStringLiteral("shpTable"));
     outline->setGeometry(twips::rect(TableLeft, TableTop, TableWidth, TableHeight));
     outline->raise();
+    for (QWidget *mark : m_marks)
+        mark->raise();
+}
+
+bool EssentialOilsPage::showSpot(const QString &spot)
+{
+    if (spot.isEmpty())
+        return true;
+    const qsizetype row = m_names.indexOf(spot);
+    if (row < 0)
+        return false;
+    // The whole table is always in view (the resizer scales it to the window), so marking is all it takes.
+    for (size_t r = 0; r < m_marks.size(); ++r)
+        m_marks[r]->setVisible(qsizetype(r) == row);
+    return true;
 }

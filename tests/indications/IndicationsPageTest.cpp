@@ -2,6 +2,7 @@
 #include "ShellFixture.h"
 #include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
+#include "app/shell/Place.h"
 #include "indications/logic/IndicationsSchema.h"
 #include "indications/logic/IndicationsText.h"
 #include "indications/oillist/OilListCoding.h"
@@ -344,6 +345,52 @@ private slots:
         page.select(entry);
         QCOMPARE(page.box("txtNotes")->toPlainText(), notes);
         QCOMPARE(child<QLabel>(page.window, "lblSelect")->text(), entry);
+    }
+
+    // A spot is an indication's name: the place opens the page on its record and selects its list entry.
+    void aPlaceOpensThePageOnItsRecord_data()
+    {
+        QTest::addColumn<QString>("spot");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("notes"); // of the record on show afterwards
+        QTest::addColumn<int>("entry");     // the selected list row; -1 for none
+        QTest::newRow("comma and blank inside") << "Abscess, dental" << true << "See a dentist." << 1;
+        QTest::newRow("letter case ignored") << "ACNE" << true << "" << 2;
+        QTest::newRow("first of two records") << "Bronchitis" << true << "First bronchitis." << 35;
+        QTest::newRow("no such record") << "Anxiety" << false << "See a doctor." << -1;
+        QTest::newRow("an apostrophe stays inside the name")
+            << "Athlete's foot" << false << "See a doctor." << -1;
+        QTest::newRow("the page as it opens") << "" << true << "See a doctor." << -1;
+    }
+    void aPlaceOpensThePageOnItsRecord()
+    {
+        QFETCH(QString, spot);
+        QFETCH(bool, shown);
+        QFETCH(QString, notes);
+        QFETCH(int, entry);
+        ShellFixture shell;
+        createDatabase(shell);
+        AppWindow *w = windows().OpenPlace({QStringLiteral("frmIndications"), spot});
+        QCOMPARE(w != nullptr, shown);
+        Page page{qobject_cast<frmIndications *>(windows().find(QStringLiteral("frmIndications")))};
+        QVERIFY(page.window);
+        QCOMPARE(page.box("txtNotes")->toPlainText(), notes);
+        QCOMPARE(page.list()->selectedItems().isEmpty() ? -1 : page.list()->currentRow(), entry);
+        if (entry >= 0)
+            QCOMPARE(page.list()->item(entry)->text().trimmed().toLower(), spot.toLower());
+        QVERIFY(shell.messages.isEmpty());
+    }
+
+    // An edit on show is written before another record is shown.
+    void aSpotWritesTheEditOnShowFirst()
+    {
+        ShellFixture shell;
+        createDatabase(shell);
+        Page page = openPage();
+        page.type("txtNotes", QStringLiteral("Drain it."));
+        QVERIFY(page.window->showSpot(QStringLiteral("Acne")));
+        QCOMPARE(page.name()->text(), QStringLiteral("acne"));
+        QVERIFY(storedRecords(shell).contains(QStringLiteral("Abscess|Drain it.")));
     }
 
     void anEntryWithoutRecordChangesNothing()
