@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 #include "app/shell/AppWindow.h"
 #include "app/shell/WindowCatalog.h"
+#include "indications/windows/frmIndications.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -146,7 +147,9 @@ private slots:
         QTest::newRow("oil") << "rosemarry"
                              << "frmEssentialOils94#Rosemary" << QString() << QString();
         QTest::newRow("indication") << "sleeplessness"
-                                    << "frmIndications#Insomnia" << QString() << QString();
+                                    << "frmIndications#Insomnia"
+                                    << "txtIndications"
+                                    << "Insomnia";
         QTest::newRow("action") << "analgesic"
                                 << "frmActions#Analgesic"
                                 << "txtActions"
@@ -163,6 +166,11 @@ private slots:
                                         << "frmSafety3#Photosensitizing Oils:" << QString() << QString();
         QTest::newRow("base oil") << "wheatgerm"
                                   << "frmBaseOils2#Wheatgerm Oil" << QString() << QString();
+        QTest::newRow("information section")
+            << "limbic"
+            << "frmInformation#How Aromatherapy Works" << QString() << QString();
+        QTest::newRow("antioxidant") << "blueberries"
+                                     << "frmAntioxidants#Blueberries" << QString() << QString();
     }
     void enterOpensEachKindAtItsPlace()
     {
@@ -178,6 +186,8 @@ private slots:
         const QString form = target.section(QLatin1Char('#'), 0, 0);
         AppWindow *opened = windows().find(form);
         QVERIFY2(opened && opened->isVisible(), qPrintable(form));
+        // The window knows the spot the result names.
+        QVERIFY2(opened->showSpot(target.section(QLatin1Char('#'), 1)), qPrintable(target));
         if (control.isEmpty())
             return;
         const auto *shown = opened->findChild<QWidget *>(control);
@@ -249,7 +259,8 @@ private slots:
         auto *notes = page->findChild<QPlainTextEdit *>(QStringLiteral("txtNotes"));
         notes->setPlainText(QStringLiteral("A zanzibarish remark of the user's own."));
         notes->document()->setModified(true);
-        windows().ClosePage(QStringLiteral("frmIndications")); // leaving the page writes the edit
+        // Written while the page stays open, so the index reads the file beside the page that holds it.
+        QVERIFY(qobject_cast<frmIndications *>(page)->writePending());
         QVERIFY(session.shell.messages.isEmpty());
 
         // The index is built again away from the window; the words typed are searched again when it is ready.
