@@ -4,16 +4,18 @@
 
 namespace find {
 
-void addActions(SearchIndex &index, const QList<actions::ActionEntry> &entries)
+QList<Document> actionDocuments(const QList<actions::ActionEntry> &entries)
 {
+    QList<Document> documents;
     const QLatin1Char line('\n');
     for (const actions::ActionEntry &entry : entries) {
-        index.add({ActionsKind,
-                   entry.caption,
-                   placeText(ActionsForm, entry.caption),
-                   {entry.heading, actions::oilListLine(entry.oils), entry.oilsExtra.join(line),
-                    entry.application.join(line), entry.closing.join(line)}});
+        documents.append({ActionsKind,
+                          entry.caption,
+                          placeText(ActionsForm, entry.caption),
+                          {entry.heading, actions::oilListLine(entry.oils), entry.oilsExtra.join(line),
+                           entry.application.join(line), entry.closing.join(line)}});
     }
+    return documents;
 }
 
 } // namespace find

@@ -11,6 +11,6 @@ inline const QString ActionsForm = QStringLiteral("frmActions");
 
 // One document for each action; its target is the actions page showing that action's text,
 // "frmActions#caption".
-void addActions(SearchIndex &index, const QList<actions::ActionEntry> &entries);
+QList<Document> actionDocuments(const QList<actions::ActionEntry> &entries);
 
 } // namespace find

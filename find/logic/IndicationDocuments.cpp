@@ -23,16 +23,18 @@ IndicationRecords readIndicationRecords(const QString &path)
     return read;
 }
 
-void addIndications(SearchIndex &index, const QList<IndicationRecord> &records)
+QList<Document> indicationDocuments(const QList<IndicationRecord> &records)
 {
+    QList<Document> documents;
     for (const IndicationRecord &record : records) {
         if (record.name.trimmed().isEmpty())
             continue; // a record without a name cannot be shown by name
-        index.add({IndicationsKind,
-                   record.name,
-                   placeText(IndicationsForm, record.name),
-                   {record.oils, record.method, record.notes}});
+        documents.append({IndicationsKind,
+                          record.name,
+                          placeText(IndicationsForm, record.name),
+                          {record.oils, record.method, record.notes}});
     }
+    return documents;
 }
 
 } // namespace find

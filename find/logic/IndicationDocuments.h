@@ -30,6 +30,6 @@ struct IndicationRecords
 IndicationRecords readIndicationRecords(const QString &path);
 
 // One document for each record; its target is the indications page on that record, "frmIndications#name".
-void addIndications(SearchIndex &index, const QList<IndicationRecord> &records);
+QList<Document> indicationDocuments(const QList<IndicationRecord> &records);
 
 } // namespace find

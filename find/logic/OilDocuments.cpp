@@ -4,16 +4,18 @@
 
 namespace find {
 
-void addOils(SearchIndex &index, const content::OilBook &book)
+QList<Document> oilDocuments(const content::OilBook &book)
 {
+    QList<Document> documents;
     for (const content::OilPage &page : book.pages) {
         for (const content::OilRow &row : page.rows) {
-            index.add({OilsKind,
-                       row.name,
-                       placeText(page.form, row.name),
-                       {row.botanical, row.actions, row.indications}});
+            documents.append({OilsKind,
+                              row.name,
+                              placeText(page.form, row.name),
+                              {row.botanical, row.actions, row.indications}});
         }
     }
+    return documents;
 }
 
 } // namespace find

@@ -39,15 +39,16 @@ QString withoutColon(QString heading)
 
 } // namespace
 
-void addTextPage(SearchIndex &index, const QJsonObject &page, const QString &untitled)
+QList<Document> textPageDocuments(const QJsonObject &page, const QString &untitled)
 {
+    QList<Document> documents;
     const QString form = text(page, "form");
     QString heading;
     QStringList fields;
     const auto flush = [&] {
         if (!fields.isEmpty())
-            index.add({PagesKind, heading.isEmpty() ? untitled : withoutColon(heading),
-                       placeText(form, heading), fields});
+            documents.append({PagesKind, heading.isEmpty() ? untitled : withoutColon(heading),
+                              placeText(form, heading), fields});
         fields.clear();
     };
     for (const QJsonValue &item : page.value(QLatin1String("blocks")).toArray()) {
@@ -63,41 +64,46 @@ void addTextPage(SearchIndex &index, const QJsonObject &page, const QString &unt
         fields += blockWords(block);
     }
     flush();
+    return documents;
 }
 
-void addBaseOils(SearchIndex &index, const QJsonObject &book)
+QList<Document> baseOilDocuments(const QJsonObject &book)
 {
+    QList<Document> documents;
     for (const QJsonValue &item : book.value(QLatin1String("pages")).toArray()) {
         const QJsonObject page = item.toObject();
         const QString form = text(page, "form");
         for (const QJsonValue &rowItem : page.value(QLatin1String("rows")).toArray()) {
             const QJsonObject row = rowItem.toObject();
             const QString name = text(row, "name");
-            index.add({PagesKind,
-                       name,
-                       placeText(form, name),
-                       {text(row, "application"), text(row, "indication")}});
+            documents.append({PagesKind,
+                              name,
+                              placeText(form, name),
+                              {text(row, "application"), text(row, "indication")}});
         }
     }
+    return documents;
 }
 
-void addAntioxidants(SearchIndex &index, const QJsonObject &page)
+QList<Document> antioxidantDocuments(const QJsonObject &page)
 {
+    QList<Document> documents;
     const QString form = QStringLiteral("frmAntioxidants");
-    index.add({PagesKind,
-               text(page, "heading"),
-               form,
-               {text(page, "introduction"), text(page, "study"), text(page, "foodsIntro")}});
+    documents.append({PagesKind,
+                      text(page, "heading"),
+                      form,
+                      {text(page, "introduction"), text(page, "study"), text(page, "foodsIntro")}});
     for (const char *table : {"oils", "foods"}) {
         for (const QJsonValue &item : page.value(QLatin1String(table)).toArray()) {
             const QJsonObject entry = item.toObject();
             const QString name = text(entry, "name");
-            index.add({PagesKind,
-                       name,
-                       placeText(form, name),
-                       {QStringLiteral("Antioxidant value (ORAC) ") + text(entry, "text")}});
+            documents.append({PagesKind,
+                              name,
+                              placeText(form, name),
+                              {QStringLiteral("Antioxidant value (ORAC) ") + text(entry, "text")}});
         }
     }
+    return documents;
 }
 
 } // namespace find

@@ -13,13 +13,13 @@ inline const QString PagesKind = QStringLiteral("Pages");
 // A page of text blocks (one page of reference/safety.json, or reference/information.json): one document for
 // each heading and the blocks below it, "form#heading". Text above the first heading goes with the page
 // itself, "form", under untitled.
-void addTextPage(SearchIndex &index, const QJsonObject &page, const QString &untitled);
+QList<Document> textPageDocuments(const QJsonObject &page, const QString &untitled);
 
 // reference/baseoils.json: one document for each base oil, "form#name" of the page that lists it.
-void addBaseOils(SearchIndex &index, const QJsonObject &book);
+QList<Document> baseOilDocuments(const QJsonObject &book);
 
 // reference/antioxidants.json: the page's introduction ("frmAntioxidants") and one document for each oil and
 // food with its value ("frmAntioxidants#name").
-void addAntioxidants(SearchIndex &index, const QJsonObject &page);
+QList<Document> antioxidantDocuments(const QJsonObject &page);
 
 } // namespace find

@@ -21,22 +21,29 @@ QJsonObject object(const char *file)
 
 } // namespace
 
+ReferenceDocuments referenceDocuments(const QString &indicationsDatabase)
+{
+    const IndicationRecords records = readIndicationRecords(indicationsDatabase);
+    QList<Document> documents = oilDocuments(content::oilBook());
+    documents += indicationDocuments(records.records);
+    documents += actionDocuments(actions::loadActionEntries());
+    documents += remedyDocuments(object("bach/remedies.json"), object("bach/history.json"),
+                                 object("bach/references.json"));
+    for (const QJsonValue &page : object("reference/safety.json").value(QLatin1String("pages")).toArray())
+        documents += textPageDocuments(page.toObject(), QStringLiteral("Safety"));
+    documents += textPageDocuments(object("reference/information.json"), QStringLiteral("Basic Information"));
+    documents += baseOilDocuments(object("reference/baseoils.json"));
+    documents += antioxidantDocuments(object("reference/antioxidants.json"));
+    return {std::move(documents), records.error};
+}
+
 ReferenceIndex buildReferenceIndex(const QString &indicationsDatabase)
 {
+    const ReferenceDocuments read = referenceDocuments(indicationsDatabase);
     auto index = std::make_shared<SearchIndex>();
-    // The order of the kinds breaks ties between groups: what people look up most comes first.
-    addOils(*index, content::oilBook());
-    const IndicationRecords records = readIndicationRecords(indicationsDatabase);
-    addIndications(*index, records.records);
-    addActions(*index, actions::loadActionEntries());
-    addRemedies(*index, object("bach/remedies.json"), object("bach/history.json"),
-                object("bach/references.json"));
-    for (const QJsonValue &page : object("reference/safety.json").value(QLatin1String("pages")).toArray())
-        addTextPage(*index, page.toObject(), QStringLiteral("Safety"));
-    addTextPage(*index, object("reference/information.json"), QStringLiteral("Basic Information"));
-    addBaseOils(*index, object("reference/baseoils.json"));
-    addAntioxidants(*index, object("reference/antioxidants.json"));
-    return {std::move(index), records.error};
+    for (const Document &document : read.documents)
+        index->add(document);
+    return {std::move(index), read.problem};
 }
 
 } // namespace find

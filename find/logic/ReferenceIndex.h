@@ -10,12 +10,19 @@
 // that waits for it.
 namespace find {
 
+struct ReferenceDocuments
+{
+    QList<Document> documents; // what people look up most comes first: the order breaks ties between groups
+    QString problem;           // the database could not be read: its records are missing
+};
+
 struct ReferenceIndex
 {
     std::shared_ptr<const SearchIndex> index;
-    QString problem; // the database could not be read: its records are missing from the index
+    QString problem; // as ReferenceDocuments::problem
 };
 
+ReferenceDocuments referenceDocuments(const QString &indicationsDatabase);
 ReferenceIndex buildReferenceIndex(const QString &indicationsDatabase);
 
 } // namespace find

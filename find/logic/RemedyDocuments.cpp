@@ -18,26 +18,28 @@ QString lines(const QJsonObject &panel)
 
 } // namespace
 
-void addRemedies(SearchIndex &index, const QJsonObject &remedies, const QJsonObject &history,
-                 const QJsonObject &references)
+QList<Document> remedyDocuments(const QJsonObject &remedies, const QJsonObject &history,
+                                const QJsonObject &references)
 {
+    QList<Document> documents;
     for (const QJsonValue &item : remedies.value(QLatin1String("remedies")).toArray()) {
         const QJsonObject remedy = item.toObject();
         const QString name = remedy.value(QLatin1String("name")).toString();
-        index.add({RemediesKind,
-                   name,
-                   placeText(RemediesForm, name),
-                   {remedy.value(QLatin1String("stateOfMind")).toString(),
-                    remedy.value(QLatin1String("autosuggestion")).toString()}});
+        documents.append({RemediesKind,
+                          name,
+                          placeText(RemediesForm, name),
+                          {remedy.value(QLatin1String("stateOfMind")).toString(),
+                           remedy.value(QLatin1String("autosuggestion")).toString()}});
     }
-    index.add({RemediesKind,
-               QStringLiteral("History of the Bach remedies"),
-               placeText(RemediesForm, HistorySpot),
-               {lines(history)}});
-    index.add({RemediesKind,
-               QStringLiteral("Books on the Bach remedies"),
-               placeText(RemediesForm, ReferencesSpot),
-               {lines(references)}});
+    documents.append({RemediesKind,
+                      QStringLiteral("History of the Bach remedies"),
+                      placeText(RemediesForm, HistorySpot),
+                      {lines(history)}});
+    documents.append({RemediesKind,
+                      QStringLiteral("Books on the Bach remedies"),
+                      placeText(RemediesForm, ReferencesSpot),
+                      {lines(references)}});
+    return documents;
 }
 
 } // namespace find

@@ -15,7 +15,7 @@ inline const QString ReferencesSpot = QStringLiteral("References");
 
 // remedies: bach/remedies.json; history and references: bach/history.json and bach/references.json.
 // One document for each remedy ("frmBachFlowers#name": its view), one for each text view.
-void addRemedies(SearchIndex &index, const QJsonObject &remedies, const QJsonObject &history,
-                 const QJsonObject &references);
+QList<Document> remedyDocuments(const QJsonObject &remedies, const QJsonObject &history,
+                                const QJsonObject &references);
 
 } // namespace find

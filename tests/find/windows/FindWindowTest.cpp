@@ -1,6 +1,9 @@
 #include "ShellFixture.h"
+#include "app/platform/UserFiles.h"
 #include "app/shell/AppWindow.h"
+#include "app/shell/Place.h"
 #include "app/shell/WindowCatalog.h"
+#include "find/logic/ReferenceIndex.h"
 #include "indications/windows/frmIndications.h"
 
 #include <QLabel>
@@ -194,6 +197,21 @@ private slots:
         QVERIFY(shown);
         QVERIFY(shown->isVisibleTo(opened));
         QVERIFY2(shownText(shown).contains(shows), qPrintable(shownText(shown)));
+    }
+
+    void everyDocumentLeadsToASpotItsWindowShows()
+    {
+        FindSession session;
+        const find::ReferenceDocuments read = find::referenceDocuments(userfiles::indicationsDatabase());
+        QVERIFY2(read.problem.isEmpty(), qPrintable(read.problem));
+        QVERIFY(read.documents.size() > 251); // the indications and more
+        QStringList lost;
+        for (const find::Document &document : read.documents) {
+            if (!windows().OpenPlace(Place::fromText(document.target)))
+                lost << document.target;
+        }
+        QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QStringLiteral(", "))));
+        QVERIFY(session.shell.messages.isEmpty());
     }
 
     void arrowKeysMoveThroughTheResultsAndADoubleClickOpens()
