@@ -126,7 +126,9 @@ void frmFind::showResults(const find::SearchResults &results)
     m_results->clear();
     for (const find::ResultGroup &group : results.groups) {
         auto *title = new QListWidgetItem(group.kind, m_results); // owned by the list
-        title->setFlags(Qt::ItemIsEnabled);
+        // A group's title is no result: the list's own arrow keys pass over it as they do in the text box.
+        title->setFlags(Qt::NoItemFlags);
+        title->setForeground(QColor(64, 16, 24));
         QFont bold = m_results->font();
         bold.setBold(true);
         title->setFont(bold);

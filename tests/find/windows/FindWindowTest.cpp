@@ -230,7 +230,15 @@ private slots:
         QTest::keyClick(session.text(), Qt::Key_Up);
         QCOMPARE(session.selectedTarget(), first);
 
+        // In the list itself the arrow keys pass over the group titles too.
         QListWidget *list = session.results();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QVERIFY(list->currentItem()->flags().testFlag(Qt::ItemIsSelectable));
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(session.selectedTarget(), first);
         QListWidgetItem *item = list->currentItem();
         const QPoint centre = list->visualItemRect(item).center();
         // A double click is a press, a release, then the second press: the view opens what both presses hit.
