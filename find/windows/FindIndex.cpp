@@ -10,7 +10,7 @@ FindIndex::FindIndex(std::function<QString()> databasePath, Builder builder, QOb
 
 FindIndex::~FindIndex()
 {
-    // The worker holds nothing of this object's, but the watcher must not outlive its future's result.
+    // A build under way is let finish, so that no worker still reads the user's database as the program ends.
     m_watcher.waitForFinished();
 }
 
