@@ -197,8 +197,10 @@ bool frmIndications::writePending()
         return true;
     const indications::FieldChanges changes = changedFields();
     if (m_data.write(changes)) {
-        if (!changes.empty())
+        if (!changes.empty()) {
             showCurrent();
+            emit windows().dataSaved(formName());
+        }
         return true;
     }
     if (m_writeFailureReported)

@@ -52,6 +52,19 @@ void frmActions::showAction(const actions::ActionEntry &entry)
     ui->cmdPrintActions->setEnabled(true);
 }
 
+bool frmActions::showSpot(const QString &spot)
+{
+    if (spot.isEmpty())
+        return true;
+    for (const actions::ActionEntry &entry : std::as_const(m_entries)) {
+        if (entry.caption == spot) {
+            showAction(entry);
+            return true;
+        }
+    }
+    return false;
+}
+
 void frmActions::cmdPrintActions_Click()
 {
     // A print page that cannot be opened leaves this page as it is, without a message.
