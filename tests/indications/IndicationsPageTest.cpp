@@ -1,4 +1,5 @@
 #include "IndexedTable.h"
+#include "OilLinkClicks.h"
 #include "ShellFixture.h"
 #include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
@@ -391,6 +392,40 @@ private slots:
         QVERIFY(page.window->showSpot(QStringLiteral("Acne")));
         QCOMPARE(page.name()->text(), QStringLiteral("acne"));
         QVERIFY(storedRecords(shell).contains(QStringLiteral("Abscess|Drain it.")));
+    }
+
+    // The oils of the record on show lead to their profiles; the record is not changed by following them.
+    void anOilOfTheListOpensItsProfile_data()
+    {
+        QTest::addColumn<QString>("entry"); // empty: the first record
+        QTest::addColumn<QString>("oil");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("first record") << ""
+                                      << "Lavender"
+                                      << "frmEssentialOils8"
+                                      << "Lavender";
+        QTest::newRow("after a search") << " Abscess, dental"
+                                        << "Clove"
+                                        << "frmEssentialOils4"
+                                        << "Clove";
+    }
+    void anOilOfTheListOpensItsProfile()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, oil);
+        QFETCH(QString, form);
+        QFETCH(QString, row);
+        ShellFixture shell;
+        createDatabase(shell);
+        Page page = openPage();
+        if (!entry.isEmpty())
+            page.select(entry);
+        const QStringList before = storedRecords(shell);
+        oillinks::clickOn(page.box("txtOilsDec"), oil, Qt::ControlModifier);
+        QCOMPARE(oillinks::markedRow(windows().find(form)), row);
+        page.window->close();
+        QCOMPARE(storedRecords(shell), before);
     }
 
     void anEntryWithoutRecordChangesNothing()
