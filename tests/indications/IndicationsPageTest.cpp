@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -426,6 +427,45 @@ private slots:
         QCOMPARE(oillinks::markedRow(windows().find(form)), row);
         page.window->close();
         QCOMPARE(storedRecords(shell), before);
+    }
+
+    // An oil's row on its profile lists the indications that name the oil, as the database holds them with
+    // the edit on show, and each entry opens its record.
+    void theProfileListsTheIndicationsOfItsOil()
+    {
+        ShellFixture shell;
+        createDatabase(shell);
+        const auto listed = [](AppWindow *profile, int row) {
+            auto *menu = profile->findChild<QMenu *>(QStringLiteral("mnuIndications%1").arg(row));
+            QStringList entries;
+            if (!menu)
+                return QStringList{QStringLiteral("<no menu>")};
+            emit menu->aboutToShow();
+            for (const QAction *a : menu->actions())
+                entries << (a->isEnabled() ? a->text() : QStringLiteral("(") + a->text() + u')');
+            return entries;
+        };
+        AppWindow *lavender = windows().OpenPage(QStringLiteral("frmEssentialOils8"));
+        QCOMPARE(listed(lavender, 4), QStringList{QStringLiteral("Abscess")});
+        AppWindow *teaTree = windows().OpenPage(QStringLiteral("frmEssentialOils96"));
+        QCOMPARE(listed(teaTree, 1), (QStringList{QStringLiteral("Abscess"), QStringLiteral("acne")}));
+        QCOMPARE(listed(lavender, 1), QStringList{QStringLiteral("(No indication names this oil)")});
+        QVERIFY(lavender->findChild<QLabel *>(QStringLiteral("lblName4"))
+                    ->actions()
+                    .contains(lavender->findChild<QAction *>(QStringLiteral("actIndications4"))));
+
+        // The entry opens the record, and an oil typed into it (not yet written) counts.
+        auto *menu = lavender->findChild<QMenu *>(QStringLiteral("mnuIndications4"));
+        menu->actions().first()->trigger();
+        Page page{windows().find<frmIndications>(QStringLiteral("frmIndications"))};
+        QVERIFY(page.window);
+        QCOMPARE(page.name()->text(), QStringLiteral("Abscess"));
+        page.select(QStringLiteral(" Acne"));
+        page.type("txtOilsEnc", EncodeOilList(QStringLiteral("Tea Tree, Lavender")));
+        QCOMPARE(listed(lavender, 4), (QStringList{QStringLiteral("Abscess"), QStringLiteral("acne")}));
+        menu->actions().last()->trigger();
+        QCOMPARE(page.name()->text(), QStringLiteral("acne"));
+        QVERIFY(shell.messages.isEmpty());
     }
 
     void anEntryWithoutRecordChangesNothing()
