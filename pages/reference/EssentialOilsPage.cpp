@@ -28,6 +28,7 @@ constexpr double DesignPointSize = 11.25, SmallestPointSize = 9.0;
 // The frame that marks a row: red stands out against the green outline and both row colours.
 const QColor MarkColour{192, 0, 0};
 constexpr int MarkLineWidth = 3;
+constexpr int MenuEntriesUngrouped = 25;
 
 LabelLook commonNameLook()
 {
@@ -200,11 +201,21 @@ void EssentialOilsPage::offerIndications(int n, const QString &oil)
     menu->setObjectName(QStringLiteral("mnuIndications%1").arg(n));
     // Read when the menu opens, so that the list follows the user's edits of the indications.
     connect(menu, &QMenu::aboutToShow, this, [this, menu, oil] {
+        for (QMenu *earlier : menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+            earlier->deleteLater();
         menu->clear();
         const QList<Place> places = indicationsofoil::of(formName(), oil);
-        for (const Place &place : places)
-            connect(menu->addAction(place.spot), &QAction::triggered, this,
+        // A common oil is named by well over a hundred indications: past a screenful they are grouped by
+        // their first letter, so that the menu stays one column that can be read.
+        const bool grouped = places.size() > MenuEntriesUngrouped;
+        QMenu *group = nullptr;
+        for (const Place &place : places) {
+            const QString letter = place.spot.left(1).toUpper();
+            if (grouped && (!group || group->title() != letter))
+                group = menu->addMenu(letter);
+            connect((grouped ? group : menu)->addAction(place.spot), &QAction::triggered, this,
                     [place] { windows().OpenPlace(place); });
+        }
         if (places.isEmpty())
             menu->addAction(QStringLiteral("No indication names this oil"))->setEnabled(false);
     });

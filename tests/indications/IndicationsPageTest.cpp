@@ -468,6 +468,32 @@ private slots:
         QVERIFY(shell.messages.isEmpty());
     }
 
+    // An oil that many indications name gets its list in groups by first letter, one column each.
+    void aLongListIsGroupedByLetter()
+    {
+        ShellFixture shell;
+        std::vector<std::vector<jet::Value>> rows;
+        for (const char letter : {'A', 'B'})
+            for (int i = 1; i <= 15; ++i)
+                rows.push_back(
+                    {jet::Value::ofText(
+                         QStringLiteral("%1 %2").arg(letter).arg(i, 2, 10, QLatin1Char('0')).toStdString()),
+                     jet::Value::ofText(EncodeOilList(QStringLiteral("Clove, Lavender")).toStdString()),
+                     jet::Value::null(), jet::Value::null()});
+        QVERIFY(jet::createDatabase(dbPath(shell).toStdString(), indications::tableDefinition(), rows).ok());
+        AppWindow *profile = windows().OpenPage(QStringLiteral("frmEssentialOils8"));
+        auto *menu = profile->findChild<QMenu *>(QStringLiteral("mnuIndications4"));
+        emit menu->aboutToShow();
+        QStringList groups;
+        for (const QAction *a : menu->actions())
+            groups << a->text() + u' ' + QString::number(a->menu() ? a->menu()->actions().size() : 0);
+        QCOMPARE(groups, (QStringList{QStringLiteral("A 15"), QStringLiteral("B 15")}));
+        menu->actions().last()->menu()->actions().first()->trigger();
+        Page page{windows().find<frmIndications>(QStringLiteral("frmIndications"))};
+        QVERIFY(page.window);
+        QCOMPARE(page.name()->text(), QStringLiteral("B 01"));
+    }
+
     void anEntryWithoutRecordChangesNothing()
     {
         ShellFixture shell;
