@@ -4,6 +4,7 @@
 #include "app/platform/UserFiles.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/MessageBox.h"
+#include "app/shell/OilNameLinks.h"
 #include "app/shell/PrintHandOver.h"
 #include "app/shell/WindowManager.h"
 #include "content/ContentSet.h"
@@ -18,6 +19,7 @@
 #include <QJsonObject>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QTextBlock>
 
 using indications::Field;
 
@@ -30,6 +32,8 @@ frmIndications::frmIndications(QWidget *parent)
     ui->lstAfflictions->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->txtOilsDec->raise();
     connectHandlers();
+    // The display form is the oil list as people read it: every line of it names oils.
+    new OilNameLinks(ui->txtOilsDec, [](const QTextBlock &) { return true; }); // owned by the box
     showPlaceholders();
 }
 

@@ -1,10 +1,12 @@
 #include "pages/actionspage/frmActions.h"
 
 #include "app/shell/DesignFonts.h"
+#include "app/shell/OilNameLinks.h"
 #include "app/shell/PrintHandOver.h"
 #include "ui_frmActions.h"
 
 #include <QPushButton>
+#include <QTextBlock>
 
 namespace {
 
@@ -33,6 +35,9 @@ frmActions::frmActions(QWidget *parent)
         connect(button, &QPushButton::clicked, this, [this, entry] { showAction(entry); });
     }
     connect(ui->cmdPrintActions, &QPushButton::clicked, this, &frmActions::cmdPrintActions_Click);
+    new OilNameLinks(ui->txtActions, [](const QTextBlock &line) { // owned by the box
+        return line.blockNumber() == actions::OilListLineIndex;
+    });
 }
 
 frmActions::~frmActions() = default;

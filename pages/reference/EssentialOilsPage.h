@@ -25,6 +25,9 @@ public:
     bool showSpot(const QString &spot) override;
 
 private:
+    // The row's context menu lists the indications that name its oil, each opening its record.
+    void offerIndications(int n, const QString &oil);
+
     QStringList m_names;            // the rows' common names, top to bottom
     std::vector<QWidget *> m_marks; // one frame per row, shown round the row that a link or a search named
 };
