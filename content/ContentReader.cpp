@@ -116,6 +116,45 @@ std::optional<QStringList> ObjectReader::optionalTexts(const char *key)
     return list;
 }
 
+QList<QStringList> ObjectReader::textLists(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, true);
+    QList<QStringList> lists;
+    if (!value)
+        return lists;
+    bool wellFormed = value->isArray();
+    for (const QJsonValue &list : value->toArray()) {
+        QStringList texts;
+        wellFormed = wellFormed && list.isArray();
+        for (const QJsonValue &item : list.toArray()) {
+            wellFormed = wellFormed && item.isString();
+            texts << item.toString();
+        }
+        lists << texts;
+    }
+    if (!wellFormed)
+        fail(QString::fromLatin1(key), QStringLiteral("not a list of lists of texts"));
+    return lists;
+}
+
+qint64 ObjectReader::integer(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, true);
+    if (!value)
+        return 0;
+    const double number = value->toDouble();
+    if (!value->isDouble() || number != double(qint64(number))) {
+        fail(QString::fromLatin1(key), QStringLiteral("not a whole number"));
+        return 0;
+    }
+    return qint64(number);
+}
+
+void ObjectReader::reject(const char *key, const QString &what)
+{
+    fail(QString::fromLatin1(key), what);
+}
+
 ObjectReader ObjectReader::object(const char *key)
 {
     const std::optional<QJsonValue> value = take(key, true);

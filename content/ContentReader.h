@@ -3,6 +3,7 @@
 #include "content/ContentSet.h"
 
 #include <QJsonObject>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,8 @@ public:
     std::optional<QString> optionalText(const char *key);
     QStringList texts(const char *key);
     std::optional<QStringList> optionalTexts(const char *key);
+    QList<QStringList> textLists(const char *key);
+    qint64 integer(const char *key);
     ObjectReader object(const char *key);
     std::vector<ObjectReader> objects(const char *key);
 
@@ -42,6 +45,8 @@ public:
     QString problem() const;
     // Reports the keys of this object that nothing asked for now rather than when the reader goes.
     void finish();
+    // A value the reader of the kind finds wrong (an unknown kind, too many entries): a problem of this key.
+    void reject(const char *key, const QString &what);
 
 private:
     struct Problems

@@ -2,6 +2,7 @@
 // misspelt key must fail here with its name, never show an empty label.
 #include "content/BaseOilsPanel.h"
 #include "content/OilBook.h"
+#include "content/ReferencePages.h"
 
 #include <QtTest>
 
@@ -67,12 +68,68 @@ private slots:
         QCOMPARE(parsed.value.measurements.front().essentialOil, QStringLiteral("2 drops"));
     }
 
+    // The text pages' blocks and the antioxidant values: each kind of value is checked, not only its key.
+    void referencePageProblems_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("problem");
+        const auto safety = [](const QByteArray &block) {
+            return R"({"pages": [{"form": "frmSafety", "blocks": [)" + block + "]}]}";
+        };
+        QTest::newRow("known kinds") << safety(R"({"kind": "rule", "text": "1. Test.", "indented": ["a"]},)"
+                                               R"({"kind": "names", "columns": [["Rue"], ["Tansy"]]})")
+                                     << QString();
+        QTest::newRow("unknown kind")
+            << safety(R"({"kind": "headline", "text": "Safety"})")
+            << R"(reference/safety.json: pages[0].blocks[0].kind: not a kind of block: "headline")";
+        QTest::newRow("key of another kind")
+            << safety(R"({"kind": "line", "text": "A.", "indented": ["b"]})")
+            << "reference/safety.json: pages[0].blocks[0].indented: not a key";
+        QTest::newRow("names not in columns")
+            << safety(R"({"kind": "names", "columns": ["Rue", "Tansy"]})")
+            << "reference/safety.json: pages[0].blocks[0].columns: not a list "
+               "of lists of texts";
+        QTest::newRow("five columns")
+            << safety(R"({"kind": "names", "columns": [["a"], ["b"], ["c"], ["d"], ["e"]]})")
+            << "reference/safety.json: pages[0].blocks[0].columns: more than 4 columns";
+    }
+
+    void referencePageProblems()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, problem);
+        const auto parsed = content::parseSafetyPages(json);
+        if (problem.isEmpty()) {
+            QCOMPARE(parsed.problem, QString());
+            QCOMPARE(parsed.value.front().blocks.back().columns, (QList<QStringList>{{"Rue"}, {"Tansy"}}));
+        } else {
+            QVERIFY2(parsed.problem.startsWith(problem), qPrintable(parsed.problem));
+        }
+    }
+
+    void antioxidantValueMustBeAWholeNumber()
+    {
+        const auto parsed = content::parseAntioxidants(
+            R"({"heading": "H", "introduction": "I", "study": "S", "foodsIntro": "F", "foods": [],)"
+            R"("oils": [{"name": "Clove", "value": "1078700", "text": "1 078 700"}]})");
+        QCOMPARE(parsed.problem,
+                 QStringLiteral("reference/antioxidants.json: oils[0].value: not a whole number"));
+        QCOMPARE(parsed.value.oils.front().name, QStringLiteral("Clove"));
+    }
+
     // The program reads the files compiled into it with the same readers.
     void compiledInFilesReadWithoutAProblem()
     {
         QCOMPARE(content::parseOilBook(content::file(content::OilBookFile)).problem, QString());
         QCOMPARE(content::parseBaseOilsPanel(content::file(content::BaseOilsPanelFile)).problem, QString());
         QCOMPARE(content::oilBook().pages.size(), 15u);
+        QCOMPARE(content::parseSafetyPages(content::file(content::SafetyPagesFile)).problem, QString());
+        QCOMPARE(content::parseInformationPage(content::file(content::InformationPageFile)).problem,
+                 QString());
+        QCOMPARE(content::parseBaseOilBook(content::file(content::BaseOilBookFile)).problem, QString());
+        QCOMPARE(content::parseAntioxidants(content::file(content::AntioxidantsFile)).problem, QString());
+        QCOMPARE(content::parseReflexology(content::file(content::ReflexologyFile)).problem, QString());
+        QCOMPARE(content::parseAbout(content::file(content::AboutFile)).problem, QString());
     }
 };
 
