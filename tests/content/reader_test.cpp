@@ -1,6 +1,7 @@
 // A content file that the program's readers cannot read fully is a fault that names the file and the key: a
 // misspelt key must fail here with its name, never show an empty label.
 #include "content/BaseOilsPanel.h"
+#include "content/ContentChecks.h"
 #include "content/OilBook.h"
 #include "content/ReferencePages.h"
 
@@ -120,16 +121,9 @@ private slots:
     // The program reads the files compiled into it with the same readers.
     void compiledInFilesReadWithoutAProblem()
     {
-        QCOMPARE(content::parseOilBook(content::file(content::OilBookFile)).problem, QString());
-        QCOMPARE(content::parseBaseOilsPanel(content::file(content::BaseOilsPanelFile)).problem, QString());
+        for (const content::ContentCheck &check : content::contentChecks())
+            QCOMPARE(check.problem(content::file(check.file)), QString());
         QCOMPARE(content::oilBook().pages.size(), 15u);
-        QCOMPARE(content::parseSafetyPages(content::file(content::SafetyPagesFile)).problem, QString());
-        QCOMPARE(content::parseInformationPage(content::file(content::InformationPageFile)).problem,
-                 QString());
-        QCOMPARE(content::parseBaseOilBook(content::file(content::BaseOilBookFile)).problem, QString());
-        QCOMPARE(content::parseAntioxidants(content::file(content::AntioxidantsFile)).problem, QString());
-        QCOMPARE(content::parseReflexology(content::file(content::ReflexologyFile)).problem, QString());
-        QCOMPARE(content::parseAbout(content::file(content::AboutFile)).problem, QString());
     }
 };
 

@@ -1,0 +1,33 @@
+#include "content/ContentChecks.h"
+
+#include "content/BaseOilsPanel.h"
+#include "content/OilBook.h"
+#include "content/ReferencePages.h"
+
+namespace content {
+
+namespace {
+
+template <typename T, Parsed<T> (*parse)(const QByteArray &)> QString problemOf(const QByteArray &json)
+{
+    return parse(json).problem;
+}
+
+} // namespace
+
+const std::vector<ContentCheck> &contentChecks()
+{
+    static const std::vector<ContentCheck> checks{
+        {OilBookFile, &problemOf<OilBook, &parseOilBook>},
+        {BaseOilsPanelFile, &problemOf<BaseOilsPanel, &parseBaseOilsPanel>},
+        {SafetyPagesFile, &problemOf<std::vector<TextPageContent>, &parseSafetyPages>},
+        {InformationPageFile, &problemOf<TextPageContent, &parseInformationPage>},
+        {BaseOilBookFile, &problemOf<BaseOilBook, &parseBaseOilBook>},
+        {AntioxidantsFile, &problemOf<AntioxidantsPage, &parseAntioxidants>},
+        {ReflexologyFile, &problemOf<ReflexologyLabels, &parseReflexology>},
+        {AboutFile, &problemOf<AboutTexts, &parseAbout>},
+    };
+    return checks;
+}
+
+} // namespace content
