@@ -3,6 +3,7 @@
 #include "content/BaseOilsPanel.h"
 #include "content/OilBook.h"
 #include "content/ReferencePages.h"
+#include "content/ViewerTexts.h"
 
 namespace content {
 
@@ -26,6 +27,8 @@ const std::vector<ContentCheck> &contentChecks()
         {AntioxidantsFile, &problemOf<AntioxidantsPage, &parseAntioxidants>},
         {ReflexologyFile, &problemOf<ReflexologyLabels, &parseReflexology>},
         {AboutFile, &problemOf<AboutTexts, &parseAbout>},
+        {HistoryFile, &problemOf<QList<HistoryEntry>, &parseHistory>},
+        {SourcesFile, &problemOf<SourcesText, &parseSources>},
     };
     return checks;
 }
