@@ -1,5 +1,6 @@
 #include "content/ContentChecks.h"
 
+#include "content/BachTexts.h"
 #include "content/BaseOilsPanel.h"
 #include "content/OilBook.h"
 #include "content/ReferencePages.h"
@@ -29,6 +30,10 @@ const std::vector<ContentCheck> &contentChecks()
         {AboutFile, &problemOf<AboutTexts, &parseAbout>},
         {HistoryFile, &problemOf<QList<HistoryEntry>, &parseHistory>},
         {SourcesFile, &problemOf<SourcesText, &parseSources>},
+        {BachRemediesFile, &problemOf<QList<BachRemedy>, &parseBachRemedies>},
+        {BachHistoryFile, &problemOf<QStringList, &parseBachHistory>},
+        {BachReferencesFile, &problemOf<QStringList, &parseBachReferences>},
+        {RescueFile, &problemOf<RescueTexts, &parseRescue>},
     };
     return checks;
 }
