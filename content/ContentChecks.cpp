@@ -1,5 +1,6 @@
 #include "content/ContentChecks.h"
 
+#include "content/ActionTexts.h"
 #include "content/BachTexts.h"
 #include "content/BaseOilsPanel.h"
 #include "content/OilBook.h"
@@ -34,6 +35,7 @@ const std::vector<ContentCheck> &contentChecks()
         {BachHistoryFile, &problemOf<QStringList, &parseBachHistory>},
         {BachReferencesFile, &problemOf<QStringList, &parseBachReferences>},
         {RescueFile, &problemOf<RescueTexts, &parseRescue>},
+        {ActionsFile, &problemOf<QList<ActionEntry>, &parseActions>},
     };
     return checks;
 }
