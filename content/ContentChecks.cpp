@@ -4,6 +4,7 @@
 #include "content/BachTexts.h"
 #include "content/BaseOilsPanel.h"
 #include "content/OilBook.h"
+#include "content/ProductCatalogue.h"
 #include "content/ReferencePages.h"
 #include "content/ViewerTexts.h"
 
@@ -36,6 +37,7 @@ const std::vector<ContentCheck> &contentChecks()
         {BachReferencesFile, &problemOf<QStringList, &parseBachReferences>},
         {RescueFile, &problemOf<RescueTexts, &parseRescue>},
         {ActionsFile, &problemOf<QList<ActionEntry>, &parseActions>},
+        {ProductCatalogueFile, &problemOf<ProductCatalogue, &parseProductCatalogue>},
     };
     return checks;
 }

@@ -150,6 +150,22 @@ qint64 ObjectReader::integer(const char *key)
     return qint64(number);
 }
 
+std::optional<QList<bool>> ObjectReader::optionalFlags(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, false);
+    if (!value)
+        return std::nullopt;
+    QList<bool> flags;
+    bool wellFormed = value->isArray();
+    for (const QJsonValue &item : value->toArray()) {
+        wellFormed = wellFormed && item.isBool();
+        flags << item.toBool();
+    }
+    if (!wellFormed)
+        fail(QString::fromUtf8(key), QStringLiteral("not a list of true and false"));
+    return flags;
+}
+
 void ObjectReader::reject(const char *key, const QString &what)
 {
     fail(QString::fromLatin1(key), what);

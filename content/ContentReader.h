@@ -37,6 +37,7 @@ public:
     std::optional<QStringList> optionalTexts(const char *key);
     QList<QStringList> textLists(const char *key);
     qint64 integer(const char *key);
+    std::optional<QList<bool>> optionalFlags(const char *key);
     ObjectReader object(const char *key);
     std::vector<ObjectReader> objects(const char *key);
 

@@ -3,6 +3,7 @@
 #include "content/BaseOilsPanel.h"
 #include "content/ContentChecks.h"
 #include "content/OilBook.h"
+#include "content/ProductCatalogue.h"
 #include "content/ReferencePages.h"
 
 #include <QtTest>
@@ -116,6 +117,20 @@ private slots:
         QCOMPARE(parsed.problem,
                  QStringLiteral("reference/antioxidants.json: oils[0].value: not a whole number"));
         QCOMPARE(parsed.value.oils.front().name, QStringLiteral("Clove"));
+    }
+
+    // Marks are keyed by a program's name: a row for a name the catalogue does not list is misspelt.
+    void catalogueMarksNameListedPrograms()
+    {
+        const auto parsed = content::parseProductCatalogue(
+            R"({"heading": "H", "introduction": "I", "upgrade": "U", "bonus": "B", "products": [{"name": "Oils",)"
+            R"( "kind": "Program", "picture": "p.svg", "description": "D.", "page": "", "download": ""}],)"
+            R"( "comparison": {"features": ["x"], "marks": {"Oils": [true], "Oil": [false]}}})");
+        QCOMPARE(parsed.problem,
+                 QStringLiteral(
+                     "catalogue/catalogue.json: comparison.marks.Oil: not a key of this file (misspelt, "
+                     "or read by nothing)"));
+        QCOMPARE(parsed.value.marks.size(), 1);
     }
 
     // The program reads the files compiled into it with the same readers.
