@@ -3,6 +3,7 @@
 #include "content/ActionTexts.h"
 #include "content/BachTexts.h"
 #include "content/BaseOilsPanel.h"
+#include "content/IndicationRecords.h"
 #include "content/OilBook.h"
 #include "content/ProductCatalogue.h"
 #include "content/ReferencePages.h"
@@ -38,6 +39,15 @@ const std::vector<ContentCheck> &contentChecks()
         {RescueFile, &problemOf<RescueTexts, &parseRescue>},
         {ActionsFile, &problemOf<QList<ActionEntry>, &parseActions>},
         {ProductCatalogueFile, &problemOf<ProductCatalogue, &parseProductCatalogue>},
+        {AfflictionNamesFile, &problemOf<QStringList, &parseAfflictionNames>},
+        {IndicationRecordFiles[0],
+         [](const QByteArray &json) {
+             return parseIndicationRecords(IndicationRecordFiles[0], json).problem;
+         }},
+        {IndicationRecordFiles[1],
+         [](const QByteArray &json) {
+             return parseIndicationRecords(IndicationRecordFiles[1], json).problem;
+         }},
     };
     return checks;
 }

@@ -12,6 +12,8 @@ ObjectReader::ObjectReader(const QString &file, const QByteArray &json)
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (document.isObject())
         m_object = document.object();
+    else if (document.isArray())
+        m_object = QJsonObject{{QString(), document.array()}};
     else if (json.isEmpty())
         m_problems->first = file + QStringLiteral(": missing or empty");
     else

@@ -21,7 +21,8 @@ namespace content {
 class ObjectReader
 {
 public:
-    // The whole file: a JSON object, or a problem naming the file.
+    // The whole file: a JSON object, or a problem naming the file. A file that is a list is read as the value
+    // of the empty key (objects(""), texts("")), so that its problems read "<file>: [3].key: what".
     ObjectReader(const QString &file, const QByteArray &json);
 
     ObjectReader(const ObjectReader &) = delete;
