@@ -1,5 +1,6 @@
 // The Bach flower remedies page's content: the 38 remedies, the history and references panels and the
 // Rescue Remedy sentences.
+#include "ReadContent.h"
 #include "content/BachTexts.h"
 
 #include <QFile>
@@ -8,18 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-// A file of the source tree read by its kind's reader; a problem stops the test with the file and key.
-template <typename T> T read(const QString &relativePath, content::Parsed<T> (*parse)(const QByteArray &))
-{
-    QFile file(QStringLiteral(CONTENT_DIR "/") + relativePath);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot open %s", qPrintable(file.fileName()));
-    content::Parsed<T> parsed = parse(file.readAll());
-    if (!parsed.problem.isEmpty())
-        qFatal("%s", qPrintable(parsed.problem));
-    return std::move(parsed.value);
-}
 
 // Sentences end with ".", "!" or "?" followed by a blank or the end of the text.
 qsizetype sentenceCount(const QString &text)

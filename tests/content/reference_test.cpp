@@ -2,6 +2,7 @@
 // that the program must show word for word are checked here, as are the lists whose entries and order are
 // fixed.
 #include "ContentFile.h"
+#include "ReadContent.h"
 #include "content/BaseOilsPanel.h"
 #include "content/ReferencePages.h"
 
@@ -13,18 +14,6 @@
 #include <limits>
 
 namespace {
-
-// A file of the source tree read by its kind's reader; a problem fails the test that asked for it.
-template <typename T> T read(const QString &relativePath, content::Parsed<T> (*parse)(const QByteArray &))
-{
-    QFile file(QStringLiteral(CONTENT_DIR "/") + relativePath);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("%s: cannot be read", qPrintable(file.fileName()));
-    content::Parsed<T> parsed = parse(file.readAll());
-    if (!parsed.problem.isEmpty())
-        qFatal("%s", qPrintable(parsed.problem));
-    return std::move(parsed.value);
-}
 
 QStringList textsOf(const content::TextPageContent &page, content::TextBlock::Kind kind)
 {
