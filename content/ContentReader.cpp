@@ -12,6 +12,8 @@ ObjectReader::ObjectReader(const QString &file, const QByteArray &json)
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (document.isObject())
         m_object = document.object();
+    else if (document.isArray())
+        m_object = QJsonObject{{QString(), document.array()}};
     else if (json.isEmpty())
         m_problems->first = file + QStringLiteral(": missing or empty");
     else
@@ -114,6 +116,61 @@ std::optional<QStringList> ObjectReader::optionalTexts(const char *key)
     if (!value->isArray())
         fail(QString::fromLatin1(key), QStringLiteral("not a list of texts"));
     return list;
+}
+
+QList<QStringList> ObjectReader::textLists(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, true);
+    QList<QStringList> lists;
+    if (!value)
+        return lists;
+    bool wellFormed = value->isArray();
+    for (const QJsonValue &list : value->toArray()) {
+        QStringList texts;
+        wellFormed = wellFormed && list.isArray();
+        for (const QJsonValue &item : list.toArray()) {
+            wellFormed = wellFormed && item.isString();
+            texts << item.toString();
+        }
+        lists << texts;
+    }
+    if (!wellFormed)
+        fail(QString::fromLatin1(key), QStringLiteral("not a list of lists of texts"));
+    return lists;
+}
+
+qint64 ObjectReader::integer(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, true);
+    if (!value)
+        return 0;
+    const double number = value->toDouble();
+    if (!value->isDouble() || number != double(qint64(number))) {
+        fail(QString::fromLatin1(key), QStringLiteral("not a whole number"));
+        return 0;
+    }
+    return qint64(number);
+}
+
+std::optional<QList<bool>> ObjectReader::optionalFlags(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, false);
+    if (!value)
+        return std::nullopt;
+    QList<bool> flags;
+    bool wellFormed = value->isArray();
+    for (const QJsonValue &item : value->toArray()) {
+        wellFormed = wellFormed && item.isBool();
+        flags << item.toBool();
+    }
+    if (!wellFormed)
+        fail(QString::fromUtf8(key), QStringLiteral("not a list of true and false"));
+    return flags;
+}
+
+void ObjectReader::reject(const char *key, const QString &what)
+{
+    fail(QString::fromLatin1(key), what);
 }
 
 ObjectReader ObjectReader::object(const char *key)

@@ -3,6 +3,7 @@
 #include "content/ContentSet.h"
 
 #include <QJsonObject>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -20,7 +21,8 @@ namespace content {
 class ObjectReader
 {
 public:
-    // The whole file: a JSON object, or a problem naming the file.
+    // The whole file: a JSON object, or a problem naming the file. A file that is a list is read as the value
+    // of the empty key (objects(""), texts("")), so that its problems read "<file>: [3].key: what".
     ObjectReader(const QString &file, const QByteArray &json);
 
     ObjectReader(const ObjectReader &) = delete;
@@ -34,6 +36,9 @@ public:
     std::optional<QString> optionalText(const char *key);
     QStringList texts(const char *key);
     std::optional<QStringList> optionalTexts(const char *key);
+    QList<QStringList> textLists(const char *key);
+    qint64 integer(const char *key);
+    std::optional<QList<bool>> optionalFlags(const char *key);
     ObjectReader object(const char *key);
     std::vector<ObjectReader> objects(const char *key);
 
@@ -42,6 +47,8 @@ public:
     QString problem() const;
     // Reports the keys of this object that nothing asked for now rather than when the reader goes.
     void finish();
+    // A value the reader of the kind finds wrong (an unknown kind, too many entries): a problem of this key.
+    void reject(const char *key, const QString &what);
 
 private:
     struct Problems

@@ -12,9 +12,4 @@ QByteArray file(const QString &relativePath)
     return f.readAll();
 }
 
-QJsonDocument json(const QString &relativePath)
-{
-    return QJsonDocument::fromJson(file(relativePath));
-}
-
 } // namespace content

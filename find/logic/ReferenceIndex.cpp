@@ -1,25 +1,15 @@
 #include "find/logic/ReferenceIndex.h"
 
-#include "content/ContentSet.h"
+#include "content/BachTexts.h"
 #include "content/OilBook.h"
+#include "content/ReferencePages.h"
 #include "find/logic/ActionDocuments.h"
 #include "find/logic/IndicationDocuments.h"
 #include "find/logic/OilDocuments.h"
 #include "find/logic/PageDocuments.h"
 #include "find/logic/RemedyDocuments.h"
 
-#include <QJsonArray>
-
 namespace find {
-
-namespace {
-
-QJsonObject object(const char *file)
-{
-    return content::json(QLatin1String(file)).object();
-}
-
-} // namespace
 
 ReferenceDocuments referenceDocuments(const QString &indicationsDatabase)
 {
@@ -27,13 +17,12 @@ ReferenceDocuments referenceDocuments(const QString &indicationsDatabase)
     QList<Document> documents = oilDocuments(content::oilBook());
     documents += indicationDocuments(records.records);
     documents += actionDocuments(actions::loadActionEntries());
-    documents += remedyDocuments(object("bach/remedies.json"), object("bach/history.json"),
-                                 object("bach/references.json"));
-    for (const QJsonValue &page : object("reference/safety.json").value(QLatin1String("pages")).toArray())
-        documents += textPageDocuments(page.toObject(), QStringLiteral("Safety"));
-    documents += textPageDocuments(object("reference/information.json"), QStringLiteral("Basic Information"));
-    documents += baseOilDocuments(object("reference/baseoils.json"));
-    documents += antioxidantDocuments(object("reference/antioxidants.json"));
+    documents += remedyDocuments(content::bachRemedies(), content::bachHistory(), content::bachReferences());
+    for (const content::TextPageContent &page : content::safetyPages())
+        documents += textPageDocuments(page, QStringLiteral("Safety"));
+    documents += textPageDocuments(content::informationPage(), QStringLiteral("Basic Information"));
+    documents += baseOilDocuments(content::baseOilBook());
+    documents += antioxidantDocuments(content::antioxidantsPage());
     return {std::move(documents), records.error};
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "content/BachTexts.h"
 #include "find/logic/SearchIndex.h"
-
-#include <QJsonObject>
 
 // The Bach flower remedies and the page's other views as documents of the index.
 namespace find {
@@ -13,9 +12,8 @@ inline const QString RemediesForm = QStringLiteral("frmBachFlowers");
 inline const QString HistorySpot = QStringLiteral("History");
 inline const QString ReferencesSpot = QStringLiteral("References");
 
-// remedies: bach/remedies.json; history and references: bach/history.json and bach/references.json.
 // One document for each remedy ("frmBachFlowers#name": its view), one for each text view.
-QList<Document> remedyDocuments(const QJsonObject &remedies, const QJsonObject &history,
-                                const QJsonObject &references);
+QList<Document> remedyDocuments(const QList<content::BachRemedy> &remedies, const QStringList &history,
+                                const QStringList &references);
 
 } // namespace find

@@ -1,17 +1,14 @@
 #include "indications/logic/IndicationsText.h"
 
-#include "content/ContentSet.h"
-
-#include <QJsonArray>
+#include "content/IndicationRecords.h"
 
 namespace indications {
 
 QStringList afflictionListEntries()
 {
     QStringList entries;
-    const QJsonArray names = content::json(QStringLiteral("indications/names.json")).array();
-    for (const QJsonValue &name : names)
-        entries << QLatin1Char(' ') + name.toString();
+    for (const QString &name : content::afflictionNames())
+        entries << QLatin1Char(' ') + name;
     return entries;
 }
 

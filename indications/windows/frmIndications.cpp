@@ -7,7 +7,7 @@
 #include "app/shell/OilNameLinks.h"
 #include "app/shell/PrintHandOver.h"
 #include "app/shell/WindowManager.h"
-#include "content/ContentSet.h"
+#include "content/IndicationRecords.h"
 #include "indications/logic/DatabaseRepair.h"
 #include "indications/logic/IndicationsText.h"
 #include "indications/oillist/OilListCoding.h"
@@ -15,8 +15,6 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -144,12 +142,11 @@ void frmIndications::closeEvent(QCloseEvent *event)
 void frmIndications::showPlaceholders()
 {
     // Until the database is open the boxes show the first entry of the content set.
-    const QJsonObject first =
-        content::json(QStringLiteral("indications/indications-a.json")).array().first().toObject();
-    setBoundText(Field::Indications, first.value(QLatin1String("Indications")).toString());
-    setBoundText(Field::Oils, EncodeOilList(first.value(QLatin1String("Oils")).toString()));
-    setBoundText(Field::Method, first.value(QLatin1String("Method")).toString());
-    setBoundText(Field::Notes, first.value(QLatin1String("Notes")).toString());
+    const content::IndicationRecord first = content::firstIndicationRecord();
+    setBoundText(Field::Indications, first.indications);
+    setBoundText(Field::Oils, EncodeOilList(first.oils));
+    setBoundText(Field::Method, first.method);
+    setBoundText(Field::Notes, first.notes);
 }
 
 void frmIndications::setBoundText(Field field, const QString &text)

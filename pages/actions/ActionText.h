@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "content/ActionTexts.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,17 +9,7 @@
 // The functions here are inline so that the content tests can use them without linking the page's library.
 namespace actions {
 
-// One action button and the text it shows. An empty string in a block is an empty line.
-struct ActionEntry
-{
-    QString button; // object name of the button, e.g. "cmdAnalgesic"
-    QString caption;
-    QString heading;
-    QStringList oils;      // oil names, shown as one line
-    QStringList oilsExtra; // remark and recipe lines after the oil list
-    QStringList application;
-    QStringList closing;
-};
+using content::ActionEntry;
 
 inline QString oilListLine(const QStringList &oils)
 {
@@ -40,36 +29,6 @@ inline QString buildActionText(const ActionEntry &entry)
     return crlf + entry.heading + crlf + oilsBlock.join(crlf) + crlf + crlf +
            QStringLiteral("Methods of Application:") + crlf + entry.application.join(crlf) + crlf + crlf +
            entry.closing.join(crlf);
-}
-
-namespace detail {
-inline QStringList stringList(const QJsonValue &value)
-{
-    QStringList out;
-    for (const QJsonValue &item : value.toArray())
-        out.append(item.toString());
-    return out;
-}
-} // namespace detail
-
-inline ActionEntry actionEntryFromJson(const QJsonObject &object)
-{
-    return ActionEntry{object.value(QLatin1String("button")).toString(),
-                       object.value(QLatin1String("caption")).toString(),
-                       object.value(QLatin1String("heading")).toString(),
-                       detail::stringList(object.value(QLatin1String("oils"))),
-                       detail::stringList(object.value(QLatin1String("oilsExtra"))),
-                       detail::stringList(object.value(QLatin1String("application"))),
-                       detail::stringList(object.value(QLatin1String("closing")))};
-}
-
-// The entries of content/actions/actions.json in button order; empty for a document of another shape.
-inline QList<ActionEntry> actionEntriesFromJson(const QJsonDocument &document)
-{
-    QList<ActionEntry> entries;
-    for (const QJsonValue &item : document.object().value(QLatin1String("actions")).toArray())
-        entries.append(actionEntryFromJson(item.toObject()));
-    return entries;
 }
 
 // The 23 entries from the content set built into the program.

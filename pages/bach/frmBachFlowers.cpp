@@ -2,27 +2,15 @@
 
 #include "app/shell/ClickableLabel.h"
 #include "app/shell/DesignFonts.h"
-#include "content/ContentSet.h"
+#include "content/BachTexts.h"
 #include "ui_frmBachFlowers.h"
 
 #include <QCursor>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 
 namespace {
-
-// The lines of a panel text, with the hard line breaks the box shows.
-QString panelText(const QString &file)
-{
-    QStringList lines;
-    const QJsonArray array = content::json(file).object().value(QLatin1String("lines")).toArray();
-    for (const QJsonValue &line : array)
-        lines.append(line.toString());
-    return lines.join(QLatin1Char('\n'));
-}
 
 // The arrow over the remedy names; its hot spot is the arrow's tip.
 QCursor remedyPointer()
@@ -62,27 +50,18 @@ frmBachFlowers::~frmBachFlowers() = default;
 
 void frmBachFlowers::fillFixedTexts()
 {
-    ui->Text1->setPlainText(panelText(QStringLiteral("bach/history.json")));
-    ui->Text2->setPlainText(panelText(QStringLiteral("bach/references.json")));
-    const QJsonObject rescue = content::json(QStringLiteral("bach/rescue.json")).object();
-    ui->Label40->setText(rescue.value(QLatin1String("Label40")).toString());
-    ui->Label41->setText(rescue.value(QLatin1String("Label41")).toString());
+    // The panels keep their texts' hard line breaks.
+    ui->Text1->setPlainText(content::bachHistory().join(QLatin1Char('\n')));
+    ui->Text2->setPlainText(content::bachReferences().join(QLatin1Char('\n')));
+    ui->Label40->setText(content::rescueTexts().combines);
+    ui->Label41->setText(content::rescueTexts().situations);
 }
 
 void frmBachFlowers::connectRemedyLabels()
 {
     QHash<QString, Remedy> remedies;
-    const QJsonArray array = content::json(QStringLiteral("bach/remedies.json"))
-                                 .object()
-                                 .value(QLatin1String("remedies"))
-                                 .toArray();
-    for (const QJsonValue &item : array) {
-        const QJsonObject entry = item.toObject();
-        remedies.insert(entry.value(QLatin1String("label")).toString(),
-                        Remedy{entry.value(QLatin1String("name")).toString(),
-                               entry.value(QLatin1String("stateOfMind")).toString(),
-                               entry.value(QLatin1String("autosuggestion")).toString()});
-    }
+    for (const content::BachRemedy &entry : content::bachRemedies())
+        remedies.insert(entry.label, Remedy{entry.name, entry.stateOfMind, entry.autosuggestion});
 
     const QCursor pointer = remedyPointer();
     for (QWidget *column : {static_cast<QWidget *>(ui->Frame1), static_cast<QWidget *>(ui->Frame2)}) {

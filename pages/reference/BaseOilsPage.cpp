@@ -4,7 +4,6 @@
 #include "pages/reference/PageLook.h"
 
 #include <QFrame>
-#include <QJsonArray>
 
 using namespace pagelook;
 
@@ -24,11 +23,11 @@ constexpr Column Columns[3] = {{90, 2355}, {2430, 2115}, {4530, 7170}};
 
 } // namespace
 
-BaseOilsPage::BaseOilsPage(const QJsonObject &book, const QJsonObject &page, QWidget *parent)
-    : AppWindow(page.value(QLatin1String("form")).toString(), parent)
+BaseOilsPage::BaseOilsPage(const content::BaseOilBook &book, const content::BaseOilBook::Page &page,
+                           QWidget *parent)
+    : AppWindow(page.form, parent)
 {
-    label(this, QStringLiteral("lblHeading"), book.value(QLatin1String("heading")).toString(),
-          {120, 150, 11655, 375}, titleLook(12.75, Blue));
+    label(this, QStringLiteral("lblHeading"), book.heading, {120, 150, 11655, 375}, titleLook(12.75, Blue));
 
     auto *frame = new QFrame(this); // owned by this window
     frame->setObjectName(QStringLiteral("fraTable"));
@@ -36,34 +35,30 @@ BaseOilsPage::BaseOilsPage(const QJsonObject &book, const QJsonObject &page, QWi
     frame->setAutoFillBackground(true);
     frame->setGeometry(twips::rect(30, 480, 11775, 7920));
 
-    const QJsonArray headings = book.value(QLatin1String("columnHeadings")).toArray();
+    const QStringList &headings = book.columnHeadings;
     const QString headingNames[3] = {QStringLiteral("lblColName"), QStringLiteral("lblColApplication"),
                                      QStringLiteral("lblColIndication")};
     for (int c = 0; c < 3; ++c)
-        label(frame, headingNames[c], headings.at(c).toString(),
-              {Columns[c].left, 180, Columns[c].width, 450}, columnHeadingLook(Blue));
+        label(frame, headingNames[c], headings.value(c), {Columns[c].left, 180, Columns[c].width, 450},
+              columnHeadingLook(Blue));
 
-    QStringList backgrounds;
-    for (const QJsonValue &c : book.value(QLatin1String("rowBackgrounds")).toArray())
-        backgrounds << c.toString();
-    const QJsonArray rows = page.value(QLatin1String("rows")).toArray();
-    for (int r = 0; r < rows.size(); ++r) {
-        const QJsonObject row = rows.at(r).toObject();
+    const QStringList &backgrounds = book.rowBackgrounds;
+    const std::vector<content::BaseOilRow> &rows = page.rows;
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const content::BaseOilRow &row = rows[r];
         const QColor background =
             backgrounds.isEmpty() ? White : colour(backgrounds.at(r % backgrounds.size()));
         const int top = RowsTop + r * RowHeight;
-        const int height = r + 1 == rows.size() ? LastRowHeight : RowHeight;
+        const int height = r + 1 == int(rows.size()) ? LastRowHeight : RowHeight;
         LabelLook name = cellLook(background, CellPadding);
         name.pointSize = 12;
         name.bold = true;
         name.align = Qt::AlignCenter;
-        label(frame, QStringLiteral("lblName%1").arg(r + 1), row.value(QLatin1String("name")).toString(),
+        label(frame, QStringLiteral("lblName%1").arg(r + 1), row.name,
               {Columns[0].left, top, Columns[0].width, height}, name);
-        label(frame, QStringLiteral("lblApplication%1").arg(r + 1),
-              row.value(QLatin1String("application")).toString(),
+        label(frame, QStringLiteral("lblApplication%1").arg(r + 1), row.application,
               {Columns[1].left, top, Columns[1].width, height}, cellLook(background, CellPadding));
-        label(frame, QStringLiteral("lblIndication%1").arg(r + 1),
-              row.value(QLatin1String("indication")).toString(),
+        label(frame, QStringLiteral("lblIndication%1").arg(r + 1), row.indication,
               {Columns[2].left, top, Columns[2].width, height}, cellLook(background, CellPadding));
     }
 

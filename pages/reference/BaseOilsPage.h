@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/shell/AppWindow.h"
-
-#include <QJsonObject>
+#include "content/ReferencePages.h"
 
 // A page of the base (carrier) oil quick reference: ten oils with their applications and therapeutic
 // indications in a table of equal rows, built from the page's entry in the content set.
@@ -12,7 +11,8 @@ class BaseOilsPage final : public AppWindow
 
 public:
     // book: reference/baseoils.json; page: one of its pages.
-    BaseOilsPage(const QJsonObject &book, const QJsonObject &page, QWidget *parent = nullptr);
+    BaseOilsPage(const content::BaseOilBook &book, const content::BaseOilBook::Page &page,
+                 QWidget *parent = nullptr);
 
     // The spot is what one of the page's labels says: a section's heading, an oil's name.
     bool showSpot(const QString &spot) override;

@@ -3,7 +3,6 @@
 #include "app/shell/Twips.h"
 
 #include <QFontMetrics>
-#include <QJsonObject>
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
@@ -190,37 +189,42 @@ QLabel *Flow::placeText(const QString &text, const LabelLook &look, int atLeft, 
     return l;
 }
 
-bool Flow::place(const QJsonObject &block)
+bool Flow::place(const content::TextBlock &block)
 {
-    const QString kind = block.value(QLatin1String("kind")).toString();
-    const QString text = block.value(QLatin1String("text")).toString();
-    if (kind == QLatin1String("heading")) {
+    using Kind = content::TextBlock::Kind;
+    switch (block.kind) {
+    case Kind::Heading:
         if (blocks > 0)
             top += headingGap;
-        placeText(text, headingLook(pointSize), left, width);
-    } else if (kind == QLatin1String("line") || kind == QLatin1String("paragraph") ||
-               kind == QLatin1String("source")) {
-        placeText(text, bodyLook(pointSize), left, width);
-    } else if (kind == QLatin1String("rule")) {
-        placeText(text, bodyLook(pointSize), left, width);
-        for (const QJsonValue &paragraph : block.value(QLatin1String("indented")).toArray()) {
+        placeText(block.text, headingLook(pointSize), left, width);
+        break;
+    case Kind::Line:
+    case Kind::Paragraph:
+    case Kind::Source:
+        placeText(block.text, bodyLook(pointSize), left, width);
+        break;
+    case Kind::Rule:
+        placeText(block.text, bodyLook(pointSize), left, width);
+        for (const QString &paragraph : block.indented) {
             top += blockGap / 2;
-            placeText(paragraph.toString(), bodyLook(pointSize), left + indent, width - indent);
+            placeText(paragraph, bodyLook(pointSize), left + indent, width - indent);
         }
-    } else if (kind == QLatin1String("names")) {
-        const QJsonArray columns = block.value(QLatin1String("columns")).toArray();
+        break;
+    case Kind::Names: {
         const LabelLook look = nameLook(pointSize);
         const int rowHeight = textHeightTwips(QStringLiteral("Xg"), 2600, look);
         int rows = 0;
-        for (int c = 0; c < columns.size() && c < 4; ++c) {
-            const QJsonArray names = columns.at(c).toArray();
+        for (int c = 0; c < block.columns.size() && c < 4; ++c) {
+            const QStringList &names = block.columns.at(c);
             for (int r = 0; r < names.size() && !measureOnly; ++r)
-                label(parent, QStringLiteral("lblName%1").arg(++counter), names.at(r).toString(),
+                label(parent, QStringLiteral("lblName%1").arg(++counter), names.at(r),
                       {nameColumns[c], top + r * nameRow, 2640, rowHeight}, look);
             rows = std::max(rows, int(names.size()));
         }
         top += rows > 0 ? (rows - 1) * nameRow + rowHeight : 0;
-    } else {
+        break;
+    }
+    case Kind::Button:
         return false;
     }
     top += blockGap;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "content/ReferencePages.h"
+
 #include <QColor>
-#include <QJsonArray>
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
@@ -83,7 +84,7 @@ struct Flow
     bool measureOnly = false; // only move top down, as placing the blocks would
 
     // Places one block; returns false for a block kind it does not draw (buttons).
-    bool place(const QJsonObject &block);
+    bool place(const content::TextBlock &block);
     // The label placed, or nullptr when only measuring.
     QLabel *placeText(const QString &text, const LabelLook &look, int left, int width);
 };

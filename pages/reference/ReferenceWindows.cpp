@@ -8,9 +8,6 @@
 #include "pages/reference/frmAntioxidants.h"
 #include "pages/reference/frmReflexology.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
-
 namespace {
 
 void registerOilPages(WindowManager &manager)
@@ -25,27 +22,18 @@ void registerOilPages(WindowManager &manager)
 
 void registerBaseOilPages(WindowManager &manager)
 {
-    const QJsonObject book = content::json(QStringLiteral("reference/baseoils.json")).object();
-    for (const QJsonValue &page : book.value(QLatin1String("pages")).toArray()) {
-        const QJsonObject entry = page.toObject();
-        manager.registerFactory(entry.value(QLatin1String("form")).toString(),
-                                [book, entry] { return std::make_unique<BaseOilsPage>(book, entry); });
-    }
+    const content::BaseOilBook &book = content::baseOilBook();
+    for (const content::BaseOilBook::Page &page : book.pages)
+        manager.registerFactory(page.form,
+                                [&book, &page] { return std::make_unique<BaseOilsPage>(book, page); });
 }
 
 void registerTextPages(WindowManager &manager)
 {
-    const QJsonArray safety = content::json(QStringLiteral("reference/safety.json"))
-                                  .object()
-                                  .value(QLatin1String("pages"))
-                                  .toArray();
-    for (const QJsonValue &page : safety) {
-        const QJsonObject entry = page.toObject();
-        manager.registerFactory(entry.value(QLatin1String("form")).toString(),
-                                [entry] { return std::make_unique<TextPage>(entry); });
-    }
+    for (const content::TextPageContent &page : content::safetyPages())
+        manager.registerFactory(page.form, [&page] { return std::make_unique<TextPage>(page); });
 
-    const QJsonObject information = content::json(QStringLiteral("reference/information.json")).object();
+    const content::TextPageContent &information = content::informationPage();
     // The page's own buttons stand where the catalogue places them; the text flows around them.
     const QColor lightYellow(255, 255, 192);
     QMap<QString, TextPage::ButtonPlace> places;
@@ -53,9 +41,8 @@ void registerTextPages(WindowManager &manager)
         for (const WindowButton &button : spec->buttons)
             if (button.action != ButtonAction::ClosePage)
                 places.insert(button.name, {button.twips, lightYellow});
-    manager.registerFactory(QStringLiteral("frmInformation"), [information, places] {
-        return std::make_unique<TextPage>(information, places);
-    });
+    manager.registerFactory(
+        information.form, [&information, places] { return std::make_unique<TextPage>(information, places); });
 }
 
 } // namespace

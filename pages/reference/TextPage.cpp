@@ -2,8 +2,6 @@
 
 #include "pages/reference/PageLook.h"
 
-#include <QJsonArray>
-
 using namespace pagelook;
 
 namespace {
@@ -15,10 +13,11 @@ constexpr double DesignPointSize = 11.25, SmallestPointSize = 9.0;
 
 } // namespace
 
-TextPage::TextPage(const QJsonObject &page, const QMap<QString, ButtonPlace> &buttonPlaces, QWidget *parent)
-    : AppWindow(page.value(QLatin1String("form")).toString(), parent)
+TextPage::TextPage(const content::TextPageContent &page, const QMap<QString, ButtonPlace> &buttonPlaces,
+                   QWidget *parent)
+    : AppWindow(page.form, parent)
 {
-    const QJsonArray blocks = page.value(QLatin1String("blocks")).toArray();
+    const std::vector<content::TextBlock> &blocks = page.blocks;
     // The text ends above the buttons that the window's frame places at the foot of the page.
     int limit = 8010;
     for (const WindowButton &def : spec().buttons)
@@ -36,22 +35,19 @@ TextPage::TextPage(const QJsonObject &page, const QMap<QString, ButtonPlace> &bu
         flow.measureOnly = measureOnly;
         bool fits = true;
         int textBottom = flow.top;
-        for (const QJsonValue &value : blocks) {
-            const QJsonObject block = value.toObject();
+        for (const content::TextBlock &block : blocks) {
             if (flow.place(block)) {
                 textBottom = flow.top - flow.blockGap;
                 continue;
             }
-            if (block.value(QLatin1String("kind")).toString() != QLatin1String("button"))
+            if (block.kind != content::TextBlock::Kind::Button)
                 continue;
-            const QString name = block.value(QLatin1String("name")).toString();
-            const auto place = buttonPlaces.constFind(name);
+            const auto place = buttonPlaces.constFind(block.name);
             if (place == buttonPlaces.constEnd())
                 continue; // a button of the window's frame, placed by it
             fits = fits && textBottom <= place->twips.y() - ButtonGap;
             if (!measureOnly)
-                button(this, name, block.value(QLatin1String("text")).toString(), place->twips,
-                       place->background);
+                button(this, block.name, block.text, place->twips, place->background);
             flow.top = std::max(flow.top, place->twips.y() + place->twips.height() + ButtonGap);
         }
         m_textBottom = textBottom;
@@ -65,7 +61,7 @@ TextPage::TextPage(const QJsonObject &page, const QMap<QString, ButtonPlace> &bu
         pointSize -= 0.25;
     // A short page without buttons of its own spreads its blocks a little over the room it has.
     int extraGap = 0;
-    if (buttonPlaces.isEmpty() && !blocks.isEmpty()) {
+    if (buttonPlaces.isEmpty() && !blocks.empty()) {
         extraGap = std::min(MaxExtraGap, std::max(0, limit - m_textBottom) / (2 * int(blocks.size())));
         if (!layOut(pointSize, extraGap, true))
             extraGap = 0;

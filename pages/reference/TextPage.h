@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/shell/AppWindow.h"
+#include "content/ReferencePages.h"
 
-#include <QJsonObject>
 #include <QMap>
 #include <QRect>
 
@@ -19,7 +19,7 @@ public:
         QRect twips;
         QColor background;
     };
-    TextPage(const QJsonObject &page, const QMap<QString, ButtonPlace> &buttonPlaces = {},
+    TextPage(const content::TextPageContent &page, const QMap<QString, ButtonPlace> &buttonPlaces = {},
              QWidget *parent = nullptr);
 
     // Where the text ends, in twips from the top: below it the page holds only its buttons.

@@ -2,11 +2,10 @@
 
 #include "app/shell/PictureBox.h"
 #include "app/shell/Twips.h"
-#include "content/ContentSet.h"
+#include "content/ReferencePages.h"
 #include "pages/reference/PageLook.h"
 #include "shared/MakerConfig.h"
 
-#include <QJsonObject>
 #include <QRegularExpression>
 
 using namespace pagelook;
@@ -70,11 +69,10 @@ QString frmAbout::fillMakerValues(const QString &text, const maker::MakerConfig 
 
 frmAbout::frmAbout(QWidget *parent) : AppWindow(QStringLiteral("frmAbout"), parent)
 {
-    const QJsonObject page = content::json(QStringLiteral("reference/about.json")).object();
-    const QJsonObject texts = page.value(QLatin1String("labels")).toObject();
+    const content::AboutTexts &about = content::aboutTexts();
     const maker::MakerConfig &config = maker::makerConfig();
     const auto text = [&](const char *name) {
-        return fillMakerValues(texts.value(QLatin1String(name)).toString(), config);
+        return fillMakerValues(about.labels.value(QString::fromLatin1(name)), config);
     };
 
     auto *icon = new PictureBox(this); // owned by this window
@@ -134,9 +132,8 @@ frmAbout::frmAbout(QWidget *parent) : AppWindow(QStringLiteral("frmAbout"), pare
     label(this, QStringLiteral("lblRights"), text("rightsUnderButtons"), {120, 4440, 5865, 420}, rights);
 
     // The frame wires these by name; they keep the window's grey.
-    const QJsonObject buttons = page.value(QLatin1String("buttons")).toObject();
     for (const WindowButton &def : spec().buttons) {
-        const QString caption = buttons.value(def.name).toString(def.caption);
+        const QString caption = about.buttons.value(def.name, def.caption);
         button(this, def.name, caption, def.twips, LightGrey);
     }
 }

@@ -1,10 +1,8 @@
 #include "pages/reference/frmAntioxidants.h"
 
-#include "content/ContentSet.h"
+#include "content/ReferencePages.h"
 #include "pages/reference/PageLook.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QPoint>
 
 using namespace pagelook;
@@ -17,7 +15,8 @@ constexpr int OilsTop = 2040, FoodsTop = 5700;
 constexpr int TextLeft = 600, TextWidth = 10680;
 const QColor ValueBackground{255, 240, 255};
 
-void table(QWidget *parent, const QJsonArray &entries, int top, const QString &prefix)
+void table(QWidget *parent, const std::vector<content::AntioxidantValue> &entries, int top,
+           const QString &prefix)
 {
     LabelLook name;
     name.bold = true;
@@ -29,16 +28,15 @@ void table(QWidget *parent, const QJsonArray &entries, int top, const QString &p
     LabelLook value = name;
     value.text = Green;
     value.background = ValueBackground;
-    for (int i = 0; i < entries.size(); ++i) {
-        const QJsonObject entry = entries.at(i).toObject();
+    for (int i = 0; i < int(entries.size()); ++i) {
+        const content::AntioxidantValue &entry = entries[i];
         const QPoint cell = frmAntioxidants::cellOf(i, int(entries.size()));
         const int left = GroupLefts[cell.x()];
         const int y = top + cell.y() * RowPitch;
-        label(parent, QStringLiteral("lbl%1%2").arg(prefix).arg(i + 1),
-              entry.value(QLatin1String("name")).toString(), {left, y, NameWidth, RowPitch}, name);
-        label(parent, QStringLiteral("lbl%1Value%2").arg(prefix).arg(i + 1),
-              entry.value(QLatin1String("text")).toString(), {left + NameWidth - 15, y, ValueWidth, RowPitch},
-              value);
+        label(parent, QStringLiteral("lbl%1%2").arg(prefix).arg(i + 1), entry.name,
+              {left, y, NameWidth, RowPitch}, name);
+        label(parent, QStringLiteral("lbl%1Value%2").arg(prefix).arg(i + 1), entry.text,
+              {left + NameWidth - 15, y, ValueWidth, RowPitch}, value);
     }
 }
 
@@ -52,10 +50,7 @@ QPoint frmAntioxidants::cellOf(int index, int count)
 
 frmAntioxidants::frmAntioxidants(QWidget *parent) : AppWindow(QStringLiteral("frmAntioxidants"), parent)
 {
-    const QJsonObject page = content::json(QStringLiteral("reference/antioxidants.json")).object();
-
-    const QString introduction = page.value(QLatin1String("introduction")).toString();
-    const QString studyText = page.value(QLatin1String("study")).toString();
+    const content::AntioxidantsPage &page = content::antioxidantsPage();
     LabelLook heading = headingLook();
     heading.pointSize = 13.5;
     heading.align = Qt::AlignHCenter | Qt::AlignTop;
@@ -72,11 +67,11 @@ frmAntioxidants::frmAntioxidants(QWidget *parent) : AppWindow(QStringLiteral("fr
                 l->setObjectName(QString::fromLatin1(name));
             flow.top += flow.blockGap;
         };
-        place(page.value(QLatin1String("heading")).toString(), heading, "lblHeading");
-        place(introduction, bodyLook(pointSize), "lblIntroduction");
+        place(page.heading, heading, "lblHeading");
+        place(page.introduction, bodyLook(pointSize), "lblIntroduction");
         LabelLook study = bodyLook(pointSize - 1.5);
         study.italic = true;
-        place(studyText, study, "lblStudy");
+        place(page.study, study, "lblStudy");
         return flow.top - flow.blockGap <= OilsTop - 60;
     };
     double pointSize = 11.25;
@@ -84,14 +79,14 @@ frmAntioxidants::frmAntioxidants(QWidget *parent) : AppWindow(QStringLiteral("fr
         pointSize -= 0.25;
     layOut(pointSize, false);
 
-    table(this, page.value(QLatin1String("oils")).toArray(), OilsTop, QStringLiteral("Oil"));
+    table(this, page.oils, OilsTop, QStringLiteral("Oil"));
 
     LabelLook foodsIntro = headingLook();
-    const QString foodsText = page.value(QLatin1String("foodsIntro")).toString();
+    const QString &foodsText = page.foodsIntro;
     const int foodsIntroHeight = textHeightTwips(foodsText, TextWidth, foodsIntro);
     label(this, QStringLiteral("lblFoodsIntro"), foodsText,
           {TextLeft, FoodsTop - foodsIntroHeight - 120, TextWidth, foodsIntroHeight}, foodsIntro);
-    table(this, page.value(QLatin1String("foods")).toArray(), FoodsTop, QStringLiteral("Food"));
+    table(this, page.foods, FoodsTop, QStringLiteral("Food"));
 }
 
 bool frmAntioxidants::showSpot(const QString &spot)

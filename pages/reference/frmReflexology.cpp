@@ -2,17 +2,14 @@
 
 #include "app/shell/PictureBox.h"
 #include "app/shell/Twips.h"
-#include "content/ContentSet.h"
+#include "content/ReferencePages.h"
 #include "pages/reference/PageLook.h"
-
-#include <QJsonObject>
 
 using namespace pagelook;
 
 frmReflexology::frmReflexology(QWidget *parent) : AppWindow(QStringLiteral("frmReflexology"), parent)
 {
-    const QJsonObject page = content::json(QStringLiteral("reference/reflexology.json")).object();
-    const QJsonObject labels = page.value(QLatin1String("labels")).toObject();
+    const content::ReflexologyLabels &labels = content::reflexologyLabels();
 
     auto *chart = new PictureBox(this); // owned by this window
     chart->setObjectName(QStringLiteral("imgChart"));
@@ -29,8 +26,7 @@ frmReflexology::frmReflexology(QWidget *parent) : AppWindow(QStringLiteral("frmR
         const char *name;
         QString text;
         int left;
-    } feet[] = {{"lblRightFoot", labels.value(QLatin1String("right")).toString(), 960},
-                {"lblLeftFoot", labels.value(QLatin1String("left")).toString(), 9570}};
+    } feet[] = {{"lblRightFoot", labels.right, 960}, {"lblLeftFoot", labels.left, 9570}};
     for (const auto &foot : feet) {
         QLabel *l =
             label(this, QString::fromLatin1(foot.name), foot.text, {foot.left, 1770, 1500, 300}, look);

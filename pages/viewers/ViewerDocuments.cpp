@@ -3,8 +3,6 @@
 #include "app/shell/WindowCatalog.h"
 #include "shared/MakerConfig.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -62,50 +60,12 @@ private:
     bool m_first = true;
 };
 
-QString text(const QJsonObject &object, const char *key)
-{
-    return object.value(QLatin1String(key)).toString();
-}
-
 } // namespace
 
-QList<HistoryEntry> historyEntries(const QJsonDocument &data)
-{
-    QList<HistoryEntry> entries;
-    const QJsonArray array = data.object().value(QLatin1String("entries")).toArray();
-    for (const QJsonValue &value : array) {
-        const QJsonObject object = value.toObject();
-        HistoryEntry entry{text(object, "version"), text(object, "date"), {}};
-        const QJsonArray changes = object.value(QLatin1String("changes")).toArray();
-        for (const QJsonValue &change : changes)
-            entry.changes << change.toString();
-        entries << entry;
-    }
-    return entries;
-}
-
-QList<SourceSection> sourceSections(const QJsonDocument &data)
-{
-    QList<SourceSection> sections;
-    const QJsonArray array = data.object().value(QLatin1String("sections")).toArray();
-    for (const QJsonValue &value : array) {
-        const QJsonObject object = value.toObject();
-        SourceSection section{text(object, "heading"), {}};
-        const QJsonArray entries = object.value(QLatin1String("entries")).toArray();
-        for (const QJsonValue &entryValue : entries) {
-            const QJsonObject e = entryValue.toObject();
-            section.entries << SourceEntry{text(e, "title"), text(e, "authors"),   text(e, "year"),
-                                           text(e, "place"), text(e, "publisher"), text(e, "isbn")};
-        }
-        sections << section;
-    }
-    return sections;
-}
-
-ContactBlock contactBlock(const QJsonDocument &data, const maker::MakerConfig &maker)
+ContactBlock contactBlock(const QString &heading, const maker::MakerConfig &maker)
 {
     ContactBlock block;
-    block.heading = data.object().value(QLatin1String("contactHeading")).toString();
+    block.heading = heading;
     block.lines << maker.makerName << QStringLiteral("E-mail: ") + maker.supportMailbox
                 << QStringLiteral("Phone/Fax: ") + maker.phoneFax;
     return block;

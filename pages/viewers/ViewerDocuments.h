@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QJsonDocument>
+#include "content/ViewerTexts.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,28 +14,9 @@ struct MakerConfig;
 // The documents built into the history and sources windows, from their content files.
 namespace viewers {
 
-struct HistoryEntry
-{
-    QString version;
-    QString date;
-    QStringList changes;
-};
-
-struct SourceEntry
-{
-    QString title;
-    QString authors;
-    QString year;
-    QString place;
-    QString publisher;
-    QString isbn; // empty for a book published without one
-};
-
-struct SourceSection
-{
-    QString heading;
-    QList<SourceEntry> entries;
-};
+using content::HistoryEntry;
+using content::SourceEntry;
+using content::SourceSection;
 
 struct ContactBlock
 {
@@ -42,12 +24,8 @@ struct ContactBlock
     QStringList lines;
 };
 
-// The entries of viewers/history.json, newest first as stored.
-QList<HistoryEntry> historyEntries(const QJsonDocument &data);
-// The sections of viewers/sources.json.
-QList<SourceSection> sourceSections(const QJsonDocument &data);
-// The heading of the contact lines from viewers/sources.json, the lines from the maker's values.
-ContactBlock contactBlock(const QJsonDocument &data, const maker::MakerConfig &maker);
+// The contact lines under their heading, the lines from the maker's values.
+ContactBlock contactBlock(const QString &heading, const maker::MakerConfig &maker);
 
 // "History of Changes:", then per version a title line (program title and version, a tab, the date), its
 // changes and an empty line.

@@ -1,14 +1,13 @@
 #include "pages/viewers/frmHistory.h"
 
 #include "app/richtext/RichTextBox.h"
-#include "content/ContentSet.h"
+#include "content/ViewerTexts.h"
 #include "pages/viewers/ViewerDocuments.h"
 
 frmHistory::frmHistory(QWidget *parent)
     : DocumentViewer(QStringLiteral("frmHistory"), QStringLiteral("rtfHistory"), parent)
 {
-    viewers::writeHistory(*documentBox()->document(),
-                          viewers::historyEntries(content::json(QStringLiteral("viewers/history.json"))));
+    viewers::writeHistory(*documentBox()->document(), content::history());
     documentBox()->moveCursor(QTextCursor::Start);
 }
 

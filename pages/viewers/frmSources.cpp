@@ -1,16 +1,16 @@
 #include "pages/viewers/frmSources.h"
 
 #include "app/richtext/RichTextBox.h"
-#include "content/ContentSet.h"
-#include "shared/MakerConfig.h"
+#include "content/ViewerTexts.h"
 #include "pages/viewers/ViewerDocuments.h"
+#include "shared/MakerConfig.h"
 
 frmSources::frmSources(QWidget *parent)
     : DocumentViewer(QStringLiteral("frmSources"), QStringLiteral("rtfSources"), parent)
 {
-    const QJsonDocument data = content::json(QStringLiteral("viewers/sources.json"));
-    viewers::writeSources(*documentBox()->document(), viewers::sourceSections(data),
-                          viewers::contactBlock(data, maker::makerConfig()));
+    const content::SourcesText &sources = content::sources();
+    viewers::writeSources(*documentBox()->document(), sources.sections,
+                          viewers::contactBlock(sources.contactHeading, maker::makerConfig()));
     documentBox()->moveCursor(QTextCursor::Start);
 }
 

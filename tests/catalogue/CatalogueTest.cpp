@@ -135,10 +135,16 @@ private slots:
 
     void comparisonFollowsCatalogueOrder()
     {
-        const QByteArray json = R"({"products":[{"name":"B","page":"b/"},{"name":"A","page":""}],
+        const QByteArray product =
+            R"("kind": "Program", "picture": "p.svg", "description": "D.", "download": "")";
+        const QByteArray json = R"({"heading": "H", "introduction": "I", "upgrade": "U", "bonus": "B",
+            "products":[{"name":"B","page":"b/", )" +
+                                product + R"(},{"name":"A","page":"", )" + product + R"(}],
             "comparison":{"features":["x","y"],"marks":{"A":[true,false],"B":[false,true]}}})";
-        const catalogue::Catalogue c = catalogue::parse(QJsonDocument::fromJson(json).object(),
-                                                        QStringLiteral("https://maker.example/shop/"));
+        const content::Parsed<catalogue::Catalogue> parsed = content::parseProductCatalogue(json);
+        QCOMPARE(parsed.problem, QString());
+        const catalogue::Catalogue c =
+            catalogue::resolved(parsed.value, QStringLiteral("https://maker.example/shop/"));
         QCOMPARE(c.products[0].pageUrl, QStringLiteral("https://maker.example/shop/b/"));
         QCOMPARE(c.products[1].pageUrl, QString());
         QCOMPARE(c.marks.size(), 2);

@@ -86,11 +86,9 @@ void ActionsContentTest::initTestCase()
 {
     QFile file(QStringLiteral(CONTENT_DIR "/actions/actions.json"));
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    QVERIFY2(error.error == QJsonParseError::NoError,
-             qPrintable(file.fileName() + QLatin1String(": ") + error.errorString()));
-    m_entries = actions::actionEntriesFromJson(document);
+    const content::Parsed<QList<ActionEntry>> parsed = content::parseActions(file.readAll());
+    QVERIFY2(parsed.problem.isEmpty(), qPrintable(parsed.problem));
+    m_entries = parsed.value;
     QCOMPARE(m_entries.size(), 23);
 }
 

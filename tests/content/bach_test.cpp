@@ -1,34 +1,14 @@
 // The Bach flower remedies page's content: the 38 remedies, the history and references panels and the
 // Rescue Remedy sentences.
+#include "ReadContent.h"
+#include "content/BachTexts.h"
+
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
 namespace {
-
-QJsonObject readObject(const QString &relativePath)
-{
-    QFile file(QStringLiteral(CONTENT_DIR "/bach/") + relativePath);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot open %s", qPrintable(file.fileName()));
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    if (error.error != QJsonParseError::NoError)
-        qFatal("%s: %s", qPrintable(file.fileName()), qPrintable(error.errorString()));
-    return document.object();
-}
-
-QStringList linesOf(const QJsonObject &object)
-{
-    QStringList lines;
-    for (const QJsonValue &line : object.value(QLatin1String("lines")).toArray())
-        lines.append(line.toString());
-    return lines;
-}
 
 // Sentences end with ".", "!" or "?" followed by a blank or the end of the text.
 qsizetype sentenceCount(const QString &text)
@@ -57,12 +37,12 @@ private slots:
     void rescueRemedy();
 
 private:
-    QJsonArray m_remedies;
+    QList<content::BachRemedy> m_remedies;
 };
 
 void BachContentTest::initTestCase()
 {
-    m_remedies = readObject(QStringLiteral("remedies.json")).value(QLatin1String("remedies")).toArray();
+    m_remedies = read(content::BachRemediesFile, &content::parseBachRemedies);
     QCOMPARE(m_remedies.size(), 38);
 }
 
@@ -70,7 +50,6 @@ void BachContentTest::remedyNames_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("column");
     const char *const left[][2] = {{"Agrimony", "lblAgrimony"},
                                    {"Aspen", "lblAspen"},
                                    {"Beech", "lblBeech"},
@@ -109,33 +88,31 @@ void BachContentTest::remedyNames_data()
                                     {"Wild Oat", "lblWildOat"},
                                     {"Wild Rose", "lblWildRose"},
                                     {"Willow", "lblWillow"}};
+    // The left column first, then the right one: the page puts the first half on the left.
     int index = 0;
     for (const auto &row : left)
-        QTest::newRow(row[0]) << index++ << QString::fromLatin1(row[1]) << QStringLiteral("Frame1");
+        QTest::newRow(row[0]) << index++ << QString::fromLatin1(row[1]);
     for (const auto &row : right)
-        QTest::newRow(row[0]) << index++ << QString::fromLatin1(row[1]) << QStringLiteral("Frame2");
+        QTest::newRow(row[0]) << index++ << QString::fromLatin1(row[1]);
 }
 
 void BachContentTest::remedyNames()
 {
     QFETCH(int, index);
     QFETCH(QString, label);
-    QFETCH(QString, column);
-    const QJsonObject remedy = m_remedies.at(index).toObject();
-    QCOMPARE(remedy.value(QLatin1String("name")).toString(), QString::fromLatin1(QTest::currentDataTag()));
-    QCOMPARE(remedy.value(QLatin1String("label")).toString(), label);
-    QCOMPARE(remedy.value(QLatin1String("column")).toString(), column);
+    const content::BachRemedy &remedy = m_remedies.at(index);
+    QCOMPARE(remedy.name, QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(remedy.label, label);
 }
 
 void BachContentTest::remedyTexts()
 {
     QSet<QString> states;
     QSet<QString> suggestions;
-    for (const QJsonValue &value : std::as_const(m_remedies)) {
-        const QJsonObject remedy = value.toObject();
-        const QString name = remedy.value(QLatin1String("name")).toString();
-        const QString state = remedy.value(QLatin1String("stateOfMind")).toString();
-        const QString suggestion = remedy.value(QLatin1String("autosuggestion")).toString();
+    for (const content::BachRemedy &remedy : std::as_const(m_remedies)) {
+        const QString &name = remedy.name;
+        const QString &state = remedy.stateOfMind;
+        const QString &suggestion = remedy.autosuggestion;
         const QString where = QStringLiteral("%1: \"%2\" / \"%3\"").arg(name, state, suggestion);
 
         QVERIFY2(state.size() >= 24 && state.size() <= 172, qPrintable(where));
@@ -154,23 +131,19 @@ void BachContentTest::remedyTexts()
 
 void BachContentTest::panelTexts_data()
 {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("characters");
     QTest::addColumn<int>("lineCount");
-    QTest::newRow("history") << QStringLiteral("history.json") << QStringLiteral("Text1") << 803 << 16;
-    QTest::newRow("references") << QStringLiteral("references.json") << QStringLiteral("Text2") << 571 << -1;
+    QTest::newRow("history") << read(content::BachHistoryFile, &content::parseBachHistory) << 803 << 16;
+    QTest::newRow("references") << read(content::BachReferencesFile, &content::parseBachReferences) << 571
+                                << -1;
 }
 
 void BachContentTest::panelTexts()
 {
-    QFETCH(QString, file);
-    QFETCH(QString, control);
+    QFETCH(QStringList, lines);
     QFETCH(int, characters);
     QFETCH(int, lineCount);
-    const QJsonObject object = readObject(file);
-    QCOMPARE(object.value(QLatin1String("control")).toString(), control);
-    const QStringList lines = linesOf(object);
     QCOMPARE(lines.join(QStringLiteral("\r\n")).size(), characters);
     if (lineCount >= 0)
         QCOMPARE(lines.size(), lineCount);
@@ -183,7 +156,8 @@ void BachContentTest::panelTexts()
 
 void BachContentTest::references()
 {
-    const QString text = linesOf(readObject(QStringLiteral("references.json"))).join(QLatin1Char(' '));
+    const QString text =
+        read(content::BachReferencesFile, &content::parseBachReferences).join(QLatin1Char(' '));
     // Author: title. Publisher, place, year. -- three of them.
     static const QRegularExpression book(
         QStringLiteral("[A-Z][\\w. ]+?: [^:]+?\\. [^,:]+, [^,:]+, (19|20)\\d\\d\\."));
@@ -201,18 +175,17 @@ void BachContentTest::references()
 
 void BachContentTest::rescueRemedy()
 {
-    const QJsonObject rescue = readObject(QStringLiteral("rescue.json"));
-    QCOMPARE(rescue.keys(), (QStringList{"Label40", "Label41"}));
-    const QString combines = rescue.value(QLatin1String("Label40")).toString();
-    const QString situations = rescue.value(QLatin1String("Label41")).toString();
+    const content::RescueTexts rescue = read(content::RescueFile, &content::parseRescue);
+    const QString &combines = rescue.combines;
+    const QString &situations = rescue.situations;
     for (const QString &sentence : {combines, situations}) {
         QVERIFY2(sentenceCount(sentence) == 1 && sentence.endsWith(QLatin1Char('.')), qPrintable(sentence));
         // Two lines of the frame's labels at most.
         QVERIFY2(sentence.size() <= 125, qPrintable(sentence));
     }
     QSet<QString> names;
-    for (const QJsonValue &value : std::as_const(m_remedies))
-        names.insert(value.toObject().value(QLatin1String("name")).toString());
+    for (const content::BachRemedy &remedy : std::as_const(m_remedies))
+        names.insert(remedy.name);
     for (const char *part : {"Cherry Plum", "Clematis", "Impatiens", "Star of Bethlehem", "Rock Rose"}) {
         QVERIFY2(combines.contains(QLatin1String(part)) && names.contains(QLatin1String(part)), part);
     }

@@ -1,18 +1,19 @@
 // Every oil name that the content uses leads to a profile: the rows' own names, the names of the indications'
 // oil lists and the names of the actions' oil lists.
 #include "ContentFile.h"
+#include "content/ActionTexts.h"
+#include "content/IndicationRecords.h"
 #include "content/OilLinks.h"
 #include "pages/actions/ActionText.h"
 
-#include <QJsonArray>
 #include <QtTest>
 
 namespace {
 
-QJsonArray readArray(const QString &relative)
+QByteArray sourceFile(const QString &relative)
 {
     QFile f(QStringLiteral(CONTENT_DIR "/") + relative);
-    return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).array() : QJsonArray();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // "where: name" for every name of the list that the table does not know, and the number of names found.
@@ -58,15 +59,17 @@ private slots:
     {
         QTest::addColumn<QStringList>("lists"); // "where|list"
         QStringList indications;
-        for (const char *file : {"indications/indications-a.json", "indications/indications-b.json"})
-            for (const QJsonValue &record : readArray(QLatin1String(file)))
-                indications << record[u"Indications"].toString() + u'|' + record[u"Oils"].toString();
+        for (const QString &file : content::IndicationRecordFiles) {
+            const auto records = content::parseIndicationRecords(file, sourceFile(file));
+            QVERIFY2(records.problem.isEmpty(), qPrintable(records.problem));
+            for (const content::IndicationRecord &record : records.value)
+                indications << record.indications + u'|' + record.oils;
+        }
         QTest::newRow("indications") << indications;
         QStringList actions;
-        QString problem;
-        const QJsonObject document =
-            readContentObject(QStringLiteral(CONTENT_DIR "/actions/actions.json"), &problem);
-        for (const actions::ActionEntry &entry : actions::actionEntriesFromJson(QJsonDocument(document)))
+        const auto entries = content::parseActions(sourceFile(content::ActionsFile));
+        QVERIFY2(entries.problem.isEmpty(), qPrintable(entries.problem));
+        for (const content::ActionEntry &entry : entries.value)
             actions << entry.caption + u'|' + actions::oilListLine(entry.oils);
         QTest::newRow("actions") << actions;
     }

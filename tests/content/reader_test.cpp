@@ -1,7 +1,10 @@
 // A content file that the program's readers cannot read fully is a fault that names the file and the key: a
 // misspelt key must fail here with its name, never show an empty label.
 #include "content/BaseOilsPanel.h"
+#include "content/ContentChecks.h"
 #include "content/OilBook.h"
+#include "content/ProductCatalogue.h"
+#include "content/ReferencePages.h"
 
 #include <QtTest>
 
@@ -67,11 +70,74 @@ private slots:
         QCOMPARE(parsed.value.measurements.front().essentialOil, QStringLiteral("2 drops"));
     }
 
+    // The text pages' blocks and the antioxidant values: each kind of value is checked, not only its key.
+    void referencePageProblems_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("problem");
+        const auto safety = [](const QByteArray &block) {
+            return R"({"pages": [{"form": "frmSafety", "blocks": [)" + block + "]}]}";
+        };
+        QTest::newRow("known kinds") << safety(R"({"kind": "rule", "text": "1. Test.", "indented": ["a"]},)"
+                                               R"({"kind": "names", "columns": [["Rue"], ["Tansy"]]})")
+                                     << QString();
+        QTest::newRow("unknown kind")
+            << safety(R"({"kind": "headline", "text": "Safety"})")
+            << R"(reference/safety.json: pages[0].blocks[0].kind: not a kind of block: "headline")";
+        QTest::newRow("key of another kind")
+            << safety(R"({"kind": "line", "text": "A.", "indented": ["b"]})")
+            << "reference/safety.json: pages[0].blocks[0].indented: not a key";
+        QTest::newRow("names not in columns")
+            << safety(R"({"kind": "names", "columns": ["Rue", "Tansy"]})")
+            << "reference/safety.json: pages[0].blocks[0].columns: not a list "
+               "of lists of texts";
+        QTest::newRow("five columns")
+            << safety(R"({"kind": "names", "columns": [["a"], ["b"], ["c"], ["d"], ["e"]]})")
+            << "reference/safety.json: pages[0].blocks[0].columns: more than 4 columns";
+    }
+
+    void referencePageProblems()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, problem);
+        const auto parsed = content::parseSafetyPages(json);
+        if (problem.isEmpty()) {
+            QCOMPARE(parsed.problem, QString());
+            QCOMPARE(parsed.value.front().blocks.back().columns, (QList<QStringList>{{"Rue"}, {"Tansy"}}));
+        } else {
+            QVERIFY2(parsed.problem.startsWith(problem), qPrintable(parsed.problem));
+        }
+    }
+
+    void antioxidantValueMustBeAWholeNumber()
+    {
+        const auto parsed = content::parseAntioxidants(
+            R"({"heading": "H", "introduction": "I", "study": "S", "foodsIntro": "F", "foods": [],)"
+            R"("oils": [{"name": "Clove", "value": "1078700", "text": "1 078 700"}]})");
+        QCOMPARE(parsed.problem,
+                 QStringLiteral("reference/antioxidants.json: oils[0].value: not a whole number"));
+        QCOMPARE(parsed.value.oils.front().name, QStringLiteral("Clove"));
+    }
+
+    // Marks are keyed by a program's name: a row for a name the catalogue does not list is misspelt.
+    void catalogueMarksNameListedPrograms()
+    {
+        const auto parsed = content::parseProductCatalogue(
+            R"({"heading": "H", "introduction": "I", "upgrade": "U", "bonus": "B", "products": [{"name": "Oils",)"
+            R"( "kind": "Program", "picture": "p.svg", "description": "D.", "page": "", "download": ""}],)"
+            R"( "comparison": {"features": ["x"], "marks": {"Oils": [true], "Oil": [false]}}})");
+        QCOMPARE(parsed.problem,
+                 QStringLiteral(
+                     "catalogue/catalogue.json: comparison.marks.Oil: not a key of this file (misspelt, "
+                     "or read by nothing)"));
+        QCOMPARE(parsed.value.marks.size(), 1);
+    }
+
     // The program reads the files compiled into it with the same readers.
     void compiledInFilesReadWithoutAProblem()
     {
-        QCOMPARE(content::parseOilBook(content::file(content::OilBookFile)).problem, QString());
-        QCOMPARE(content::parseBaseOilsPanel(content::file(content::BaseOilsPanelFile)).problem, QString());
+        for (const content::ContentCheck &check : content::contentChecks())
+            QCOMPARE(check.problem(content::file(check.file)), QString());
         QCOMPARE(content::oilBook().pages.size(), 15u);
     }
 };

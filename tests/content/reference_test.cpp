@@ -2,10 +2,11 @@
 // that the program must show word for word are checked here, as are the lists whose entries and order are
 // fixed.
 #include "ContentFile.h"
+#include "ReadContent.h"
 #include "content/BaseOilsPanel.h"
+#include "content/ReferencePages.h"
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -14,51 +15,21 @@
 
 namespace {
 
-QJsonObject readObject(const QString &path, QString *problem)
-{
-    return readContentObject(path, problem);
-}
-
-QJsonObject reference(const QString &name)
-{
-    QString problem;
-    const QJsonObject object = readObject(QStringLiteral(CONTENT_DIR "/reference/") + name, &problem);
-    if (!problem.isEmpty())
-        qWarning("%s", qPrintable(problem));
-    return object;
-}
-
-QStringList strings(const QJsonValue &value)
-{
-    QStringList list;
-    for (const QJsonValue &v : value.toArray())
-        list << v.toString();
-    return list;
-}
-
-QList<QStringList> columns(const QJsonObject &namesBlock)
-{
-    QList<QStringList> result;
-    for (const QJsonValue &column : namesBlock.value(u"columns").toArray())
-        result << strings(column);
-    return result;
-}
-
-QList<QJsonObject> blocksOfKind(const QJsonObject &page, QStringView kind)
-{
-    QList<QJsonObject> blocks;
-    for (const QJsonValue &v : page.value(u"blocks").toArray())
-        if (v.toObject().value(u"kind").toString() == kind)
-            blocks << v.toObject();
-    return blocks;
-}
-
-QStringList textsOf(const QList<QJsonObject> &blocks)
+QStringList textsOf(const content::TextPageContent &page, content::TextBlock::Kind kind)
 {
     QStringList texts;
-    for (const QJsonObject &block : blocks)
-        texts << block.value(u"text").toString();
+    for (const content::TextBlock &block : page.blocks)
+        if (block.kind == kind)
+            texts << block.text;
     return texts;
+}
+
+const content::TextBlock &rule(const content::TextPageContent &page, int index)
+{
+    for (const content::TextBlock &block : page.blocks)
+        if (block.kind == content::TextBlock::Kind::Rule && index-- == 0)
+            return block;
+    qFatal("no rule %d", index);
 }
 
 // 1078700 -> "1 078 700", the way the antioxidants page writes its values.
@@ -114,21 +85,19 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QStringList, names);
 
-        const QJsonObject root = reference(QStringLiteral("baseoils.json"));
-        QCOMPARE(root.value(u"heading").toString(), QStringLiteral("Base Oils Quick Reference"));
-        QCOMPARE(strings(root.value(u"columnHeadings")),
-                 (QStringList{"Base Oil", "Application", "Therapeutic Indication"}));
-        QCOMPARE(strings(root.value(u"rowBackgrounds")), (QStringList{"#ffffff", "#c0e0f0"}));
-        QCOMPARE(root.value(u"pages").toArray().size(), 2);
+        const content::BaseOilBook book = read(content::BaseOilBookFile, &content::parseBaseOilBook);
+        QCOMPARE(book.heading, QStringLiteral("Base Oils Quick Reference"));
+        QCOMPARE(book.columnHeadings, (QStringList{"Base Oil", "Application", "Therapeutic Indication"}));
+        QCOMPARE(book.rowBackgrounds, (QStringList{"#ffffff", "#c0e0f0"}));
+        QCOMPARE(book.pages.size(), 2u);
 
-        const QJsonObject page = root.value(u"pages").toArray().at(index).toObject();
-        QCOMPARE(page.value(u"form").toString(), form);
+        const content::BaseOilBook::Page &page = book.pages.at(index);
+        QCOMPARE(page.form, form);
         QStringList actual;
-        for (const QJsonValue &v : page.value(u"rows").toArray()) {
-            const QJsonObject row = v.toObject();
-            actual << row.value(u"name").toString();
-            QVERIFY2(!row.value(u"application").toString().isEmpty(), qPrintable(actual.last()));
-            QVERIFY2(row.value(u"indication").toString().endsWith(u'.'), qPrintable(actual.last()));
+        for (const content::BaseOilRow &row : page.rows) {
+            actual << row.name;
+            QVERIFY2(!row.application.isEmpty(), qPrintable(actual.last()));
+            QVERIFY2(row.indication.endsWith(u'.'), qPrintable(actual.last()));
         }
         QCOMPARE(actual, names);
     }
@@ -171,123 +140,118 @@ private slots:
         QFETCH(QStringList, headings);
         QFETCH(QList<QStringList>, nameColumns);
 
-        const QJsonArray pages = reference(QStringLiteral("safety.json")).value(u"pages").toArray();
-        QCOMPARE(pages.size(), 3);
-        const QJsonObject page = pages.at(index).toObject();
-        QCOMPARE(page.value(u"form").toString(), form);
-        QCOMPARE(textsOf(blocksOfKind(page, u"heading")), headings);
+        const auto pages = read(content::SafetyPagesFile, &content::parseSafetyPages);
+        QCOMPARE(pages.size(), 3u);
+        const content::TextPageContent &page = pages.at(index);
+        QCOMPARE(page.form, form);
+        QCOMPARE(textsOf(page, content::TextBlock::Kind::Heading), headings);
 
         QList<QStringList> actual;
-        for (const QJsonObject &block : blocksOfKind(page, u"names"))
-            actual << columns(block);
+        for (const content::TextBlock &block : page.blocks)
+            if (block.kind == content::TextBlock::Kind::Names)
+                actual << block.columns;
         QCOMPARE(actual, nameColumns);
-        for (const QJsonObject &block : blocksOfKind(page, u"names"))
-            QVERIFY(columns(block).size() <= 4);
     }
 
     void safetyRules()
     {
-        const QJsonObject page = reference(QStringLiteral("safety.json")).value(u"pages")[0].toObject();
-        const QList<QJsonObject> rules = blocksOfKind(page, u"rule");
+        const auto pages = read(content::SafetyPagesFile, &content::parseSafetyPages);
+        const content::TextPageContent &page = pages.at(0);
+        const QStringList rules = textsOf(page, content::TextBlock::Kind::Rule);
         QCOMPARE(rules.size(), 5);
         for (int i = 0; i < rules.size(); ++i)
-            QVERIFY2(textsOf(rules).at(i).startsWith(QStringLiteral("%1. ").arg(i + 1)),
-                     qPrintable(textsOf(rules).at(i)));
-        QCOMPARE(textsOf(rules).at(0), QStringLiteral("1. Always check for Allergies!"));
-        QCOMPARE(textsOf(rules).at(1),
+            QVERIFY2(rules.at(i).startsWith(QStringLiteral("%1. ").arg(i + 1)), qPrintable(rules.at(i)));
+        QCOMPARE(rules.at(0), QStringLiteral("1. Always check for Allergies!"));
+        QCOMPARE(rules.at(1),
                  QStringLiteral(
                      "2. Do not prescribe, treat or diagnose unless you are a qualified professional."));
         QCOMPARE(
-            textsOf(rules).at(3),
+            rules.at(3),
             QStringLiteral(
                 "4. Essential Oils are concentrated and in most cases must be diluted with a Base Oil."));
-        QCOMPARE(strings(rules.at(0).value(u"indented")).size(), 3); // allergies, adulterated oils, skin test
-        QCOMPARE(strings(rules.at(4).value(u"indented")).last(),
-                 QStringLiteral("(FDA-approved food additive)."));
+        QCOMPARE(rule(page, 0).indented.size(), 3); // allergies, adulterated oils, skin test
+        QCOMPARE(rule(page, 4).indented.last(), QStringLiteral("(FDA-approved food additive)."));
 
-        const QJsonObject last = reference(QStringLiteral("safety.json")).value(u"pages")[2].toObject();
-        QVERIFY(textsOf(blocksOfKind(last, u"line"))
+        const content::TextPageContent &last = pages.at(2);
+        QVERIFY(textsOf(last, content::TextBlock::Kind::Line)
                     .contains(u"Also, the following oils are abortive and MUST NOT be used when pregnant:"));
-        const QList<QJsonObject> sources = blocksOfKind(last, u"source");
+        const QStringList sources = textsOf(last, content::TextBlock::Kind::Source);
         QCOMPARE(sources.size(), 1);
-        QVERIFY(textsOf(sources).at(0).startsWith(u'(') && textsOf(sources).at(0).endsWith(u')'));
+        QVERIFY(sources.at(0).startsWith(u'(') && sources.at(0).endsWith(u')'));
     }
 
     // The paragraphs are ours to write; their number and the buttons between them are fixed.
     void informationPage()
     {
-        const QJsonObject page = reference(QStringLiteral("information.json"));
-        QCOMPARE(page.value(u"form").toString(), QStringLiteral("frmInformation"));
+        const content::TextPageContent page =
+            read(content::InformationPageFile, &content::parseInformationPage);
+        QCOMPARE(page.form, QStringLiteral("frmInformation"));
 
+        using Kind = content::TextBlock::Kind;
         QStringList shape;
-        for (const QJsonValue &v : page.value(u"blocks").toArray()) {
-            const QJsonObject block = v.toObject();
-            QVERIFY(!block.value(u"text").toString().isEmpty());
-            shape << block.value(u"kind").toString() +
-                         (block.contains(u"name") ? u':' + block.value(u"name").toString() : QString());
+        for (const content::TextBlock &block : page.blocks) {
+            QVERIFY(!block.text.isEmpty());
+            shape << (block.kind == Kind::Heading     ? QStringLiteral("heading")
+                      : block.kind == Kind::Paragraph ? QStringLiteral("paragraph")
+                      : block.kind == Kind::Line      ? QStringLiteral("line")
+                      : block.kind == Kind::Button    ? QStringLiteral("button:") + block.name
+                                                      : QStringLiteral("other"));
         }
         QCOMPARE(shape, (QStringList{"heading", "paragraph", "paragraph", "paragraph", "paragraph", "heading",
                                      "paragraph", "line", "button:cmdFootChart", "paragraph",
                                      "button:cmdSafety", "button:cmdClose"}));
-        QCOMPARE(textsOf(blocksOfKind(page, u"button")),
+        QCOMPARE(textsOf(page, Kind::Button),
                  (QStringList{"View Foot Reflexology Chart", "Safety First!", "Close"}));
     }
 
     void antioxidants_data()
     {
-        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("oils");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("oils") << "oils"
+        QTest::newRow("oils") << true
                               << QStringList{"Clove",       "Myrrh",      "Citronella",    "Coriander",
                                              "Fennel",      "Clary Sage", "Chamomile, G.", "Cedarwood",
                                              "Rose",        "Nutmeg",     "Melissa",       "Marjoram",
                                              "Ylang Ylang", "Palmarosa",  "Rosewood",      "Manuka"};
-        QTest::newRow("foods") << "foods"
+        QTest::newRow("foods") << false
                                << QStringList{"Prunes",       "Raisins",     "Blueberries", "Kale",
                                               "Strawberries", "Raspberries", "Oranges",     "Carrots"};
     }
 
     void antioxidants()
     {
-        QFETCH(QString, list);
+        QFETCH(bool, oils);
         QFETCH(QStringList, names);
 
-        const QJsonObject page = reference(QStringLiteral("antioxidants.json"));
-        QCOMPARE(page.value(u"heading").toString(), QStringLiteral("Essential Oil Antioxidants"));
+        const content::AntioxidantsPage page = read(content::AntioxidantsFile, &content::parseAntioxidants);
+        QCOMPARE(page.heading, QStringLiteral("Essential Oil Antioxidants"));
         QCOMPARE(
-            page.value(u"foodsIntro").toString(),
+            page.foodsIntro,
             QStringLiteral("In comparison, the following antioxidant values are from Common Food items:"));
-        QVERIFY(!page.value(u"study").toString().isEmpty());
+        QVERIFY(!page.study.isEmpty());
 
         QStringList actual;
         qint64 previous = std::numeric_limits<qint64>::max();
-        for (const QJsonValue &v : page.value(list).toArray()) {
-            const QJsonObject entry = v.toObject();
-            actual << entry.value(u"name").toString();
-            const qint64 value = entry.value(u"value").toInteger(-1);
-            QVERIFY2(value > 0, qPrintable(actual.last()));
+        for (const content::AntioxidantValue &entry : oils ? page.oils : page.foods) {
+            actual << entry.name;
+            QVERIFY2(entry.value > 0, qPrintable(actual.last()));
             // The heading promises descending order, so the cells follow the values.
-            QVERIFY2(value <= previous, qPrintable(actual.last()));
-            previous = value;
-            QCOMPARE(entry.value(u"text").toString(), grouped(value));
+            QVERIFY2(entry.value <= previous, qPrintable(actual.last()));
+            previous = entry.value;
+            QCOMPARE(entry.text, grouped(entry.value));
         }
         QCOMPARE(actual, names);
     }
 
     void cloveLeadsTheOils()
     {
-        const QJsonObject clove =
-            reference(QStringLiteral("antioxidants.json")).value(u"oils").toArray().first().toObject();
-        QCOMPARE(clove.value(u"text").toString(), QStringLiteral("1 078 700"));
+        const content::AntioxidantsPage page = read(content::AntioxidantsFile, &content::parseAntioxidants);
+        QCOMPARE(page.oils.front().text, QStringLiteral("1 078 700"));
     }
 
     void baseOilsPanel()
     {
-        QFile file(QStringLiteral(CONTENT_DIR "/") + content::BaseOilsPanelFile);
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-        const content::Parsed<content::BaseOilsPanel> parsed = content::parseBaseOilsPanel(file.readAll());
-        QVERIFY2(parsed.problem.isEmpty(), qPrintable(parsed.problem));
-        const content::BaseOilsPanel &panel = parsed.value;
+        const content::BaseOilsPanel panel = read(content::BaseOilsPanelFile, &content::parseBaseOilsPanel);
         QVERIFY(panel.introduction.size() > 100);
         QCOMPARE(panel.dilutions,
                  (QStringList{"Small area, short use: up to 5% (5 ml Essential Oil per 100 ml Base Oil).",
@@ -312,25 +276,23 @@ private slots:
 
     void reflexologyChart()
     {
-        const QJsonObject page = reference(QStringLiteral("reflexology.json"));
-        QCOMPARE(page.value(u"labels")[u"right"].toString(), QStringLiteral("Right Foot"));
-        QCOMPARE(page.value(u"labels")[u"left"].toString(), QStringLiteral("Left Foot"));
+        const content::ReflexologyLabels labels = read(content::ReflexologyFile, &content::parseReflexology);
+        QCOMPARE(labels.right, QStringLiteral("Right Foot"));
+        QCOMPARE(labels.left, QStringLiteral("Left Foot"));
     }
 
     void aboutWindow()
     {
-        const QJsonObject about = reference(QStringLiteral("about.json"));
-        const QJsonObject labels = about.value(u"labels").toObject();
-        QCOMPARE(labels.value(u"lblAppName").toString(), QStringLiteral("Ambrelis 2.7"));
-        QCOMPARE(labels.value(u"lblVersion").toString(), QStringLiteral("Version 2.7"));
-        QCOMPARE(labels.value(u"Label3").toString(),
+        const content::AboutTexts about = read(content::AboutFile, &content::parseAbout);
+        QCOMPARE(about.labels.value("lblAppName"), QStringLiteral("Ambrelis 2.7"));
+        QCOMPARE(about.labels.value("lblVersion"), QStringLiteral("Version 2.7"));
+        QCOMPARE(about.labels.value("Label3"),
                  QStringLiteral("For questions, suggestions or support, please contact us at:"));
-        QCOMPARE(labels.value(u"lblCompany").toString(), QStringLiteral("VarnholtPublishing"));
-        QCOMPARE(about.value(u"buttons")[u"cmdUpgrade"].toString(), QStringLiteral("Upgrade"));
-        QCOMPARE(about.value(u"buttons")[u"cmdHistory"].toString(), QStringLiteral("History"));
-        for (const char16_t *contact : {u"Label1", u"Label2", u"lblPhoneNr", u"Label15", u"Label11"})
-            QVERIFY2(labels.value(QStringView(contact)).toString().contains(u"{maker."),
-                     qPrintable(QString::fromUtf16(contact)));
+        QCOMPARE(about.labels.value("lblCompany"), QStringLiteral("VarnholtPublishing"));
+        QCOMPARE(about.buttons.value("cmdUpgrade"), QStringLiteral("Upgrade"));
+        QCOMPARE(about.buttons.value("cmdHistory"), QStringLiteral("History"));
+        for (const char *contact : {"Label1", "Label2", "lblPhoneNr", "Label15", "Label11"})
+            QVERIFY2(about.labels.value(QString::fromLatin1(contact)).contains(u"{maker."), contact);
     }
 
     // A placeholder the configuration does not define would reach the screen as "{maker....}".
@@ -338,18 +300,18 @@ private slots:
     {
         QString problem;
         const QJsonObject maker =
-            readObject(QStringLiteral(PROJECT_SOURCE_DIR_PATH "/config/maker.json"), &problem);
+            readContentObject(QStringLiteral(PROJECT_SOURCE_DIR_PATH "/config/maker.json"), &problem);
         if (!problem.isEmpty())
             QSKIP(qPrintable(problem));
 
         static const QRegularExpression placeholder(QStringLiteral("\\{maker\\.([A-Za-z.]+)\\}"));
         int seen = 0;
-        for (const QJsonValue &text : reference(QStringLiteral("about.json")).value(u"labels").toObject()) {
-            for (const QRegularExpressionMatch &m : placeholder.globalMatch(text.toString())) {
+        for (QString text : read(content::AboutFile, &content::parseAbout).labels) {
+            for (const QRegularExpressionMatch &m : placeholder.globalMatch(text)) {
                 ++seen;
                 QVERIFY2(atKeyPath(maker, m.captured(1)).isString(), qPrintable(m.captured(0)));
             }
-            QVERIFY2(!text.toString().remove(placeholder).contains(u'{'), qPrintable(text.toString()));
+            QVERIFY2(!text.remove(placeholder).contains(u'{'), qPrintable(text));
         }
         QVERIFY(seen > 0);
     }

@@ -1,17 +1,15 @@
 // Builds the indications database from the content files:
 //   ambrelis_mkmdb <output.mdb> <records.json>...
-// Each file is a JSON array of {"Indications", "Oils", "Method", "Notes"} with "\n" line breaks and the oil
-// list in display form. The file gets CR LF line breaks and the oil lists in their stored (letter-encoded)
-// form.
+// Each file is a list of records as content/IndicationRecords.h reads them, with "\n" line breaks and the
+// oil list in display form. The file gets CR LF line breaks and the oil lists in their stored
+// (letter-encoded) form.
 
+#include "content/IndicationRecords.h"
 #include "indications/logic/IndicationsSchema.h"
 #include "indications/oillist/OilListCoding.h"
 #include "jet/Create.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QString>
 #include <cstdio>
 
@@ -23,6 +21,21 @@ QString withCrLf(QString text)
     return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
+QString fieldText(const content::IndicationRecord &record, indications::Field field)
+{
+    switch (field) {
+    case indications::Field::Indications:
+        return record.indications;
+    case indications::Field::Oils:
+        return record.oils;
+    case indications::Field::Method:
+        return record.method;
+    case indications::Field::Notes:
+        return record.notes;
+    }
+    return {};
+}
+
 bool readRecords(const QString &path, std::vector<std::vector<jet::Value>> &rows, QString &error)
 {
     QFile file(path);
@@ -30,24 +43,16 @@ bool readRecords(const QString &path, std::vector<std::vector<jet::Value>> &rows
         error = path + QLatin1String(": ") + file.errorString();
         return false;
     }
-    QJsonParseError parse;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parse);
-    if (!doc.isArray()) {
-        error = path + QLatin1String(": not a JSON array: ") + parse.errorString();
+    const content::Parsed<QList<content::IndicationRecord>> parsed =
+        content::parseIndicationRecords(path, file.readAll());
+    if (!parsed.problem.isEmpty()) {
+        error = parsed.problem;
         return false;
     }
-    for (const QJsonValue &item : doc.array()) {
-        const QJsonObject record = item.toObject();
+    for (const content::IndicationRecord &record : parsed.value) {
         std::vector<jet::Value> row;
         for (const indications::Field f : indications::Fields) {
-            const char *field = indications::fieldName(f);
-            const QJsonValue value = record.value(QLatin1String(field));
-            if (!value.isString()) {
-                error = path + QLatin1String(": record ") + QString::number(rows.size() + 1) +
-                        QLatin1String(" lacks the text field ") + QLatin1String(field);
-                return false;
-            }
-            QString text = withCrLf(value.toString());
+            QString text = withCrLf(fieldText(record, f));
             if (f == indications::Field::Oils) {
                 const QString stored = EncodeOilList(text);
                 // The page shows what the decoder makes of the stored form: it must be the list as written.

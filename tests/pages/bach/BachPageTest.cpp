@@ -3,12 +3,10 @@
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/ClickableLabel.h"
 #include "app/shell/PictureBox.h"
-#include "content/ContentSet.h"
+#include "content/BachTexts.h"
 #include "pages/bach/frmBachFlowers.h"
 
 #include <QGroupBox>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -30,26 +28,12 @@ struct Remedy
 QList<Remedy> remedies()
 {
     QList<Remedy> out;
-    const QJsonArray array = content::json(QStringLiteral("bach/remedies.json"))
-                                 .object()
-                                 .value(QLatin1String("remedies"))
-                                 .toArray();
-    for (const QJsonValue &item : array) {
-        const QJsonObject o = item.toObject();
-        out.append({o.value(QLatin1String("label")).toString(), o.value(QLatin1String("column")).toString(),
-                    o.value(QLatin1String("name")).toString(),
-                    o.value(QLatin1String("stateOfMind")).toString(),
-                    o.value(QLatin1String("autosuggestion")).toString()});
-    }
+    const QList<content::BachRemedy> &all = content::bachRemedies();
+    // In the page's order: the first half stands in the left column, the rest in the right one.
+    for (qsizetype i = 0; i < all.size(); ++i)
+        out.append({all[i].label, i < all.size() / 2 ? QStringLiteral("Frame1") : QStringLiteral("Frame2"),
+                    all[i].name, all[i].stateOfMind, all[i].autosuggestion});
     return out;
-}
-
-QString panelLines(const QString &file)
-{
-    QStringList lines;
-    for (const QJsonValue &line : content::json(file).object().value(QLatin1String("lines")).toArray())
-        lines.append(line.toString());
-    return lines.join(QLatin1Char('\n'));
 }
 
 frmBachFlowers *openBach(const QString &screenMode = QStringLiteral("2"))
@@ -191,8 +175,8 @@ private slots:
     {
         ShellFixture shell;
         frmBachFlowers page;
-        const QString history = panelLines(QStringLiteral("bach/history.json"));
-        const QString references = panelLines(QStringLiteral("bach/references.json"));
+        const QString history = content::bachHistory().join(QLatin1Char('\n'));
+        const QString references = content::bachReferences().join(QLatin1Char('\n'));
         QVERIFY(!history.isEmpty() && !references.isEmpty());
         auto *text1 = page.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
         auto *text2 = page.findChild<QPlainTextEdit *>(QStringLiteral("Text2"));

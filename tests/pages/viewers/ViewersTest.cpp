@@ -3,8 +3,8 @@
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/Twips.h"
 #include "content/ContentSet.h"
-#include "shared/MakerConfig.h"
 #include "pages/viewers/ViewerDocuments.h"
+#include "shared/MakerConfig.h"
 
 #include <QAction>
 #include <QDate>
@@ -295,8 +295,7 @@ private slots:
 
     void historyEntries()
     {
-        const QList<viewers::HistoryEntry> entries =
-            viewers::historyEntries(content::json(QStringLiteral("viewers/history.json")));
+        const QList<viewers::HistoryEntry> &entries = content::history();
         QCOMPARE(entries.size(), 13);
         QCOMPARE(entries.first().date, QStringLiteral("Dec 11, 2010"));
         QStringList dates;
@@ -372,8 +371,7 @@ private slots:
 
     void sourceEntries()
     {
-        const QList<viewers::SourceSection> sections =
-            viewers::sourceSections(content::json(QStringLiteral("viewers/sources.json")));
+        const QList<viewers::SourceSection> &sections = content::sources().sections;
         QCOMPARE(sections.size(), 3);
         QCOMPARE(sections[0].heading, QStringLiteral("English Language:"));
         QCOMPARE(sections[0].entries.size(), 7);

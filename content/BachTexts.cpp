@@ -1,0 +1,70 @@
+#include "content/BachTexts.h"
+
+namespace content {
+
+namespace {
+
+Parsed<QStringList> parsePanel(const QString &file, const QByteArray &json)
+{
+    ObjectReader root(file, json);
+    QStringList lines = root.texts("lines");
+    root.finish();
+    return {std::move(lines), root.problem()};
+}
+
+} // namespace
+
+Parsed<QList<BachRemedy>> parseBachRemedies(const QByteArray &json)
+{
+    ObjectReader root(BachRemediesFile, json);
+    QList<BachRemedy> remedies;
+    for (ObjectReader &r : root.objects("remedies"))
+        remedies << BachRemedy{r.text("label"), r.text("name"), r.text("stateOfMind"),
+                               r.text("autosuggestion")};
+    root.finish();
+    return {std::move(remedies), root.problem()};
+}
+
+Parsed<QStringList> parseBachHistory(const QByteArray &json)
+{
+    return parsePanel(BachHistoryFile, json);
+}
+
+Parsed<QStringList> parseBachReferences(const QByteArray &json)
+{
+    return parsePanel(BachReferencesFile, json);
+}
+
+Parsed<RescueTexts> parseRescue(const QByteArray &json)
+{
+    ObjectReader root(RescueFile, json);
+    RescueTexts texts{root.text("Label40"), root.text("Label41")};
+    root.finish();
+    return {std::move(texts), root.problem()};
+}
+
+const QList<BachRemedy> &bachRemedies()
+{
+    static const QList<BachRemedy> value = readCompiledIn(BachRemediesFile, &parseBachRemedies);
+    return value;
+}
+
+const QStringList &bachHistory()
+{
+    static const QStringList value = readCompiledIn(BachHistoryFile, &parseBachHistory);
+    return value;
+}
+
+const QStringList &bachReferences()
+{
+    static const QStringList value = readCompiledIn(BachReferencesFile, &parseBachReferences);
+    return value;
+}
+
+const RescueTexts &rescueTexts()
+{
+    static const RescueTexts value = readCompiledIn(RescueFile, &parseRescue);
+    return value;
+}
+
+} // namespace content

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+// Every content file that a typed reader reads, with that reader: the build's content check and the tests
+// walk this one list, so a file that gains a reader is checked everywhere at once.
+namespace content {
+
+struct ContentCheck
+{
+    QString file; // below content/, for example "oils/pages.json"
+    // The first problem of the file's bytes as its reader sees them; empty when there is none.
+    QString (*problem)(const QByteArray &json);
+};
+
+const std::vector<ContentCheck> &contentChecks();
+
+} // namespace content

@@ -1,0 +1,43 @@
+#include "content/ViewerTexts.h"
+
+namespace content {
+
+Parsed<QList<HistoryEntry>> parseHistory(const QByteArray &json)
+{
+    ObjectReader root(HistoryFile, json);
+    QList<HistoryEntry> entries;
+    for (ObjectReader &entry : root.objects("entries"))
+        entries << HistoryEntry{entry.text("version"), entry.text("date"), entry.texts("changes")};
+    root.finish();
+    return {std::move(entries), root.problem()};
+}
+
+Parsed<SourcesText> parseSources(const QByteArray &json)
+{
+    ObjectReader root(SourcesFile, json);
+    SourcesText text;
+    for (ObjectReader &section : root.objects("sections")) {
+        SourceSection s{section.text("heading"), {}};
+        for (ObjectReader &e : section.objects("entries"))
+            s.entries << SourceEntry{e.text("title"), e.text("authors"),   e.text("year"),
+                                     e.text("place"), e.text("publisher"), e.text("isbn")};
+        text.sections << s;
+    }
+    text.contactHeading = root.text("contactHeading");
+    root.finish();
+    return {std::move(text), root.problem()};
+}
+
+const QList<HistoryEntry> &history()
+{
+    static const QList<HistoryEntry> value = readCompiledIn(HistoryFile, &parseHistory);
+    return value;
+}
+
+const SourcesText &sources()
+{
+    static const SourcesText value = readCompiledIn(SourcesFile, &parseSources);
+    return value;
+}
+
+} // namespace content

@@ -1,0 +1,46 @@
+# The build's content check fails on a misspelt key and names the file and the key. Each case copies one
+# content file with a single edit into a scratch folder and runs the check on it; the unedited copy must pass,
+# so that the failure comes from the edit alone.
+# Run with -DCHECK=<ambrelis_contentcheck> -DCONTENT=<content dir> -DSCRATCH=<folder>.
+set(cases
+    # file | text in the file | text it becomes | what the check must say
+    "reference/reflexology.json|\"right\"|\"rigth\"|reference/reflexology.json: labels.right: missing"
+    "reference/about.json|\"Label3\"|\"Label 3\"|reference/about.json: labels.Label3: missing"
+    "oils/pages.json|\"botanical\"|\"botanicl\"|oils/pages.json: pages[0].rows[0].botanical: missing"
+    "reference/safety.json|\"kind\": \"heading\"|\"kind\": \"headline\"|reference/safety.json: pages[0].blocks[0].kind: not a kind of block")
+
+foreach(case IN LISTS cases)
+    string(REPLACE "|" ";" parts "${case}")
+    list(GET parts 0 file)
+    list(GET parts 1 from)
+    list(GET parts 2 to)
+    list(GET parts 3 expected)
+    file(READ "${CONTENT}/${file}" original)
+    string(FIND "${original}" "${from}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${file} has no ${from} to misspell")
+    endif()
+
+    file(REMOVE_RECURSE "${SCRATCH}")
+    file(WRITE "${SCRATCH}/${file}" "${original}")
+    execute_process(COMMAND "${CHECK}" "${SCRATCH}" --only "${file}" RESULT_VARIABLE result ERROR_VARIABLE out)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "${file} as it is fails the check: ${out}")
+    endif()
+
+    # Only the first occurrence is edited, as a slip of the keyboard would.
+    string(SUBSTRING "${original}" 0 ${at} head)
+    string(LENGTH "${from}" length)
+    math(EXPR rest "${at} + ${length}")
+    string(SUBSTRING "${original}" ${rest} -1 tail)
+    file(WRITE "${SCRATCH}/${file}" "${head}${to}${tail}")
+    execute_process(COMMAND "${CHECK}" "${SCRATCH}" --only "${file}" RESULT_VARIABLE result ERROR_VARIABLE out)
+    if(result EQUAL 0)
+        message(FATAL_ERROR "${file} with ${to} for ${from} passes the check")
+    endif()
+    string(FIND "${out}" "${expected}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "${file} with ${to} for ${from}: expected \"${expected}\", the check said: ${out}")
+    endif()
+endforeach()
+file(REMOVE_RECURSE "${SCRATCH}")
