@@ -86,9 +86,11 @@ std::optional<Level> DilutionRules::levelFor(const UseLevel &u, const Person &pe
 std::optional<DilutionRules> loadDilutionRules(const QString &path, QString *error)
 {
     const std::optional<QJsonObject> read = readJsonObject(path, error);
-    if (!read)
-        return std::nullopt;
-    const QJsonObject &root = *read;
+    return read ? dilutionRulesFrom(*read, path, error) : std::nullopt;
+}
+
+std::optional<DilutionRules> dilutionRulesFrom(const QJsonObject &root, const QString &path, QString *error)
+{
     DilutionRules rules;
     rules.flOzMl = root.value(QLatin1String("flOzMl")).toDouble(rules.flOzMl);
     const auto fail = [&](const QString &what, const QString &why) {

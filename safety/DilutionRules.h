@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -55,5 +56,7 @@ struct DilutionRules
 
 // Reads the general section; on failure *error names the file and the rule without its figure or source.
 std::optional<DilutionRules> loadDilutionRules(const QString &path, QString *error);
+// The same from the file's object, already read; path names the file in *error.
+std::optional<DilutionRules> dilutionRulesFrom(const QJsonObject &root, const QString &path, QString *error);
 
 } // namespace safety

@@ -155,9 +155,11 @@ const OilSafety *SafetyTable::find(const QString &name) const
 std::optional<SafetyTable> loadSafetyTable(const QString &path, QString *error)
 {
     const std::optional<QJsonObject> read = readJsonObject(path, error);
-    if (!read)
-        return std::nullopt;
-    const QJsonObject &root = *read;
+    return read ? safetyTableFrom(*read, path, error) : std::nullopt;
+}
+
+std::optional<SafetyTable> safetyTableFrom(const QJsonObject &root, const QString &path, QString *error)
+{
     SafetyTable table;
     table.reference = root.value(QLatin1String("reference")).toString();
     table.dropsPerMl = root.value(QLatin1String("dropsPerMl")).toDouble(table.dropsPerMl);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -79,6 +80,8 @@ struct SafetyTable
 // Reads the table; on failure returns nothing and *error names the file and what is wrong (an unknown caution
 // kind, a figure without its source, a missing key).
 std::optional<SafetyTable> loadSafetyTable(const QString &path, QString *error);
+// The same from the file's object, already read; path names the file in *error.
+std::optional<SafetyTable> safetyTableFrom(const QJsonObject &root, const QString &path, QString *error);
 
 QString cautionKindName(CautionKind kind);
 

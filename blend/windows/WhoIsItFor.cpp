@@ -3,6 +3,7 @@
 #include "app/platform/UserFiles.h"
 #include "app/shell/MessageBox.h"
 #include "blend/logic/PersonFile.h"
+#include "safety/JsonFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,10 +23,14 @@ struct Loaded
 Loaded load()
 {
     Loaded loaded;
-    auto table = safety::loadSafetyTable(kSafetyTable, &loaded.error);
+    // The per-oil limits and the general rules are two sections of one file, read once.
+    const std::optional<QJsonObject> file = safety::readJsonObject(kSafetyTable, &loaded.error);
+    if (!file)
+        return loaded;
+    auto table = safety::safetyTableFrom(*file, kSafetyTable, &loaded.error);
     if (!table)
         return loaded;
-    auto rules = safety::loadDilutionRules(kSafetyTable, &loaded.error);
+    auto rules = safety::dilutionRulesFrom(*file, kSafetyTable, &loaded.error);
     if (rules)
         loaded.calculator.emplace(std::move(*table), std::move(*rules));
     return loaded;
