@@ -2,6 +2,7 @@
 
 #include "find/logic/SearchWords.h"
 #include "find/logic/Synonyms.h"
+#include "find/logic/TermStore.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,8 +10,6 @@
 namespace find {
 namespace {
 
-constexpr double titleWeight = 3.0;
-constexpr double textWeight = 1.0;
 constexpr double exactMatch = 1.0;
 constexpr double prefixMatch = 0.8;
 constexpr double oneTypo = 0.6;
@@ -18,12 +17,11 @@ constexpr double twoTypos = 0.4;
 constexpr qsizetype snippetBefore = 40;
 constexpr qsizetype snippetLength = 120;
 
-// Alternatives for one part of a query; a document answers the part if it holds every term of one of them.
-using Clause = QList<QStringList>;
-
-QList<Clause> clausesOf(const QStringList &terms)
+// A query's terms as clauses: where a run of terms is a synonym's typed words, the clause also takes the
+// synonym's meaning as an alternative.
+QList<QList<QStringList>> clausesOf(const QStringList &terms)
 {
-    QList<Clause> clauses;
+    QList<QList<QStringList>> clauses;
     qsizetype i = 0;
     while (i < terms.size()) {
         qsizetype longest = 0;
@@ -32,7 +30,7 @@ QList<Clause> clausesOf(const QStringList &terms)
                 longest = s.typed.size();
         }
         const qsizetype span = std::max<qsizetype>(longest, 1);
-        Clause clause{terms.mid(i, span)};
+        QList<QStringList> clause{terms.mid(i, span)};
         for (const Synonym &s : synonyms()) {
             if (s.typed.size() == longest && terms.mid(i, longest) == s.typed)
                 clause.append(s.meaning);
@@ -43,53 +41,82 @@ QList<Clause> clausesOf(const QStringList &terms)
     return clauses;
 }
 
-QHash<int, double> intersect(const QHash<int, double> &a, const QHash<int, double> &b)
+std::vector<std::string> termsOf(const QString &text)
 {
-    QHash<int, double> both;
-    const auto &smaller = a.size() <= b.size() ? a : b;
-    const auto &larger = a.size() <= b.size() ? b : a;
-    for (auto it = smaller.cbegin(); it != smaller.cend(); ++it) {
-        const auto other = larger.constFind(it.key());
-        if (other != larger.cend())
-            both.insert(it.key(), it.value() + other.value());
+    std::vector<std::string> terms;
+    for (const Word &w : wordsOf(text))
+        terms.push_back(termOf(w.folded).toStdString());
+    return terms;
+}
+
+Indexed indexedOf(const Document &document)
+{
+    Indexed indexed;
+    indexed.titleTerms = termsOf(document.title);
+    for (const QString &field : document.fields) {
+        for (std::string &t : termsOf(field))
+            indexed.textTerms.push_back(std::move(t));
     }
-    return both;
+    for (const QString &text : QStringList{document.title} + document.fields) {
+        for (const Word &w : wordsOf(text))
+            indexed.words.push_back(w.folded.toStdString());
+    }
+    return indexed;
 }
 
 } // namespace
 
+SearchIndex::SearchIndex() : store_(std::make_unique<TermStore>()) {}
+SearchIndex::~SearchIndex() = default;
+SearchIndex::SearchIndex(SearchIndex &&) noexcept = default;
+SearchIndex &SearchIndex::operator=(SearchIndex &&) noexcept = default;
+
 void SearchIndex::add(const Document &document)
 {
-    const int id = int(documents_.size());
-    documents_.push_back(document);
+    put(int(documents_.size()), document);
+}
+
+void SearchIndex::replace(const QString &target, const Document &document)
+{
+    const QList<int> ids = targets_.values(target);
+    if (ids.isEmpty()) {
+        add(document);
+        return;
+    }
+    remove(target);
+    put(ids.front(), document);
+}
+
+void SearchIndex::remove(const QString &target)
+{
+    for (const int id : targets_.values(target)) {
+        store_->erase(id);
+        documents_[std::size_t(id)].reset();
+    }
+    targets_.remove(target);
+    termsRead_ = false;
+}
+
+void SearchIndex::put(int id, const Document &document)
+{
+    if (std::size_t(id) >= documents_.size())
+        documents_.resize(std::size_t(id) + 1);
+    documents_[std::size_t(id)] = document;
+    targets_.insert(document.target, id);
     if (!kinds_.contains(document.kind))
         kinds_.append(document.kind);
-
-    QHash<QString, double> best;
-    const auto note = [&](const QString &text, double weight) {
-        for (const Word &w : wordsOf(text)) {
-            ++wordCounts_[w.folded];
-            double &b = best[termOf(w.folded)];
-            b = std::max(b, weight);
-        }
-    };
-    note(document.title, titleWeight);
-    for (const QString &field : document.fields)
-        note(field, textWeight);
-    for (auto it = best.cbegin(); it != best.cend(); ++it) {
-        auto &list = postings_[it.key()];
-        if (list.empty())
-            termsSorted_ = false;
-        list.push_back({id, it.value()});
-    }
+    store_->put(id, indexedOf(document));
+    termsRead_ = false;
 }
 
 const QStringList &SearchIndex::sortedTerms() const
 {
-    if (!termsSorted_) {
-        sortedTerms_ = postings_.keys();
-        std::sort(sortedTerms_.begin(), sortedTerms_.end());
-        termsSorted_ = true;
+    if (!termsRead_) {
+        sortedTerms_.clear();
+        for (const std::string &t : store_->allTerms())
+            sortedTerms_.append(QString::fromStdString(t));
+        std::sort(sortedTerms_.begin(), sortedTerms_.end()); // as QString compares, for lower_bound
+        termsRead_ = true;
     }
     return sortedTerms_;
 }
@@ -98,11 +125,11 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
 {
     TermWeights found;
     const QStringList &terms = sortedTerms();
-    if (postings_.contains(term))
+    const auto at = std::lower_bound(terms.cbegin(), terms.cend(), term);
+    if (at != terms.cend() && *at == term)
         found.insert(term, exactMatch);
     if (prefixToo && term.size() >= 2) {
-        for (auto it = std::lower_bound(terms.cbegin(), terms.cend(), term);
-             it != terms.cend() && it->startsWith(term); ++it) {
+        for (auto it = at; it != terms.cend() && it->startsWith(term); ++it) {
             if (!found.contains(*it))
                 found.insert(*it, prefixMatch);
         }
@@ -120,18 +147,6 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
     return found;
 }
 
-SearchIndex::Scores SearchIndex::documentsMatching(const TermWeights &terms) const
-{
-    Scores scores;
-    for (auto it = terms.cbegin(); it != terms.cend(); ++it) {
-        for (const Posting &p : postings_.value(it.key())) {
-            double &s = scores[p.document];
-            s = std::max(s, p.weight * it.value());
-        }
-    }
-    return scores;
-}
-
 SearchResults SearchIndex::search(const QString &query) const
 {
     const QList<Word> words = wordsOf(query);
@@ -144,44 +159,41 @@ SearchResults SearchIndex::search(const QString &query) const
     const bool lastIsPartial = words.back().start + words.back().length == query.size();
 
     TermWeights matched;
-    Scores total;
-    bool first = true;
-    const QList<Clause> clauses = clausesOf(terms);
+    Query asked;
+    const QList<QList<QStringList>> clauses = clausesOf(terms);
     for (qsizetype c = 0; c < clauses.size(); ++c) {
-        Scores clauseScores;
+        Clause clause;
         for (const QStringList &alternative : clauses[c]) {
-            Scores alt;
+            Alternative parts;
             for (qsizetype t = 0; t < alternative.size(); ++t) {
                 const bool partial = lastIsPartial && c == clauses.size() - 1 && t == alternative.size() - 1;
                 const TermWeights weights = candidates(alternative[t], partial);
                 matched.insert(weights);
-                const Scores s = documentsMatching(weights);
-                alt = t == 0 ? s : intersect(alt, s);
+                Part part;
+                for (auto it = weights.cbegin(); it != weights.cend(); ++it)
+                    part.push_back({it.key().toStdString(), it.value()});
+                parts.push_back(std::move(part));
             }
-            for (auto it = alt.cbegin(); it != alt.cend(); ++it) {
-                double &best = clauseScores[it.key()];
-                best = std::max(best, it.value());
-            }
+            clause.push_back(std::move(parts));
         }
-        total = first ? clauseScores : intersect(total, clauseScores);
-        first = false;
+        asked.push_back(std::move(clause));
     }
 
+    std::vector<std::pair<int, double>> ranked = store_->match(asked);
     SearchResults results;
-    if (total.isEmpty()) {
+    if (ranked.empty()) {
         results.suggestion = suggestionFor(query);
         return results;
     }
-    QList<std::pair<int, double>> ranked;
-    for (auto it = total.cbegin(); it != total.cend(); ++it)
-        ranked.append({it.key(), it.value()});
-    std::sort(ranked.begin(), ranked.end(), [this](const auto &a, const auto &b) {
+    // The library orders equal scores by when a document came in; the title reads better.
+    std::stable_sort(ranked.begin(), ranked.end(), [this](const auto &a, const auto &b) {
         if (a.second != b.second)
             return a.second > b.second;
-        return documents_[a.first].title.localeAwareCompare(documents_[b.first].title) < 0;
+        return documents_[std::size_t(a.first)]->title.localeAwareCompare(
+                   documents_[std::size_t(b.first)]->title) < 0;
     });
     for (const auto &[id, score] : ranked) {
-        const Document &d = documents_[id];
+        const Document &d = *documents_[std::size_t(id)];
         auto group = std::find_if(results.groups.begin(), results.groups.end(),
                                   [&](const ResultGroup &g) { return g.kind == d.kind; });
         if (group == results.groups.end()) {
@@ -239,20 +251,23 @@ Snippet SearchIndex::snippetFor(const Document &document, const TermWeights &mat
 
 QString SearchIndex::suggestionFor(const QString &query) const
 {
+    QList<std::pair<QString, int>> written;
+    for (const auto &[word, documents] : store_->words())
+        written.append({QString::fromStdString(word), documents});
     QStringList spelt;
     bool changed = false;
     for (const Word &w : wordsOf(query)) {
         QString best = w.folded;
-        if (!postings_.contains(termOf(w.folded)) && w.folded.size() >= 3) {
+        if (!store_->hasTerm(termOf(w.folded).toStdString()) && w.folded.size() >= 3) {
             const int limit = w.folded.size() >= 6 ? 3 : 2;
             int bestDistance = limit + 1;
             int bestCount = 0;
-            for (auto it = wordCounts_.cbegin(); it != wordCounts_.cend(); ++it) {
-                const int d = editDistance(w.folded, it.key(), limit);
-                if (d < bestDistance || (d == bestDistance && d <= limit && it.value() > bestCount)) {
+            for (const auto &[word, documents] : written) {
+                const int d = editDistance(w.folded, word, limit);
+                if (d < bestDistance || (d == bestDistance && d <= limit && documents > bestCount)) {
                     bestDistance = d;
-                    bestCount = it.value();
-                    best = it.key();
+                    bestCount = documents;
+                    best = word;
                 }
             }
             changed = changed || best != w.folded;
