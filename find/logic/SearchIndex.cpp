@@ -159,6 +159,7 @@ SearchResults SearchIndex::search(const QString &query) const
     const bool lastIsPartial = words.back().start + words.back().length == query.size();
 
     TermWeights matched;
+    MatchedWords seen;
     Query asked;
     const QList<QList<QStringList>> clauses = clausesOf(terms);
     for (qsizetype c = 0; c < clauses.size(); ++c) {
@@ -201,7 +202,7 @@ SearchResults SearchIndex::search(const QString &query) const
             group = results.groups.end() - 1;
         }
         if (group->results.size() < resultsPerKind)
-            group->results.append({d.title, d.target, snippetFor(d, matched), score});
+            group->results.append({d.title, d.target, snippetFor(d, matched, seen), score});
     }
     // Groups already stand in the order of their best results; equal bests keep the order kinds were added
     // in.
@@ -213,12 +214,19 @@ SearchResults SearchIndex::search(const QString &query) const
     return results;
 }
 
-Snippet SearchIndex::snippetFor(const Document &document, const TermWeights &matched) const
+Snippet SearchIndex::snippetFor(const Document &document, const TermWeights &matched,
+                                MatchedWords &seen) const
 {
+    // The same words come back in snippet after snippet; each is read into its term once per search.
+    const auto isMatch = [&](const Word &w) {
+        auto known = seen.constFind(w.folded);
+        if (known == seen.cend())
+            known = seen.insert(w.folded, matched.contains(termOf(w.folded)));
+        return known.value();
+    };
     for (const QString &field : document.fields) {
         const QList<Word> words = wordsOf(field);
-        const auto hit = std::find_if(words.cbegin(), words.cend(),
-                                      [&](const Word &w) { return matched.contains(termOf(w.folded)); });
+        const auto hit = std::find_if(words.cbegin(), words.cend(), isMatch);
         if (hit == words.cend())
             continue;
         // Start and end at word boundaries around the first match.
@@ -238,7 +246,7 @@ Snippet SearchIndex::snippetFor(const Document &document, const TermWeights &mat
         snippet.text = lead + field.mid(from, to - from) + (to < field.size() ? ellipsis : QString());
         const qsizetype shift = lead.size() - from;
         for (const Word &w : words) {
-            if (w.start >= from && w.start + w.length <= to && matched.contains(termOf(w.folded)))
+            if (w.start >= from && w.start + w.length <= to && isMatch(w))
                 snippet.marks.append({w.start + shift, w.length});
         }
         return snippet;

@@ -71,10 +71,11 @@ public:
 
 private:
     using TermWeights = QHash<QString, double>;
+    using MatchedWords = QHash<QString, bool>; // a folded word: whether its term was matched
 
     void put(int id, const Document &document);
     TermWeights candidates(const QString &term, bool prefixToo) const;
-    Snippet snippetFor(const Document &document, const TermWeights &matched) const;
+    Snippet snippetFor(const Document &document, const TermWeights &matched, MatchedWords &seen) const;
     QString suggestionFor(const QString &query) const;
     const QStringList &sortedTerms() const;
 
