@@ -2,7 +2,7 @@
 # ambrelis_<feature>_windows registers its windows through register<Feature>Windows; every one is required.
 set(_registrations "")
 set(_feature_libraries "")
-foreach(feature catalogue pages indications print mail companion settings blend)
+foreach(feature catalogue pages indications print mail companion settings blend find)
     if(NOT TARGET ambrelis_${feature}_windows)
         message(FATAL_ERROR "The program needs the library ambrelis_${feature}_windows, which no folder defines")
     endif()

@@ -2,18 +2,46 @@
 
 #include "app/menu/frmMenu.h"
 #include "app/platform/UserFiles.h"
+#include "app/shell/IndicationsOfOil.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/WindowManager.h"
+#include "indications/logic/OilIndications.h"
+#include "indications/windows/frmIndications.h"
 
 #include <QString>
 
 // Each feature folder provides one registration function; app/Program.cmake lists them all.
 #include "app/ProgramFeatures.h"
 
+namespace {
+
+// The oil pages list the indications that name an oil from the user's database, as the indications page
+// edits it; the pages know nothing of that page, so the program joins the two here.
+QList<Place> indicationsNamingOil(const QString &form, const QString &row)
+{
+    const QString page = QStringLiteral("frmIndications");
+    if (auto *open = windows().find<frmIndications>(page))
+        open->writePending(); // an edit still in its boxes counts as well
+    QString error;
+    const std::optional<QStringList> names =
+        indications::indicationsNaming({form, row}, userfiles::indicationsDatabase(), &error);
+    if (!names) {
+        messagebox::show(nullptr, error);
+        return {};
+    }
+    QList<Place> places;
+    for (const QString &name : *names)
+        places.append({page, name});
+    return places;
+}
+
+} // namespace
+
 void registerProgramWindows(WindowManager &manager)
 {
     manager.registerFactory(QStringLiteral("frmMenu"), [] { return std::make_unique<frmMenu>(); });
     registerFeatureWindows(manager);
+    indicationsofoil::setProvider(&indicationsNamingOil);
 }
 
 void startProgram(WindowManager &manager)

@@ -16,6 +16,7 @@ Parsed<OilBook> parseOilBook(const QByteArray &json)
             OilRow r;
             r.name = row.text("name");
             r.nameLines = row.optionalTexts("nameLines").value_or(QStringList());
+            r.otherNames = row.optionalTexts("otherNames").value_or(QStringList());
             r.botanical = row.text("botanical");
             r.actions = row.text("actions");
             r.indications = row.text("indications");

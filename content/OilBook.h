@@ -13,9 +13,10 @@ namespace content {
 
 struct OilRow
 {
-    QString name;          // the common name exactly as listed
-    QStringList nameLines; // the name as shown on several lines; empty when it is shown on one
-    QString botanical;     // empty for the one oil shown without a Latin name
+    QString name;           // the common name exactly as listed
+    QStringList nameLines;  // the name as shown on several lines; empty when it is shown on one
+    QStringList otherNames; // further names that the other texts of the content use for this oil
+    QString botanical;      // empty for the one oil shown without a Latin name
     QString actions;
     QString indications;
 };

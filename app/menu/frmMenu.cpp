@@ -121,6 +121,7 @@ void frmMenu::connectHandlers()
     connect(ui->cmdSKP, &QPushButton::clicked, this, [] { databankLauncher()(); });
     connect(ui->cmdSources, &QPushButton::clicked, this, open(QStringLiteral("frmSources")));
     connect(ui->cmdBlend, &QPushButton::clicked, this, open(QStringLiteral("frmBlend")));
+    connect(ui->cmdFind, &QPushButton::clicked, this, open(FindWindowName));
 
     // The toolbar's buttons, left to right, open the catalogue's toolbar windows in the same order.
     QPushButton *const toolbar[] = {ui->cmdReadFirst, ui->cmdAbout,    ui->cmdSettings,

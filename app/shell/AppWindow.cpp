@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 namespace {
@@ -61,6 +62,9 @@ AppWindow::AppWindow(const QString &formName, QWidget *parent) : QWidget(parent)
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSizeF(12.0);
     setFont(font);
+    // Find is one key away from wherever the user is reading.
+    auto *find = new QShortcut(QKeySequence::Find, this); // owned by this window
+    connect(find, &QShortcut::activated, this, [] { windows().OpenPage(FindWindowName); });
 }
 
 AppWindow::~AppWindow() = default;

@@ -193,6 +193,7 @@ std::vector<WindowSpec> build()
     all.push_back(resize);
 
     all.push_back(dialog(PrintWindowName, QStringLiteral("Print Preview"), {7920, 6210}, Placement::TopLeft));
+    all.push_back(dialog(FindWindowName, QStringLiteral("Find"), pixels(560, 440), Placement::Centred, true));
     all.push_back(dialog(QStringLiteral("frmBlend"), QStringLiteral("Blend Calculator"), pixels(780, 560),
                          Placement::Centred, true));
 

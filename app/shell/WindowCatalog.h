@@ -57,6 +57,9 @@ const std::vector<WindowSpec> &windowCatalog();
 // The entry of a form name; nullptr when the program has no such window.
 const WindowSpec *findWindowSpec(const QString &name);
 
+// The Find window's form name: Ctrl+F in every window, the main menu's button and the registration use it.
+inline const QString FindWindowName = QStringLiteral("frmFind");
+
 // The names of the six windows that the main menu's toolbar opens, left to right.
 const QStringList &toolbarWindows();
 

@@ -57,6 +57,8 @@ signals:
     // A window was loaded and shown; a window was unloaded.
     void windowOpened(const QString &formName);
     void windowClosed(const QString &formName);
+    // A window wrote the user's data (an indication's record); what was read from it is out of date.
+    void dataSaved(const QString &formName);
 
 private:
     void forget(AppWindow *window);

@@ -149,8 +149,16 @@ std::pair<StartFigures, StartFigures> processStart(int runs, const char *mode)
         while (!child.canReadLine() && child.waitForReadyRead(60000)) {
         }
         const double micros = double(timer.nsecsElapsed()) / 1000.0;
-        if (!child.waitForFinished(60000) || child.exitCode() != 0) {
-            std::fprintf(stderr, "a timed start failed: %s %s\n", kind, mode);
+        const bool painted = child.canReadLine();
+        const bool ended = child.waitForFinished(60000);
+        if (!painted || !ended || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+            // Why it failed tells a window that was never painted from a child that did not end or crashed.
+            std::fprintf(stderr, "a timed start failed: %s %s (%s; %s, exit code %d)\n%s", kind, mode,
+                         painted ? "painted" : "no first paint within 60 s",
+                         !ended                                      ? "did not end"
+                         : child.exitStatus() == QProcess::CrashExit ? "crashed"
+                                                                     : "ended",
+                         child.exitCode(), child.readAllStandardError().constData());
             std::exit(1);
         }
         const QList<QByteArray> peaks = child.readAllStandardOutput().split('\n');

@@ -1,17 +1,21 @@
 #include "find/logic/OilDocuments.h"
 
+#include "find/logic/Places.h"
+
 namespace find {
 
-void addOils(SearchIndex &index, const content::OilBook &book)
+QList<Document> oilDocuments(const content::OilBook &book)
 {
+    QList<Document> documents;
     for (const content::OilPage &page : book.pages) {
         for (const content::OilRow &row : page.rows) {
-            index.add({OilsKind,
-                       row.name,
-                       page.form + QLatin1Char('/') + row.name,
-                       {row.botanical, row.actions, row.indications}});
+            documents.append({OilsKind,
+                              row.name,
+                              placeText(page.form, row.name),
+                              {row.botanical, row.actions, row.indications}});
         }
     }
+    return documents;
 }
 
 } // namespace find

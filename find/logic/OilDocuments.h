@@ -8,8 +8,8 @@ namespace find {
 
 inline const QString OilsKind = QStringLiteral("Oils");
 
-// One document for each row of the book; its target is the page's form and the oil's name, "form/name", which
+// One document for each row of the book; its target is the page's form and the oil's name, "form#name", which
 // is where opening it leads: that page with that row marked.
-void addOils(SearchIndex &index, const content::OilBook &book);
+QList<Document> oilDocuments(const content::OilBook &book);
 
 } // namespace find

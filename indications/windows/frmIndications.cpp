@@ -4,6 +4,7 @@
 #include "app/platform/UserFiles.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/MessageBox.h"
+#include "app/shell/OilNameLinks.h"
 #include "app/shell/PrintHandOver.h"
 #include "app/shell/WindowManager.h"
 #include "content/ContentSet.h"
@@ -17,6 +18,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPointer>
+#include <QSignalBlocker>
+#include <QTextBlock>
 
 using indications::Field;
 
@@ -29,6 +32,8 @@ frmIndications::frmIndications(QWidget *parent)
     ui->lstAfflictions->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->txtOilsDec->raise();
     connectHandlers();
+    // The display form is the oil list as people read it: every line of it names oils.
+    new OilNameLinks(ui->txtOilsDec, [](const QTextBlock &) { return true; }); // owned by the box
     showPlaceholders();
 }
 
@@ -196,8 +201,10 @@ bool frmIndications::writePending()
         return true;
     const indications::FieldChanges changes = changedFields();
     if (m_data.write(changes)) {
-        if (!changes.empty())
+        if (!changes.empty()) {
             showCurrent();
+            emit windows().dataSaved(formName());
+        }
         return true;
     }
     if (m_writeFailureReported)
@@ -236,6 +243,26 @@ void frmIndications::cmdGoTo_Click()
         if (m_data.findFirst(criteria))
             showCurrent();
     }
+}
+
+bool frmIndications::showSpot(const QString &spot)
+{
+    if (spot.isEmpty())
+        return true;
+    if (!m_data.isOpen() || !writePending() || !m_data.findFirst(indications::criteriaForEntry(spot)))
+        return false;
+    showCurrent();
+    // The list follows without searching again: the record is already on show.
+    const QSignalBlocker quiet(ui->lstAfflictions);
+    const QList<QListWidgetItem *> entries =
+        ui->lstAfflictions->findItems(QLatin1Char(' ') + spot.trimmed(), Qt::MatchFixedString);
+    if (entries.isEmpty()) {
+        ui->lstAfflictions->clearSelection();
+    } else {
+        ui->lstAfflictions->setCurrentItem(entries.first());
+        ui->lstAfflictions->scrollToItem(entries.first());
+    }
+    return true;
 }
 
 void frmIndications::cmdPrint_Click()

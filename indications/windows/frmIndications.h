@@ -37,6 +37,10 @@ public:
     bool writePending();
     const indications::IndicationsData &data() const { return m_data; }
 
+    // The spot is an indication's name: its record is shown (edits on show are written first) and its list
+    // entry, if the list has one, is selected. False when no record has that name.
+    bool showSpot(const QString &spot) override;
+
 protected:
     void Form_Load() override;
     void closeEvent(QCloseEvent *event) override;

@@ -27,6 +27,9 @@ inline QString oilListLine(const QStringList &oils)
     return oils.join(QStringLiteral(", ")) + QLatin1Char('.');
 }
 
+// The line of an action text that lists the oils: after the empty first line and the heading.
+inline constexpr int OilListLineIndex = 2;
+
 // CR LF throughout, an empty first line and no break after the last line: the print page and the saved
 // RTF file take this text over unchanged.
 inline QString buildActionText(const ActionEntry &entry)

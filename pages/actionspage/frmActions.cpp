@@ -1,10 +1,12 @@
 #include "pages/actionspage/frmActions.h"
 
 #include "app/shell/DesignFonts.h"
+#include "app/shell/OilNameLinks.h"
 #include "app/shell/PrintHandOver.h"
 #include "ui_frmActions.h"
 
 #include <QPushButton>
+#include <QTextBlock>
 
 namespace {
 
@@ -33,6 +35,9 @@ frmActions::frmActions(QWidget *parent)
         connect(button, &QPushButton::clicked, this, [this, entry] { showAction(entry); });
     }
     connect(ui->cmdPrintActions, &QPushButton::clicked, this, &frmActions::cmdPrintActions_Click);
+    new OilNameLinks(ui->txtActions, [](const QTextBlock &line) { // owned by the box
+        return line.blockNumber() == actions::OilListLineIndex;
+    });
 }
 
 frmActions::~frmActions() = default;
@@ -50,6 +55,19 @@ void frmActions::showAction(const actions::ActionEntry &entry)
     QString text = actions::buildActionText(entry);
     ui->txtActions->setPlainText(text.replace(CrLf, QStringLiteral("\n")));
     ui->cmdPrintActions->setEnabled(true);
+}
+
+bool frmActions::showSpot(const QString &spot)
+{
+    if (spot.isEmpty())
+        return true;
+    for (const actions::ActionEntry &entry : std::as_const(m_entries)) {
+        if (entry.caption == spot) {
+            showAction(entry);
+            return true;
+        }
+    }
+    return false;
 }
 
 void frmActions::cmdPrintActions_Click()

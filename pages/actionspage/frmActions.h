@@ -25,6 +25,9 @@ public:
 
     void cmdPrintActions_Click();
 
+    // The spot is an action's caption: that action's text is shown.
+    bool showSpot(const QString &spot) override;
+
 private:
     // What every action button's click does; the buttons differ only in their entry.
     void showAction(const actions::ActionEntry &entry);

@@ -92,6 +92,7 @@ void frmBachFlowers::connectRemedyLabels()
             // The label's own caption titles the panel even if its texts are missing from the content.
             const Remedy remedy = remedies.value(label->objectName(), Remedy{label->text(), {}, {}});
             connect(label, &ClickableLabel::clicked, this, [this, remedy] { showRemedy(remedy); });
+            m_remediesByName.insert(remedy.name, remedy);
         }
     }
 }
@@ -105,6 +106,21 @@ void frmBachFlowers::showRemedy(const Remedy &remedy)
     ui->lblRemedy->setText(remedy.name);
     ui->lblMental->setText(remedy.stateOfMind);
     ui->lblAutosuggestion->setText(remedy.autosuggestion);
+}
+
+bool frmBachFlowers::showSpot(const QString &spot)
+{
+    if (spot.isEmpty())
+        return true;
+    if (spot == HistorySpot)
+        cmdHistory_Click();
+    else if (spot == ReferencesSpot)
+        cmdReferences_Click();
+    else if (const auto remedy = m_remediesByName.constFind(spot); remedy != m_remediesByName.cend())
+        showRemedy(*remedy);
+    else
+        return false;
+    return true;
 }
 
 void frmBachFlowers::cmdClose_Click()

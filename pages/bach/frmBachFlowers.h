@@ -26,6 +26,11 @@ public:
     void cmdCloseHistory_Click();
     void cmdCloseRef_Click();
 
+    // The spot is a remedy's name (its view), or one of the two text views.
+    static inline const QString HistorySpot = QStringLiteral("History");
+    static inline const QString ReferencesSpot = QStringLiteral("References");
+    bool showSpot(const QString &spot) override;
+
 private:
     struct Remedy
     {
@@ -40,4 +45,5 @@ private:
     void connectRemedyLabels();
 
     std::unique_ptr<Ui::frmBachFlowers> ui;
+    QHash<QString, Remedy> m_remediesByName;
 };

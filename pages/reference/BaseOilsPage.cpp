@@ -72,3 +72,8 @@ BaseOilsPage::BaseOilsPage(const QJsonObject &book, const QJsonObject &page, QWi
         chainButton(frame, def.name, def.caption,
                     {def.twips.x(), ButtonsTop, def.twips.width(), def.twips.height()});
 }
+
+bool BaseOilsPage::showSpot(const QString &spot)
+{
+    return pagelook::holdsSpot(this, spot);
+}

@@ -13,4 +13,7 @@ class BaseOilsPage final : public AppWindow
 public:
     // book: reference/baseoils.json; page: one of its pages.
     BaseOilsPage(const QJsonObject &book, const QJsonObject &page, QWidget *parent = nullptr);
+
+    // The spot is what one of the page's labels says: a section's heading, an oil's name.
+    bool showSpot(const QString &spot) override;
 };

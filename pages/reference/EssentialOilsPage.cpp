@@ -1,8 +1,12 @@
 #include "pages/reference/EssentialOilsPage.h"
 
+#include "app/shell/IndicationsOfOil.h"
 #include "app/shell/Twips.h"
+#include "app/shell/WindowManager.h"
 #include "pages/reference/PageLook.h"
 
+#include <QAction>
+#include <QMenu>
 #include <algorithm>
 #include <numeric>
 
@@ -21,6 +25,10 @@ constexpr int ButtonsTop = 7590;
 constexpr int CellPadding = 3;  // pixels
 constexpr int NameSpacing = 60; // twips between the common and the botanical name
 constexpr double DesignPointSize = 11.25, SmallestPointSize = 9.0;
+// The frame that marks a row: red stands out against the green outline and both row colours.
+const QColor MarkColour{192, 0, 0};
+constexpr int MarkLineWidth = 3;
+constexpr int MenuEntriesUngrouped = 25;
 
 LabelLook commonNameLook()
 {
@@ -166,10 +174,70 @@ EssentialOilsPage::EssentialOilsPage(const content::OilPage &page, const QString
         label(this, QStringLiteral("lblBotanical%1").arg(n), rows[r].botanical,
               {innerLeft, y, inner, textHeightTwips(rows[r].botanical, inner, botanicalLook())},
               botanicalLook());
+
+        m_names << page.rows[r].name;
+        // Every row has its frame from the start, so that the resizer scales it with the row.
+        auto *mark = new Outline(this, MarkColour, MarkLineWidth); // owned by this window
+        mark->setObjectName(QStringLiteral("shpMark%1").arg(n));
+        mark->setGeometry(twips::rect(TableLeft, top, TableWidth, height));
+        mark->hide();
+        m_marks.push_back(mark);
+
+        if (indicationsofoil::available())
+            offerIndications(n, page.rows[r].name);
     }
 
     auto *outline = new Outline(this, Green, 3); // owned by this window
     outline->setObjectName(QStringLiteral("shpTable"));
     outline->setGeometry(twips::rect(TableLeft, TableTop, TableWidth, TableHeight));
     outline->raise();
+    for (QWidget *mark : m_marks)
+        mark->raise();
+}
+
+void EssentialOilsPage::offerIndications(int n, const QString &oil)
+{
+    auto *menu = new QMenu(this); // owned by the page
+    menu->setObjectName(QStringLiteral("mnuIndications%1").arg(n));
+    // Read when the menu opens, so that the list follows the user's edits of the indications.
+    connect(menu, &QMenu::aboutToShow, this, [this, menu, oil] {
+        for (QMenu *earlier : menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+            earlier->deleteLater();
+        menu->clear();
+        const QList<Place> places = indicationsofoil::of(formName(), oil);
+        // A common oil is named by well over a hundred indications: past a screenful they are grouped by
+        // their first letter, so that the menu stays one column that can be read.
+        const bool grouped = places.size() > MenuEntriesUngrouped;
+        QMenu *group = nullptr;
+        for (const Place &place : places) {
+            const QString letter = place.spot.left(1).toUpper();
+            if (grouped && (!group || group->title() != letter))
+                group = menu->addMenu(letter);
+            connect((grouped ? group : menu)->addAction(place.spot), &QAction::triggered, this,
+                    [place] { windows().OpenPlace(place); });
+        }
+        if (places.isEmpty())
+            menu->addAction(QStringLiteral("No indication names this oil"))->setEnabled(false);
+    });
+    auto *action = new QAction(QStringLiteral("Indications that name this oil"), this); // owned by the page
+    action->setObjectName(QStringLiteral("actIndications%1").arg(n));
+    action->setMenu(menu);
+    for (const char *cell : {"lblName%1", "lblNameCell%1"}) {
+        auto *target = findChild<QLabel *>(QString::fromLatin1(cell).arg(n));
+        target->addAction(action);
+        target->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
+bool EssentialOilsPage::showSpot(const QString &spot)
+{
+    if (spot.isEmpty())
+        return true;
+    const qsizetype row = m_names.indexOf(spot);
+    if (row < 0)
+        return false;
+    // The whole table is always in view (the resizer scales it to the window), so marking is all it takes.
+    for (size_t r = 0; r < m_marks.size(); ++r)
+        m_marks[r]->setVisible(qsizetype(r) == row);
+    return true;
 }

@@ -20,4 +20,14 @@ public:
     // The heights in twips of rows that need at least these heights, filling a table of this height: the room
     // left over is shared out evenly. Rows that need more than the table holds are shrunk in proportion.
     static std::vector<int> rowHeights(const std::vector<int> &needed, int tableHeight);
+
+    // The spot is an oil's common name as its row lists it: that row is marked (and any other mark goes).
+    bool showSpot(const QString &spot) override;
+
+private:
+    // The row's context menu lists the indications that name its oil, each opening its record.
+    void offerIndications(int n, const QString &oil);
+
+    QStringList m_names;            // the rows' common names, top to bottom
+    std::vector<QWidget *> m_marks; // one frame per row, shown round the row that a link or a search named
 };

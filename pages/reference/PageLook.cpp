@@ -4,7 +4,9 @@
 
 #include <QFontMetrics>
 #include <QJsonObject>
+#include <QLabel>
 #include <QPainter>
+#include <algorithm>
 #include <climits>
 
 namespace pagelook {
@@ -224,6 +226,15 @@ bool Flow::place(const QJsonObject &block)
     top += blockGap;
     ++blocks;
     return true;
+}
+
+bool holdsSpot(const QWidget *page, const QString &spot)
+{
+    if (spot.isEmpty())
+        return true;
+    const auto labels = page->findChildren<QLabel *>();
+    return std::any_of(labels.begin(), labels.end(),
+                       [&spot](const QLabel *label) { return label->text().trimmed() == spot.trimmed(); });
 }
 
 } // namespace pagelook

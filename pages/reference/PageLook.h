@@ -98,4 +98,8 @@ LabelLook columnHeadingLook(const QColor &background);
 LabelLook bodyLook(double pointSize = 11.25);
 LabelLook nameLook(double pointSize = 11.25);
 
+// A reference page's spots are what its labels say (a heading, an oil's name): the page shows the spot when
+// one of its labels reads it. An empty spot is the page itself.
+bool holdsSpot(const QWidget *page, const QString &spot);
+
 } // namespace pagelook

@@ -72,3 +72,8 @@ TextPage::TextPage(const QJsonObject &page, const QMap<QString, ButtonPlace> &bu
     }
     layOut(pointSize, extraGap, false);
 }
+
+bool TextPage::showSpot(const QString &spot)
+{
+    return pagelook::holdsSpot(this, spot);
+}

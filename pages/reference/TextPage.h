@@ -25,6 +25,9 @@ public:
     // Where the text ends, in twips from the top: below it the page holds only its buttons.
     int textBottomTwips() const { return m_textBottom; }
 
+    // The spot is what one of the page's labels says: a section's heading, an oil's name.
+    bool showSpot(const QString &spot) override;
+
 private:
     int m_textBottom = 0;
 };

@@ -3,8 +3,8 @@
 #include "app/shell/PictureBox.h"
 #include "app/shell/Twips.h"
 #include "content/ContentSet.h"
-#include "shared/MakerConfig.h"
 #include "pages/reference/PageLook.h"
+#include "shared/MakerConfig.h"
 
 #include <QJsonObject>
 #include <QRegularExpression>

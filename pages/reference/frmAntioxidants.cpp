@@ -93,3 +93,8 @@ frmAntioxidants::frmAntioxidants(QWidget *parent) : AppWindow(QStringLiteral("fr
           {TextLeft, FoodsTop - foodsIntroHeight - 120, TextWidth, foodsIntroHeight}, foodsIntro);
     table(this, page.value(QLatin1String("foods")).toArray(), FoodsTop, QStringLiteral("Food"));
 }
+
+bool frmAntioxidants::showSpot(const QString &spot)
+{
+    return pagelook::holdsSpot(this, spot);
+}

@@ -10,6 +10,9 @@ class frmAntioxidants final : public AppWindow
 public:
     explicit frmAntioxidants(QWidget *parent = nullptr);
 
+    // The spot is what one of the page's labels says: a section's heading, an oil's name.
+    bool showSpot(const QString &spot) override;
+
     // Row and column group (0 to 2) of entry index of count entries, filled column by column.
     static QPoint cellOf(int index, int count);
 };

@@ -17,16 +17,6 @@ QString contentPath(const char *relative)
     return QStringLiteral(CONTENT_DIR "/") + QLatin1String(relative);
 }
 
-QStringList readStrings(const char *relative)
-{
-    QFile f(contentPath(relative));
-    QStringList list;
-    if (f.open(QIODevice::ReadOnly))
-        for (const QJsonValue &v : QJsonDocument::fromJson(f.readAll()).array())
-            list << v.toString();
-    return list;
-}
-
 QJsonArray readArray(const char *relative)
 {
     QFile f(contentPath(relative));
@@ -188,7 +178,9 @@ private slots:
         auto table = safety::loadSafetyTable(contentPath("safety/oils.json"), &error);
         QVERIFY2(table, qPrintable(error));
         m_table = *table;
-        m_oilNames = readStrings("indications/oil-names.json");
+        QString problem;
+        m_oilNames = oilRowNames(&problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QCOMPARE(m_oilNames.size(), 107);
     }
 

@@ -1,7 +1,9 @@
 #include "IndexedTable.h"
+#include "OilLinkClicks.h"
 #include "ShellFixture.h"
 #include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
+#include "app/shell/Place.h"
 #include "indications/logic/IndicationsSchema.h"
 #include "indications/logic/IndicationsText.h"
 #include "indications/oillist/OilListCoding.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -344,6 +347,151 @@ private slots:
         page.select(entry);
         QCOMPARE(page.box("txtNotes")->toPlainText(), notes);
         QCOMPARE(child<QLabel>(page.window, "lblSelect")->text(), entry);
+    }
+
+    // A spot is an indication's name: the place opens the page on its record and selects its list entry.
+    void aPlaceOpensThePageOnItsRecord_data()
+    {
+        QTest::addColumn<QString>("spot");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("notes"); // of the record on show afterwards
+        QTest::addColumn<int>("entry");     // the selected list row; -1 for none
+        QTest::newRow("comma and blank inside") << "Abscess, dental" << true << "See a dentist." << 1;
+        QTest::newRow("letter case ignored") << "ACNE" << true << "" << 2;
+        QTest::newRow("first of two records") << "Bronchitis" << true << "First bronchitis." << 35;
+        QTest::newRow("no such record") << "Anxiety" << false << "See a doctor." << -1;
+        QTest::newRow("an apostrophe stays inside the name")
+            << "Athlete's foot" << false << "See a doctor." << -1;
+        QTest::newRow("the page as it opens") << "" << true << "See a doctor." << -1;
+    }
+    void aPlaceOpensThePageOnItsRecord()
+    {
+        QFETCH(QString, spot);
+        QFETCH(bool, shown);
+        QFETCH(QString, notes);
+        QFETCH(int, entry);
+        ShellFixture shell;
+        createDatabase(shell);
+        AppWindow *w = windows().OpenPlace({QStringLiteral("frmIndications"), spot});
+        QCOMPARE(w != nullptr, shown);
+        Page page{qobject_cast<frmIndications *>(windows().find(QStringLiteral("frmIndications")))};
+        QVERIFY(page.window);
+        QCOMPARE(page.box("txtNotes")->toPlainText(), notes);
+        QCOMPARE(page.list()->selectedItems().isEmpty() ? -1 : page.list()->currentRow(), entry);
+        if (entry >= 0)
+            QCOMPARE(page.list()->item(entry)->text().trimmed().toLower(), spot.toLower());
+        QVERIFY(shell.messages.isEmpty());
+    }
+
+    // An edit on show is written before another record is shown.
+    void aSpotWritesTheEditOnShowFirst()
+    {
+        ShellFixture shell;
+        createDatabase(shell);
+        Page page = openPage();
+        page.type("txtNotes", QStringLiteral("Drain it."));
+        QVERIFY(page.window->showSpot(QStringLiteral("Acne")));
+        QCOMPARE(page.name()->text(), QStringLiteral("acne"));
+        QVERIFY(storedRecords(shell).contains(QStringLiteral("Abscess|Drain it.")));
+    }
+
+    // The oils of the record on show lead to their profiles; the record is not changed by following them.
+    void anOilOfTheListOpensItsProfile_data()
+    {
+        QTest::addColumn<QString>("entry"); // empty: the first record
+        QTest::addColumn<QString>("oil");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("first record") << ""
+                                      << "Lavender"
+                                      << "frmEssentialOils8"
+                                      << "Lavender";
+        QTest::newRow("after a search") << " Abscess, dental"
+                                        << "Clove"
+                                        << "frmEssentialOils4"
+                                        << "Clove";
+    }
+    void anOilOfTheListOpensItsProfile()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, oil);
+        QFETCH(QString, form);
+        QFETCH(QString, row);
+        ShellFixture shell;
+        createDatabase(shell);
+        Page page = openPage();
+        if (!entry.isEmpty())
+            page.select(entry);
+        const QStringList before = storedRecords(shell);
+        oillinks::clickOn(page.box("txtOilsDec"), oil, Qt::ControlModifier);
+        QCOMPARE(oillinks::markedRow(windows().find(form)), row);
+        page.window->close();
+        QCOMPARE(storedRecords(shell), before);
+    }
+
+    // An oil's row on its profile lists the indications that name the oil, as the database holds them with
+    // the edit on show, and each entry opens its record.
+    void theProfileListsTheIndicationsOfItsOil()
+    {
+        ShellFixture shell;
+        createDatabase(shell);
+        const auto listed = [](AppWindow *profile, int row) {
+            auto *menu = profile->findChild<QMenu *>(QStringLiteral("mnuIndications%1").arg(row));
+            QStringList entries;
+            if (!menu)
+                return QStringList{QStringLiteral("<no menu>")};
+            emit menu->aboutToShow();
+            for (const QAction *a : menu->actions())
+                entries << (a->isEnabled() ? a->text() : QStringLiteral("(") + a->text() + u')');
+            return entries;
+        };
+        AppWindow *lavender = windows().OpenPage(QStringLiteral("frmEssentialOils8"));
+        QCOMPARE(listed(lavender, 4), QStringList{QStringLiteral("Abscess")});
+        AppWindow *teaTree = windows().OpenPage(QStringLiteral("frmEssentialOils96"));
+        QCOMPARE(listed(teaTree, 1), (QStringList{QStringLiteral("Abscess"), QStringLiteral("acne")}));
+        QCOMPARE(listed(lavender, 1), QStringList{QStringLiteral("(No indication names this oil)")});
+        QVERIFY(lavender->findChild<QLabel *>(QStringLiteral("lblName4"))
+                    ->actions()
+                    .contains(lavender->findChild<QAction *>(QStringLiteral("actIndications4"))));
+
+        // The entry opens the record, and an oil typed into it (not yet written) counts.
+        auto *menu = lavender->findChild<QMenu *>(QStringLiteral("mnuIndications4"));
+        menu->actions().first()->trigger();
+        Page page{windows().find<frmIndications>(QStringLiteral("frmIndications"))};
+        QVERIFY(page.window);
+        QCOMPARE(page.name()->text(), QStringLiteral("Abscess"));
+        page.select(QStringLiteral(" Acne"));
+        page.type("txtOilsEnc", EncodeOilList(QStringLiteral("Tea Tree, Lavender")));
+        QCOMPARE(listed(lavender, 4), (QStringList{QStringLiteral("Abscess"), QStringLiteral("acne")}));
+        menu->actions().last()->trigger();
+        QCOMPARE(page.name()->text(), QStringLiteral("acne"));
+        QVERIFY(shell.messages.isEmpty());
+    }
+
+    // An oil that many indications name gets its list in groups by first letter, one column each.
+    void aLongListIsGroupedByLetter()
+    {
+        ShellFixture shell;
+        std::vector<std::vector<jet::Value>> rows;
+        for (const char letter : {'A', 'B'})
+            for (int i = 1; i <= 15; ++i)
+                rows.push_back(
+                    {jet::Value::ofText(
+                         QStringLiteral("%1 %2").arg(letter).arg(i, 2, 10, QLatin1Char('0')).toStdString()),
+                     jet::Value::ofText(EncodeOilList(QStringLiteral("Clove, Lavender")).toStdString()),
+                     jet::Value::null(), jet::Value::null()});
+        QVERIFY(jet::createDatabase(dbPath(shell).toStdString(), indications::tableDefinition(), rows).ok());
+        AppWindow *profile = windows().OpenPage(QStringLiteral("frmEssentialOils8"));
+        auto *menu = profile->findChild<QMenu *>(QStringLiteral("mnuIndications4"));
+        emit menu->aboutToShow();
+        QStringList groups;
+        for (const QAction *a : menu->actions())
+            groups << a->text() + u' ' + QString::number(a->menu() ? a->menu()->actions().size() : 0);
+        QCOMPARE(groups, (QStringList{QStringLiteral("A 15"), QStringLiteral("B 15")}));
+        menu->actions().last()->menu()->actions().first()->trigger();
+        Page page{windows().find<frmIndications>(QStringLiteral("frmIndications"))};
+        QVERIFY(page.window);
+        QCOMPARE(page.name()->text(), QStringLiteral("B 01"));
     }
 
     void anEntryWithoutRecordChangesNothing()

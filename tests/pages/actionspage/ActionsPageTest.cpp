@@ -1,3 +1,4 @@
+#include "OilLinkClicks.h"
 #include "ShellFixture.h"
 #include "app/menu/frmMenu.h"
 #include "app/richtext/RichTextBox.h"
@@ -73,6 +74,44 @@ class ActionsPageTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The oil list of the action on show leads to the profiles: Ctrl+click or Ctrl+Enter on a name.
+    void anOilOfTheListOpensItsProfile_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("oil");
+        QTest::addColumn<bool>("byKey");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("click") << "cmdAnalgesic"
+                               << "Roman chamomile" << false << "frmEssentialOils3"
+                               << "Chamomile, Roman";
+        QTest::newRow("key") << "cmdAnalgesic"
+                             << "Black pepper" << true << "frmEssentialOils2"
+                             << "Black Pepper";
+        QTest::newRow("last action") << "cmdRelaxants"
+                                     << "Lavender" << false << "frmEssentialOils8"
+                                     << "Lavender";
+    }
+    void anOilOfTheListOpensItsProfile()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, oil);
+        QFETCH(bool, byKey);
+        QFETCH(QString, form);
+        QFETCH(QString, row);
+        ShellFixture shell;
+        frmActions *page = openActions();
+        control<QPushButton>(page, qPrintable(button))->click();
+        auto *text = control<QPlainTextEdit>(page, "txtActions");
+        const QString shown = text->toPlainText();
+        if (byKey)
+            oillinks::keyOn(text, oil, Qt::Key_Return, Qt::ControlModifier);
+        else
+            oillinks::clickOn(text, oil, Qt::ControlModifier);
+        QCOMPARE(oillinks::markedRow(windows().find(form)), row);
+        QCOMPARE(text->toPlainText(), shown);
+    }
+
     void controlsSitAtTheirDesignPlaces_data()
     {
         QTest::addColumn<QString>("name");

@@ -1,11 +1,12 @@
 #include "ShellFixture.h"
 #include "app/shell/AppWindow.h"
 #include "app/shell/PictureBox.h"
+#include "app/shell/Place.h"
 #include "app/shell/Twips.h"
-#include "shared/MakerConfig.h"
 #include "pages/reference/EssentialOilsPage.h"
 #include "pages/reference/frmAbout.h"
 #include "pages/reference/frmAntioxidants.h"
+#include "shared/MakerConfig.h"
 
 #include <QDir>
 #include <QLabel>
@@ -316,6 +317,68 @@ private slots:
         QVERIFY(!windows().find(oilPage(1)));
     }
 
+    // A spot names a row by its common name as the page lists it; the row's frame is the only one shown and
+    // lies round the row's three cells, at the design size and maximised.
+    void oilPageShowsASpot_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("spot");
+        QTest::addColumn<int>("row"); // 0: no row is marked
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("first row") << 1 << "Angelica" << 1 << true;
+        QTest::newRow("last row of the last page") << 15 << "Ylang ylang" << 7 << true;
+        QTest::newRow("name shown on two lines") << 14 << "Tagetes / French Marigold" << 2 << true;
+        QTest::newRow("double name") << 7 << "Helichrysum / Everlasting" << 4 << true;
+        QTest::newRow("the same oil on another page") << 5 << "Everlasting" << 6 << true;
+        QTest::newRow("no botanical name") << 7 << "Immortelle" << 7 << true;
+        QTest::newRow("an oil of another page") << 1 << "Lavender" << 0 << false;
+        QTest::newRow("part of a name") << 7 << "Helichrysum" << 0 << false;
+        QTest::newRow("the page as it opens") << 3 << "" << 0 << true;
+    }
+    void oilPageShowsASpot()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, spot);
+        QFETCH(int, row);
+        QFETCH(bool, shown);
+        ShellFixture shell;
+        for (const QString &mode : {QStringLiteral("0"), QStringLiteral("1")}) {
+            windows().setScreenModeSource([mode] { return mode; });
+            AppWindow *w = windows().OpenPage(oilPage(page));
+            QVERIFY(w);
+            QCOMPARE(w->showSpot(spot), shown);
+            const int rows = int(numberedTexts(w, QStringLiteral("lblName")).size());
+            for (int r = 1; r <= rows; ++r) {
+                const auto *mark = child<QWidget>(w, QStringLiteral("shpMark%1").arg(r));
+                QVERIFY2(mark, qPrintable(QString::number(r)));
+                QCOMPARE(mark->isVisible(), r == row);
+                const QRect cells =
+                    child<QLabel>(w, QStringLiteral("lblNameCell%1").arg(r))
+                        ->geometry()
+                        .united(child<QLabel>(w, QStringLiteral("lblIndications%1").arg(r))->geometry());
+                QVERIFY2(std::abs(mark->geometry().top() - cells.top()) <= 1 &&
+                             std::abs(mark->geometry().bottom() - cells.bottom()) <= 1 &&
+                             std::abs(mark->geometry().left() - cells.left()) <= 1,
+                         qPrintable(QString::number(r)));
+            }
+            windows().ClosePage(oilPage(page));
+        }
+    }
+
+    // Through the window manager: a place opens its page with the row marked; a second spot moves the mark.
+    void aPlaceOpensThePageOnItsRow()
+    {
+        ShellFixture shell;
+        AppWindow *w = windows().OpenPlace({oilPage(8), QStringLiteral("Lavender")});
+        QVERIFY(w);
+        QVERIFY(child<QWidget>(w, QStringLiteral("shpMark4"))->isVisible());
+        QCOMPARE(windows().OpenPlace({oilPage(8), QStringLiteral("Lemon")}), w);
+        QVERIFY(!child<QWidget>(w, QStringLiteral("shpMark4"))->isVisible());
+        QVERIFY(child<QWidget>(w, QStringLiteral("shpMark6"))->isVisible());
+        QVERIFY(!windows().OpenPlace({oilPage(8), QStringLiteral("Lemongrass")}));
+        QVERIFY(child<QWidget>(w, QStringLiteral("shpMark6"))->isVisible());
+    }
+
     void rowHeightsShareTheRoomLeft_data()
     {
         QTest::addColumn<QList<int>>("needed");
@@ -437,7 +500,8 @@ private slots:
             << QStringLiteral("frmSafety3") << QStringLiteral("Safety Rules 3/3")
             << QStringList{QStringLiteral("Photosensitizing Oils:"), QStringLiteral("Pregnancy:")}
             << QStringLiteral("Angelica 0.8%; Bergamot 0.4%; Cumin 0.4%; Citrus Hystrix; Grapefruit 4%; "
-                              "Lemon 2%; Lime 0.7%; Orange; Tagetes 0.25%; Tangerine; Angelica; Aniseed; Basil; Camphor; Cedarwood; Clary Sage; Clove; "
+                              "Lemon 2%; Lime 0.7%; Orange; Tagetes 0.25%; Tangerine; Angelica; Aniseed; "
+                              "Basil; Camphor; Cedarwood; Clary Sage; Clove; "
                               "Cinnamon; Fennel; Hyssop; Jasmine; Juniper; Lovage; Melissa; Myrrh; "
                               "Marjoram; Origanum; Parsley; Peppermint; Rosemary; Savory; Sage; "
                               "Spanish Marjoram; Sweet Marjoram; Tarragon; Thyme; Mugwort; Pennyroyal");

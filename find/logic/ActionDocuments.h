@@ -1,0 +1,16 @@
+#pragma once
+
+#include "find/logic/SearchIndex.h"
+#include "pages/actions/ActionText.h"
+
+// The oils' therapeutic actions as documents of the index.
+namespace find {
+
+inline const QString ActionsKind = QStringLiteral("Actions");
+inline const QString ActionsForm = QStringLiteral("frmActions");
+
+// One document for each action; its target is the actions page showing that action's text,
+// "frmActions#caption".
+QList<Document> actionDocuments(const QList<actions::ActionEntry> &entries);
+
+} // namespace find

@@ -1,0 +1,125 @@
+// The oil names of a text box's oil lists lead to their profiles: Ctrl+click or Ctrl+Enter opens the oil's
+// page with its row marked; a plain click and Enter keep editing the text.
+#include "app/shell/OilNameLinks.h"
+
+#include "OilLinkClicks.h"
+#include "ShellFixture.h"
+
+#include <QTextBlock>
+
+namespace {
+
+// A box over its own text whose oil lists are the lines listed.
+struct Box
+{
+    QPlainTextEdit edit;
+    OilNameLinks *links;
+
+    Box(const QString &text, QList<int> listLines)
+    {
+        edit.setPlainText(text);
+        edit.resize(500, 300);
+        links = new OilNameLinks(&edit, [listLines](const QTextBlock &line) { // owned by the box
+            return listLines.contains(line.blockNumber());
+        });
+        edit.show();
+    }
+};
+
+const char ActionLike[] =
+    "\nAnalgesic Essential Oils:\nClove, Roman chamomile, Fir, Balsam.\n\nTopical: clove.";
+
+} // namespace
+
+class OilNameLinksTest : public QObject
+{
+    Q_OBJECT
+
+    static void addCase(const char *name, const QString &text, QList<int> listLines, const char *acted,
+                        const char *form, const char *row)
+    {
+        for (const bool byKey : {false, true})
+            QTest::newRow(qPrintable(QLatin1String(name) + (byKey ? " (Ctrl+Enter)" : " (Ctrl+click)")))
+                << text << listLines << QString::fromUtf8(acted) << byKey << QString::fromUtf8(form)
+                << QString::fromUtf8(row);
+    }
+
+    static void checkOpened(const QString &form, const QString &row)
+    {
+        if (form.isEmpty()) {
+            QVERIFY(!windows().find(QStringLiteral("frmEssentialOils8")));
+            for (const QString &open : windows().openWindows())
+                QVERIFY2(!open.startsWith(QLatin1String("frmEssentialOils")), qPrintable(open));
+            return;
+        }
+        QCOMPARE(oillinks::markedRow(windows().find(form)), row);
+    }
+
+private slots:
+    void followingALinkOpensTheProfile_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("listLines");
+        QTest::addColumn<QString>("name"); // the text acted on
+        QTest::addColumn<bool>("byKey");
+        QTest::addColumn<QString>("form"); // the page that opens; empty for none
+        QTest::addColumn<QString>("row");  // the row it marks
+        const QString actionLike = QString::fromLatin1(ActionLike);
+        addCase("a row's own name", "Tea Tree, Lavender", {0}, "Lavender", "frmEssentialOils8", "Lavender");
+        addCase("a name holding a comma", "Fir, Balsam, Frankincense", {0}, "Balsam", "frmEssentialOils6",
+                "Fir, Balsam");
+        addCase("another name of a row, on a later line", actionLike, {2}, "chamomile", "frmEssentialOils3",
+                "Chamomile, Roman");
+        addCase("letter case", "Black pepper, Clove", {0}, "pepper", "frmEssentialOils2", "Black Pepper");
+        addCase("outside the oil list", actionLike, {2}, "clove.", "", "");
+        addCase("a name without profile", "Clove, Dragon blood", {0}, "Dragon", "", "");
+    }
+    void followingALinkOpensTheProfile()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, listLines);
+        QFETCH(QString, name);
+        QFETCH(bool, byKey);
+        QFETCH(QString, form);
+        QFETCH(QString, row);
+        ShellFixture shell;
+        Box box(text, listLines);
+        if (byKey)
+            oillinks::keyOn(&box.edit, name, Qt::Key_Return, Qt::ControlModifier);
+        else
+            oillinks::clickOn(&box.edit, name, Qt::ControlModifier);
+        checkOpened(form, row);
+        if (!form.isEmpty())
+            QCOMPARE(box.edit.toPlainText(), text);
+    }
+
+    // The box stays a text box: a plain click places the caret, Enter breaks the line, and nothing opens.
+    void plainClicksAndKeysEdit()
+    {
+        ShellFixture shell;
+        Box box(QStringLiteral("Tea Tree, Lavender"), {0});
+        const int at = oillinks::middleOf(&box.edit, QStringLiteral("Lavender"));
+        oillinks::clickOn(&box.edit, QStringLiteral("Lavender"), Qt::NoModifier);
+        QVERIFY(std::abs(box.edit.textCursor().position() - at) <= 1);
+        QTest::keyClick(&box.edit, Qt::Key_Return);
+        QCOMPARE(box.edit.toPlainText().count(u'\n'), 1);
+        checkOpened({}, {});
+    }
+
+    // The links follow the text as it is edited.
+    void editsMakeAndUnmakeLinks()
+    {
+        ShellFixture shell;
+        Box box(QStringLiteral("Tea Tree"), {0});
+        QCOMPARE(box.links->links().size(), size_t(1));
+        box.edit.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&box.edit, QStringLiteral(", Thyme"));
+        QCOMPARE(box.links->links().size(), size_t(2));
+        QCOMPARE(box.links->links().back().place, (Place{QStringLiteral("frmEssentialOils96"), "Thyme"}));
+        QTest::keyClick(&box.edit, Qt::Key_Backspace);
+        QCOMPARE(box.links->links().size(), size_t(1));
+    }
+};
+
+QTEST_MAIN(OilNameLinksTest)
+#include "OilNameLinksTest.moc"

@@ -1,0 +1,104 @@
+#include "find/logic/ReferenceIndex.h"
+
+#include "find/logic/ActionDocuments.h"
+#include "find/logic/IndicationDocuments.h"
+#include "find/logic/OilDocuments.h"
+#include "find/logic/PageDocuments.h"
+#include "find/logic/RemedyDocuments.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace find;
+
+// The index of the whole reference: the content built into the program and a copy of the database the build
+// generates, as the Find window builds it.
+class ReferenceIndexTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    QString m_database;
+    ReferenceIndex m_built;
+
+private slots:
+    void initTestCase()
+    {
+        m_database = m_folder.filePath(QStringLiteral("Indications.mdb"));
+        QVERIFY(QFile::copy(QStringLiteral(GENERATED_MDB), m_database));
+        m_built = buildReferenceIndex(m_database);
+        QVERIFY2(m_built.problem.isEmpty(), qPrintable(m_built.problem));
+        QVERIFY(m_built.index);
+    }
+
+    void everyRecordOfTheDatabaseIsRead()
+    {
+        const IndicationRecords read = readIndicationRecords(m_database);
+        QVERIFY(read.error.isEmpty());
+        QCOMPARE(read.records.size(), 251);
+        // The oils are the names the page shows, not the stored letters.
+        const auto herpes = std::find_if(read.records.begin(), read.records.end(),
+                                         [](const IndicationRecord &r) { return r.name == u"Herpes"; });
+        QVERIFY(herpes != read.records.end());
+        QVERIFY2(herpes->oils.contains(QLatin1String("Melissa")), qPrintable(herpes->oils));
+    }
+
+    void aMissingDatabaseIsNamedAndTheRestIsSearched()
+    {
+        const ReferenceIndex built = buildReferenceIndex(m_folder.filePath(QStringLiteral("absent.mdb")));
+        QVERIFY(built.problem.contains(QLatin1String("absent.mdb")));
+        QVERIFY(!built.index->search(QStringLiteral("lavender")).groups.isEmpty());
+    }
+
+    void firstResultOfEachKind_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("target");
+        const auto row = [](const char *name, const char *query, const QString &kind, const char *title,
+                            const char *target) {
+            QTest::newRow(name) << QString::fromUtf8(query) << kind << QString::fromUtf8(title)
+                                << QString::fromUtf8(target);
+        };
+        row("oil, mistyped", "lavendar", OilsKind, "Lavender", "frmEssentialOils8#Lavender");
+        row("oil, doubled letter", "rosemarry", OilsKind, "Rosemary", "frmEssentialOils94#Rosemary");
+        row("indication by name", "insomnia", IndicationsKind, "Insomnia", "frmIndications#Insomnia");
+        row("indication, plural typed singular", "cold sore", IndicationsKind, "Cold sores",
+            "frmIndications#Cold sores");
+        row("indication by synonym", "sleeplessness", IndicationsKind, "Insomnia", "frmIndications#Insomnia");
+        row("indication by a note's words", "adulterated trusted supplier", IndicationsKind, "Herpes",
+            "frmIndications#Herpes");
+        row("indication by its method", "sitz bath genital", IndicationsKind, "Herpes",
+            "frmIndications#Herpes");
+        row("action", "analgesic", ActionsKind, "Analgesic", "frmActions#Analgesic");
+        row("remedy", "centaury", RemediesKind, "Centaury", "frmBachFlowers#Centaury");
+        row("remedy by its state of mind", "cannot say no", RemediesKind, "Centaury",
+            "frmBachFlowers#Centaury");
+        row("remedies' history", "bacteriologist", RemediesKind, "History of the Bach remedies",
+            "frmBachFlowers#History");
+        row("safety section", "photosensitizing", PagesKind, "Photosensitizing Oils",
+            "frmSafety3#Photosensitizing Oils:");
+        row("information section", "limbic", PagesKind, "How Aromatherapy Works",
+            "frmInformation#How Aromatherapy Works");
+        row("base oil", "wheatgerm", PagesKind, "Wheatgerm Oil", "frmBaseOils2#Wheatgerm Oil");
+        row("antioxidant food", "blueberries", PagesKind, "Blueberries", "frmAntioxidants#Blueberries");
+    }
+    void firstResultOfEachKind()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, kind);
+        QFETCH(QString, title);
+        QFETCH(QString, target);
+        const SearchResults results = m_built.index->search(query);
+        QVERIFY2(!results.groups.isEmpty(), qPrintable(query));
+        QCOMPARE(results.groups.front().kind, kind);
+        const Result &first = results.groups.front().results.front();
+        QCOMPARE(first.title, title);
+        QCOMPARE(first.target, target);
+    }
+};
+
+QTEST_GUILESS_MAIN(ReferenceIndexTest)
+#include "ReferenceIndexTest.moc"
