@@ -42,7 +42,8 @@ int main(int argc, char *argv[])
 
     const double bare = benchtiming::bareWindowMicros(Runs);
 
-    // The index reads the user's working copy of the database; the bench works on a copy of the generated one.
+    // The index reads the user's working copy of the database; the bench works on a copy of the generated
+    // one.
     QTemporaryDir folder;
     const QString database = folder.filePath(QStringLiteral("Indications.mdb"));
     if (!QFile::copy(QStringLiteral(GENERATED_MDB), database)) {

@@ -43,6 +43,7 @@ ReferenceIndex buildReferenceIndex(const QString &indicationsDatabase)
     auto index = std::make_shared<SearchIndex>();
     for (const Document &document : read.documents)
         index->add(document);
+    index->prepare();
     return {std::move(index), read.problem};
 }
 

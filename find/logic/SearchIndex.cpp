@@ -5,6 +5,7 @@
 #include "find/logic/TermStore.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 
 namespace find {
@@ -41,27 +42,21 @@ QList<QList<QStringList>> clausesOf(const QStringList &terms)
     return clauses;
 }
 
-std::vector<std::string> termsOf(const QString &text)
+// One bit for each letter a word holds (letters that share a bit only make the test below weaker, never
+// wrong).
+quint64 lettersOf(const QString &term)
 {
-    std::vector<std::string> terms;
-    for (const Word &w : wordsOf(text))
-        terms.push_back(termOf(w.folded).toStdString());
-    return terms;
+    quint64 letters = 0;
+    for (const QChar c : term)
+        letters |= quint64(1) << (c.unicode() % 64);
+    return letters;
 }
 
-Indexed indexedOf(const Document &document)
+// Each letter one word holds and the other lacks costs at least one edit; most terms fail this long before
+// their edits are counted.
+bool mayBeWithin(quint64 a, quint64 b, int allowed)
 {
-    Indexed indexed;
-    indexed.titleTerms = termsOf(document.title);
-    for (const QString &field : document.fields) {
-        for (std::string &t : termsOf(field))
-            indexed.textTerms.push_back(std::move(t));
-    }
-    for (const QString &text : QStringList{document.title} + document.fields) {
-        for (const Word &w : wordsOf(text))
-            indexed.words.push_back(w.folded.toStdString());
-    }
-    return indexed;
+    return std::popcount(a & ~b) <= allowed && std::popcount(b & ~a) <= allowed;
 }
 
 } // namespace
@@ -92,6 +87,7 @@ void SearchIndex::remove(const QString &target)
     for (const int id : targets_.values(target)) {
         store_->erase(id);
         documents_[std::size_t(id)].reset();
+        fieldTerms_[std::size_t(id)].clear();
     }
     targets_.remove(target);
     termsRead_ = false;
@@ -101,12 +97,38 @@ void SearchIndex::put(int id, const Document &document)
 {
     if (std::size_t(id) >= documents_.size())
         documents_.resize(std::size_t(id) + 1);
+    if (std::size_t(id) >= fieldTerms_.size())
+        fieldTerms_.resize(std::size_t(id) + 1);
     documents_[std::size_t(id)] = document;
     targets_.insert(document.target, id);
     if (!kinds_.contains(document.kind))
         kinds_.append(document.kind);
-    store_->put(id, indexedOf(document));
+
+    Indexed indexed;
+    for (const Word &w : wordsOf(document.title)) {
+        indexed.titleTerms.push_back(termFor(w.folded).toStdString());
+        indexed.words.push_back(w.folded.toStdString());
+    }
+    FieldTerms &fields = fieldTerms_[std::size_t(id)];
+    fields.clear();
+    for (const QString &field : document.fields) {
+        QList<TermAt> &terms = fields.emplace_back();
+        for (const Word &w : wordsOf(field)) {
+            terms.append({w.start, w.length, termFor(w.folded)});
+            indexed.textTerms.push_back(terms.back().term.toStdString());
+            indexed.words.push_back(w.folded.toStdString());
+        }
+    }
+    store_->put(id, indexed);
     termsRead_ = false;
+}
+
+QString SearchIndex::termFor(const QString &folded)
+{
+    auto known = termOfWord_.constFind(folded);
+    if (known == termOfWord_.cend())
+        known = termOfWord_.insert(folded, termOf(folded));
+    return known.value();
 }
 
 const QStringList &SearchIndex::sortedTerms() const
@@ -116,6 +138,10 @@ const QStringList &SearchIndex::sortedTerms() const
         for (const std::string &t : store_->allTerms())
             sortedTerms_.append(QString::fromStdString(t));
         std::sort(sortedTerms_.begin(), sortedTerms_.end()); // as QString compares, for lower_bound
+        termLetters_.clear();
+        termLetters_.reserve(std::size_t(sortedTerms_.size()));
+        for (const QString &t : sortedTerms_)
+            termLetters_.push_back({t, lettersOf(t)});
         termsRead_ = true;
     }
     return sortedTerms_;
@@ -136,15 +162,22 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
     }
     const int allowed = typosAllowed(term.size());
     if (allowed > 0) {
-        for (const QString &t : terms) {
-            if (found.contains(t) || std::abs(t.size() - term.size()) > allowed)
+        const quint64 letters = lettersOf(term);
+        for (const Letters &t : termLetters_) {
+            if (std::abs(t.term.size() - term.size()) > allowed ||
+                !mayBeWithin(letters, t.letters, allowed) || found.contains(t.term))
                 continue;
-            const int d = editDistance(term, t, allowed);
+            const int d = editDistance(term, t.term, allowed);
             if (d <= allowed)
-                found.insert(t, d == 1 ? oneTypo : twoTypos);
+                found.insert(t.term, d == 1 ? oneTypo : twoTypos);
         }
     }
     return found;
+}
+
+void SearchIndex::prepare() const
+{
+    sortedTerms();
 }
 
 SearchResults SearchIndex::search(const QString &query) const
@@ -159,7 +192,6 @@ SearchResults SearchIndex::search(const QString &query) const
     const bool lastIsPartial = words.back().start + words.back().length == query.size();
 
     TermWeights matched;
-    MatchedWords seen;
     Query asked;
     const QList<QList<QStringList>> clauses = clausesOf(terms);
     for (qsizetype c = 0; c < clauses.size(); ++c) {
@@ -202,7 +234,8 @@ SearchResults SearchIndex::search(const QString &query) const
             group = results.groups.end() - 1;
         }
         if (group->results.size() < resultsPerKind)
-            group->results.append({d.title, d.target, snippetFor(d, matched, seen), score});
+            group->results.append(
+                {d.title, d.target, snippetFor(d, fieldTerms_[std::size_t(id)], matched), score});
     }
     // Groups already stand in the order of their best results; equal bests keep the order kinds were added
     // in.
@@ -214,25 +247,20 @@ SearchResults SearchIndex::search(const QString &query) const
     return results;
 }
 
-Snippet SearchIndex::snippetFor(const Document &document, const TermWeights &matched,
-                                MatchedWords &seen) const
+Snippet SearchIndex::snippetFor(const Document &document, const FieldTerms &terms,
+                                const TermWeights &matched) const
 {
-    // The same words come back in snippet after snippet; each is read into its term once per search.
-    const auto isMatch = [&](const Word &w) {
-        auto known = seen.constFind(w.folded);
-        if (known == seen.cend())
-            known = seen.insert(w.folded, matched.contains(termOf(w.folded)));
-        return known.value();
-    };
-    for (const QString &field : document.fields) {
-        const QList<Word> words = wordsOf(field);
+    const auto isMatch = [&](const TermAt &w) { return matched.contains(w.term); };
+    for (qsizetype f = 0; f < document.fields.size() && f < terms.size(); ++f) {
+        const QString &field = document.fields[f];
+        const QList<TermAt> &words = terms[f];
         const auto hit = std::find_if(words.cbegin(), words.cend(), isMatch);
         if (hit == words.cend())
             continue;
         // Start and end at word boundaries around the first match.
         qsizetype from = 0;
         qsizetype to = field.size();
-        for (const Word &w : words) {
+        for (const TermAt &w : words) {
             if (w.start <= hit->start - snippetBefore)
                 from = w.start;
             if (w.start + w.length > hit->start + snippetLength - snippetBefore) {
@@ -245,7 +273,7 @@ Snippet SearchIndex::snippetFor(const Document &document, const TermWeights &mat
         const QString lead = from > 0 ? ellipsis : QString();
         snippet.text = lead + field.mid(from, to - from) + (to < field.size() ? ellipsis : QString());
         const qsizetype shift = lead.size() - from;
-        for (const Word &w : words) {
+        for (const TermAt &w : words) {
             if (w.start >= from && w.start + w.length <= to && isMatch(w))
                 snippet.marks.append({w.start + shift, w.length});
         }

@@ -64,6 +64,9 @@ public:
     void replace(const QString &target, const Document &document);
     void remove(const QString &target);
     SearchResults search(const QString &query) const;
+    // Reads now what the first search after a change would otherwise read: call it where the index is built,
+    // so that the first keystroke does not wait for it.
+    void prepare() const;
 
     // A search-as-you-type list shows no more than this many results of one kind.
     static constexpr qsizetype resultsPerKind = 25;
@@ -71,20 +74,35 @@ public:
 
 private:
     using TermWeights = QHash<QString, double>;
-    using MatchedWords = QHash<QString, bool>; // a folded word: whether its term was matched
+    struct TermAt // a word of a document's text, kept so that a snippet need not read the text again
+    {
+        qsizetype start = 0;
+        qsizetype length = 0;
+        QString term;
+    };
+    using FieldTerms = QList<QList<TermAt>>; // for each field of a document
+    struct Letters // the term and the letters it holds, to pass over most terms before counting typos
+    {
+        QString term;
+        quint64 letters = 0;
+    };
 
     void put(int id, const Document &document);
     TermWeights candidates(const QString &term, bool prefixToo) const;
-    Snippet snippetFor(const Document &document, const TermWeights &matched, MatchedWords &seen) const;
+    Snippet snippetFor(const Document &document, const FieldTerms &terms, const TermWeights &matched) const;
     QString suggestionFor(const QString &query) const;
     const QStringList &sortedTerms() const;
+    QString termFor(const QString &folded);
 
     std::unique_ptr<TermStore> store_;
     std::vector<std::optional<Document>>
-        documents_; // by the number the store knows them by; removed are empty
+        documents_;                      // by the number the store knows them by; removed are empty
+    std::vector<FieldTerms> fieldTerms_; // by the same number
+    QHash<QString, QString> termOfWord_; // each folded word's term, read once and shared by all its places
     QMultiHash<QString, int> targets_;
     QStringList kinds_;               // in the order they were first added, which breaks ties between groups
     mutable QStringList sortedTerms_; // for prefixes and typos; read again by the first search after a change
+    mutable std::vector<Letters> termLetters_; // the same terms
     mutable bool termsRead_ = true;
 };
 
