@@ -142,6 +142,11 @@ const QStringList &SearchIndex::sortedTerms() const
         termLetters_.reserve(std::size_t(sortedTerms_.size()));
         for (const QString &t : sortedTerms_)
             termLetters_.push_back({t, lettersOf(t)});
+        writtenLetters_.clear();
+        for (const auto &[word, documents] : store_->words()) {
+            const QString written = QString::fromStdString(word);
+            writtenLetters_.push_back({written, lettersOf(written), documents});
+        }
         termsRead_ = true;
     }
     return sortedTerms_;
@@ -164,12 +169,12 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
     if (allowed > 0) {
         const quint64 letters = lettersOf(term);
         for (const Letters &t : termLetters_) {
-            if (std::abs(t.term.size() - term.size()) > allowed ||
-                !mayBeWithin(letters, t.letters, allowed) || found.contains(t.term))
+            if (std::abs(t.text.size() - term.size()) > allowed ||
+                !mayBeWithin(letters, t.letters, allowed) || found.contains(t.text))
                 continue;
-            const int d = editDistance(term, t.term, allowed);
+            const int d = editDistance(term, t.text, allowed);
             if (d <= allowed)
-                found.insert(t.term, d == 1 ? oneTypo : twoTypos);
+                found.insert(t.text, d == 1 ? oneTypo : twoTypos);
         }
     }
     return found;
@@ -287,9 +292,7 @@ Snippet SearchIndex::snippetFor(const Document &document, const FieldTerms &term
 
 QString SearchIndex::suggestionFor(const QString &query) const
 {
-    QList<std::pair<QString, int>> written;
-    for (const auto &[word, documents] : store_->words())
-        written.append({QString::fromStdString(word), documents});
+    sortedTerms(); // reads the written words too
     QStringList spelt;
     bool changed = false;
     for (const Word &w : wordsOf(query)) {
@@ -298,12 +301,15 @@ QString SearchIndex::suggestionFor(const QString &query) const
             const int limit = w.folded.size() >= 6 ? 3 : 2;
             int bestDistance = limit + 1;
             int bestCount = 0;
-            for (const auto &[word, documents] : written) {
-                const int d = editDistance(w.folded, word, limit);
-                if (d < bestDistance || (d == bestDistance && d <= limit && documents > bestCount)) {
+            const quint64 letters = lettersOf(w.folded);
+            for (const Letters &written : writtenLetters_) {
+                if (!mayBeWithin(letters, written.letters, limit))
+                    continue;
+                const int d = editDistance(w.folded, written.text, limit);
+                if (d < bestDistance || (d == bestDistance && d <= limit && written.documents > bestCount)) {
                     bestDistance = d;
-                    bestCount = documents;
-                    best = word;
+                    bestCount = written.documents;
+                    best = written.text;
                 }
             }
             changed = changed || best != w.folded;

@@ -81,10 +81,12 @@ private:
         QString term;
     };
     using FieldTerms = QList<QList<TermAt>>; // for each field of a document
-    struct Letters // the term and the letters it holds, to pass over most terms before counting typos
+    struct Letters // a term or a written word with the letters it holds, to pass over most before counting
+                   // typos
     {
-        QString term;
+        QString text;
         quint64 letters = 0;
+        int documents = 0; // for a written word: how many documents hold it
     };
 
     void put(int id, const Document &document);
@@ -102,7 +104,8 @@ private:
     QMultiHash<QString, int> targets_;
     QStringList kinds_;               // in the order they were first added, which breaks ties between groups
     mutable QStringList sortedTerms_; // for prefixes and typos; read again by the first search after a change
-    mutable std::vector<Letters> termLetters_; // the same terms
+    mutable std::vector<Letters> termLetters_;    // the same terms
+    mutable std::vector<Letters> writtenLetters_; // the words as written, for suggestions
     mutable bool termsRead_ = true;
 };
 
