@@ -20,6 +20,8 @@ struct Document
     QString title;      // weighs more than the text
     QString target;     // where opening the result leads; the index only carries it
     QStringList fields; // the text to search
+
+    friend bool operator==(const Document &, const Document &) = default;
 };
 
 struct Snippet
