@@ -15,6 +15,7 @@ constexpr double exactMatch = 1.0;
 constexpr double prefixMatch = 0.8;
 constexpr double oneTypo = 0.6;
 constexpr double twoTypos = 0.4;
+constexpr std::size_t prefixTerms = 30; // the most a word being typed expands to
 constexpr qsizetype snippetBefore = 40;
 constexpr qsizetype snippetLength = 120;
 
@@ -141,7 +142,7 @@ const QStringList &SearchIndex::sortedTerms() const
         termLetters_.clear();
         termLetters_.reserve(std::size_t(sortedTerms_.size()));
         for (const QString &t : sortedTerms_)
-            termLetters_.push_back({t, lettersOf(t)});
+            termLetters_.push_back({t, lettersOf(t), store_->documentsWith(t.toStdString())});
         writtenLetters_.clear();
         for (const auto &[word, documents] : store_->words()) {
             const QString written = QString::fromStdString(word);
@@ -160,10 +161,20 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
     if (at != terms.cend() && *at == term)
         found.insert(term, exactMatch);
     if (prefixToo && term.size() >= 2) {
+        std::vector<const Letters *> starting;
         for (auto it = at; it != terms.cend() && it->startsWith(term); ++it) {
-            if (!found.contains(*it))
-                found.insert(*it, prefixMatch);
+            if (*it != term)
+                starting.push_back(&termLetters_[std::size_t(it - terms.cbegin())]);
         }
+        // The first letters of a word stand for hundreds of terms; the common ones are what is being typed,
+        // and matching all of them would keep every keystroke waiting.
+        if (starting.size() > prefixTerms) {
+            std::partial_sort(starting.begin(), starting.begin() + prefixTerms, starting.end(),
+                              [](const Letters *a, const Letters *b) { return a->documents > b->documents; });
+            starting.resize(prefixTerms);
+        }
+        for (const Letters *t : starting)
+            found.insert(t->text, prefixMatch);
     }
     const int allowed = typosAllowed(term.size());
     if (allowed > 0) {

@@ -109,6 +109,12 @@ bool TermStore::hasTerm(const std::string &term) const
     return library_->database.term_exists(term);
 }
 
+int TermStore::documentsWith(const std::string &term) const
+{
+    const Xapian::Database &db = library_->database;
+    return int(db.get_termfreq(term) + db.get_termfreq(titlePrefix + term));
+}
+
 std::vector<std::string> TermStore::allTerms() const
 {
     std::vector<std::string> terms;

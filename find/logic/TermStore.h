@@ -49,6 +49,8 @@ public:
     std::vector<std::pair<int, double>> match(const Query &query) const;
 
     bool hasTerm(const std::string &term) const;
+    // How many documents hold the term in the title or the text (one holding it in both counts twice).
+    int documentsWith(const std::string &term) const;
     std::vector<std::string> allTerms() const; // sorted
     // The written words with the number of documents holding each.
     std::vector<std::pair<std::string, int>> words() const;
