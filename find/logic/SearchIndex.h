@@ -83,12 +83,12 @@ private:
         QString term;
     };
     using FieldTerms = QList<QList<TermAt>>; // for each field of a document
-    struct Letters // a term or a written word with the letters it holds, to pass over most before counting
-                   // typos
+    // A term or a written word with the letters it holds, to pass over most of them before counting typos.
+    struct Letters
     {
         QString text;
         quint64 letters = 0;
-        int documents = 0; // for a written word: how many documents hold it
+        int documents = 0; // how many documents hold it: the more common of two candidates wins
     };
 
     void put(int id, const Document &document);
