@@ -7,6 +7,8 @@ packages=(
   dpkg-dev file desktop-file-utils appstream
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
   googletest libgtest-dev
+  # The full-text index of the Find window.
+  libxapian-dev
   fonts-liberation
   mdbtools mdbtools-dev
   unrtf libreoffice-writer-nogui

@@ -9,6 +9,9 @@
 #include "find/logic/PageDocuments.h"
 #include "find/logic/RemedyDocuments.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace find {
 
 ReferenceDocuments referenceDocuments(const QString &indicationsDatabase)
@@ -32,7 +35,40 @@ ReferenceIndex buildReferenceIndex(const QString &indicationsDatabase)
     auto index = std::make_shared<SearchIndex>();
     for (const Document &document : read.documents)
         index->add(document);
-    return {std::move(index), read.problem};
+    index->prepare();
+    QList<Document> saved;
+    std::copy_if(read.documents.cbegin(), read.documents.cend(), std::back_inserter(saved),
+                 [](const Document &d) { return d.kind == IndicationsKind; });
+    return {std::move(index), read.problem, std::move(saved)};
+}
+
+ReferenceDocuments savedDocuments(const QString &indicationsDatabase)
+{
+    const IndicationRecords records = readIndicationRecords(indicationsDatabase);
+    return {indicationDocuments(records.records), records.error};
+}
+
+void updateSaved(SearchIndex &index, const QList<Document> &before, const QList<Document> &after)
+{
+    const auto byTarget = [](const QList<Document> &documents) {
+        QHash<QString, QList<Document>> grouped;
+        for (const Document &d : documents)
+            grouped[d.target].append(d);
+        return grouped;
+    };
+    const QHash<QString, QList<Document>> was = byTarget(before);
+    const QHash<QString, QList<Document>> is = byTarget(after);
+    for (auto it = is.cbegin(); it != is.cend(); ++it) {
+        if (it.value() == was.value(it.key()))
+            continue;
+        index.replace(it.key(), it.value().front());
+        for (qsizetype i = 1; i < it.value().size(); ++i)
+            index.add(it.value()[i]);
+    }
+    for (auto it = was.cbegin(); it != was.cend(); ++it) {
+        if (!is.contains(it.key()))
+            index.remove(it.key());
+    }
 }
 
 } // namespace find

@@ -18,11 +18,18 @@ struct ReferenceDocuments
 
 struct ReferenceIndex
 {
-    std::shared_ptr<const SearchIndex> index;
-    QString problem; // as ReferenceDocuments::problem
+    std::shared_ptr<SearchIndex> index;
+    QString problem;       // as ReferenceDocuments::problem
+    QList<Document> saved; // the documents of the user's database it holds, for updateSaved
 };
 
 ReferenceDocuments referenceDocuments(const QString &indicationsDatabase);
 ReferenceIndex buildReferenceIndex(const QString &indicationsDatabase);
+
+// The documents of the user's database alone: what a save can change.
+ReferenceDocuments savedDocuments(const QString &indicationsDatabase);
+// Brings the index in line with the user's database read again: only the records whose documents differ
+// from before are replaced, added or removed, so a save costs the records it changed.
+void updateSaved(SearchIndex &index, const QList<Document> &before, const QList<Document> &after);
 
 } // namespace find

@@ -2,28 +2,28 @@
 
 #include "find/logic/SearchWords.h"
 #include "find/logic/Synonyms.h"
+#include "find/logic/TermStore.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 
 namespace find {
 namespace {
 
-constexpr double titleWeight = 3.0;
-constexpr double textWeight = 1.0;
 constexpr double exactMatch = 1.0;
 constexpr double prefixMatch = 0.8;
 constexpr double oneTypo = 0.6;
 constexpr double twoTypos = 0.4;
+constexpr std::size_t prefixTerms = 30; // the most a word being typed expands to
 constexpr qsizetype snippetBefore = 40;
 constexpr qsizetype snippetLength = 120;
 
-// Alternatives for one part of a query; a document answers the part if it holds every term of one of them.
-using Clause = QList<QStringList>;
-
-QList<Clause> clausesOf(const QStringList &terms)
+// A query's terms as clauses: where a run of terms is a synonym's typed words, the clause also takes the
+// synonym's meaning as an alternative.
+QList<QList<QStringList>> clausesOf(const QStringList &terms)
 {
-    QList<Clause> clauses;
+    QList<QList<QStringList>> clauses;
     qsizetype i = 0;
     while (i < terms.size()) {
         qsizetype longest = 0;
@@ -32,7 +32,7 @@ QList<Clause> clausesOf(const QStringList &terms)
                 longest = s.typed.size();
         }
         const qsizetype span = std::max<qsizetype>(longest, 1);
-        Clause clause{terms.mid(i, span)};
+        QList<QStringList> clause{terms.mid(i, span)};
         for (const Synonym &s : synonyms()) {
             if (s.typed.size() == longest && terms.mid(i, longest) == s.typed)
                 clause.append(s.meaning);
@@ -43,53 +43,112 @@ QList<Clause> clausesOf(const QStringList &terms)
     return clauses;
 }
 
-QHash<int, double> intersect(const QHash<int, double> &a, const QHash<int, double> &b)
+// One bit for each letter a word holds (letters that share a bit only make the test below weaker, never
+// wrong).
+quint64 lettersOf(const QString &term)
 {
-    QHash<int, double> both;
-    const auto &smaller = a.size() <= b.size() ? a : b;
-    const auto &larger = a.size() <= b.size() ? b : a;
-    for (auto it = smaller.cbegin(); it != smaller.cend(); ++it) {
-        const auto other = larger.constFind(it.key());
-        if (other != larger.cend())
-            both.insert(it.key(), it.value() + other.value());
-    }
-    return both;
+    quint64 letters = 0;
+    for (const QChar c : term)
+        letters |= quint64(1) << (c.unicode() % 64);
+    return letters;
+}
+
+// Each letter one word holds and the other lacks costs at least one edit; most terms fail this long before
+// their edits are counted.
+bool mayBeWithin(quint64 a, quint64 b, int allowed)
+{
+    return std::popcount(a & ~b) <= allowed && std::popcount(b & ~a) <= allowed;
 }
 
 } // namespace
 
+SearchIndex::SearchIndex() : store_(std::make_unique<TermStore>()) {}
+SearchIndex::~SearchIndex() = default;
+SearchIndex::SearchIndex(SearchIndex &&) noexcept = default;
+SearchIndex &SearchIndex::operator=(SearchIndex &&) noexcept = default;
+
 void SearchIndex::add(const Document &document)
 {
-    const int id = int(documents_.size());
-    documents_.push_back(document);
+    put(int(documents_.size()), document);
+}
+
+void SearchIndex::replace(const QString &target, const Document &document)
+{
+    const QList<int> ids = targets_.values(target);
+    if (ids.isEmpty()) {
+        add(document);
+        return;
+    }
+    remove(target);
+    put(ids.front(), document);
+}
+
+void SearchIndex::remove(const QString &target)
+{
+    for (const int id : targets_.values(target)) {
+        store_->erase(id);
+        documents_[std::size_t(id)].reset();
+        fieldTerms_[std::size_t(id)].clear();
+    }
+    targets_.remove(target);
+    termsRead_ = false;
+}
+
+void SearchIndex::put(int id, const Document &document)
+{
+    if (std::size_t(id) >= documents_.size())
+        documents_.resize(std::size_t(id) + 1);
+    if (std::size_t(id) >= fieldTerms_.size())
+        fieldTerms_.resize(std::size_t(id) + 1);
+    documents_[std::size_t(id)] = document;
+    targets_.insert(document.target, id);
     if (!kinds_.contains(document.kind))
         kinds_.append(document.kind);
 
-    QHash<QString, double> best;
-    const auto note = [&](const QString &text, double weight) {
-        for (const Word &w : wordsOf(text)) {
-            ++wordCounts_[w.folded];
-            double &b = best[termOf(w.folded)];
-            b = std::max(b, weight);
-        }
-    };
-    note(document.title, titleWeight);
-    for (const QString &field : document.fields)
-        note(field, textWeight);
-    for (auto it = best.cbegin(); it != best.cend(); ++it) {
-        auto &list = postings_[it.key()];
-        if (list.empty())
-            termsSorted_ = false;
-        list.push_back({id, it.value()});
+    Indexed indexed;
+    for (const Word &w : wordsOf(document.title)) {
+        indexed.titleTerms.push_back(termFor(w.folded).toStdString());
+        indexed.words.push_back(w.folded.toStdString());
     }
+    FieldTerms &fields = fieldTerms_[std::size_t(id)];
+    fields.clear();
+    for (const QString &field : document.fields) {
+        QList<TermAt> &terms = fields.emplace_back();
+        for (const Word &w : wordsOf(field)) {
+            terms.append({w.start, w.length, termFor(w.folded)});
+            indexed.textTerms.push_back(terms.back().term.toStdString());
+            indexed.words.push_back(w.folded.toStdString());
+        }
+    }
+    store_->put(id, indexed);
+    termsRead_ = false;
+}
+
+QString SearchIndex::termFor(const QString &folded)
+{
+    auto known = termOfWord_.constFind(folded);
+    if (known == termOfWord_.cend())
+        known = termOfWord_.insert(folded, termOf(folded));
+    return known.value();
 }
 
 const QStringList &SearchIndex::sortedTerms() const
 {
-    if (!termsSorted_) {
-        sortedTerms_ = postings_.keys();
-        std::sort(sortedTerms_.begin(), sortedTerms_.end());
-        termsSorted_ = true;
+    if (!termsRead_) {
+        sortedTerms_.clear();
+        for (const std::string &t : store_->allTerms())
+            sortedTerms_.append(QString::fromStdString(t));
+        std::sort(sortedTerms_.begin(), sortedTerms_.end()); // as QString compares, for lower_bound
+        termLetters_.clear();
+        termLetters_.reserve(std::size_t(sortedTerms_.size()));
+        for (const QString &t : sortedTerms_)
+            termLetters_.push_back({t, lettersOf(t), store_->documentsWith(t.toStdString())});
+        writtenLetters_.clear();
+        for (const auto &[word, documents] : store_->words()) {
+            const QString written = QString::fromStdString(word);
+            writtenLetters_.push_back({written, lettersOf(written), documents});
+        }
+        termsRead_ = true;
     }
     return sortedTerms_;
 }
@@ -98,38 +157,43 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
 {
     TermWeights found;
     const QStringList &terms = sortedTerms();
-    if (postings_.contains(term))
+    const auto at = std::lower_bound(terms.cbegin(), terms.cend(), term);
+    if (at != terms.cend() && *at == term)
         found.insert(term, exactMatch);
     if (prefixToo && term.size() >= 2) {
-        for (auto it = std::lower_bound(terms.cbegin(), terms.cend(), term);
-             it != terms.cend() && it->startsWith(term); ++it) {
-            if (!found.contains(*it))
-                found.insert(*it, prefixMatch);
+        std::vector<const Letters *> starting;
+        for (auto it = at; it != terms.cend() && it->startsWith(term); ++it) {
+            if (*it != term)
+                starting.push_back(&termLetters_[std::size_t(it - terms.cbegin())]);
         }
+        // The first letters of a word stand for hundreds of terms; the common ones are what is being typed,
+        // and matching all of them would keep every keystroke waiting.
+        if (starting.size() > prefixTerms) {
+            std::partial_sort(starting.begin(), starting.begin() + prefixTerms, starting.end(),
+                              [](const Letters *a, const Letters *b) { return a->documents > b->documents; });
+            starting.resize(prefixTerms);
+        }
+        for (const Letters *t : starting)
+            found.insert(t->text, prefixMatch);
     }
     const int allowed = typosAllowed(term.size());
     if (allowed > 0) {
-        for (const QString &t : terms) {
-            if (found.contains(t) || std::abs(t.size() - term.size()) > allowed)
+        const quint64 letters = lettersOf(term);
+        for (const Letters &t : termLetters_) {
+            if (std::abs(t.text.size() - term.size()) > allowed ||
+                !mayBeWithin(letters, t.letters, allowed) || found.contains(t.text))
                 continue;
-            const int d = editDistance(term, t, allowed);
+            const int d = editDistance(term, t.text, allowed);
             if (d <= allowed)
-                found.insert(t, d == 1 ? oneTypo : twoTypos);
+                found.insert(t.text, d == 1 ? oneTypo : twoTypos);
         }
     }
     return found;
 }
 
-SearchIndex::Scores SearchIndex::documentsMatching(const TermWeights &terms) const
+void SearchIndex::prepare() const
 {
-    Scores scores;
-    for (auto it = terms.cbegin(); it != terms.cend(); ++it) {
-        for (const Posting &p : postings_.value(it.key())) {
-            double &s = scores[p.document];
-            s = std::max(s, p.weight * it.value());
-        }
-    }
-    return scores;
+    sortedTerms();
 }
 
 SearchResults SearchIndex::search(const QString &query) const
@@ -144,44 +208,41 @@ SearchResults SearchIndex::search(const QString &query) const
     const bool lastIsPartial = words.back().start + words.back().length == query.size();
 
     TermWeights matched;
-    Scores total;
-    bool first = true;
-    const QList<Clause> clauses = clausesOf(terms);
+    Query asked;
+    const QList<QList<QStringList>> clauses = clausesOf(terms);
     for (qsizetype c = 0; c < clauses.size(); ++c) {
-        Scores clauseScores;
+        Clause clause;
         for (const QStringList &alternative : clauses[c]) {
-            Scores alt;
+            Alternative parts;
             for (qsizetype t = 0; t < alternative.size(); ++t) {
                 const bool partial = lastIsPartial && c == clauses.size() - 1 && t == alternative.size() - 1;
                 const TermWeights weights = candidates(alternative[t], partial);
                 matched.insert(weights);
-                const Scores s = documentsMatching(weights);
-                alt = t == 0 ? s : intersect(alt, s);
+                Part part;
+                for (auto it = weights.cbegin(); it != weights.cend(); ++it)
+                    part.push_back({it.key().toStdString(), it.value()});
+                parts.push_back(std::move(part));
             }
-            for (auto it = alt.cbegin(); it != alt.cend(); ++it) {
-                double &best = clauseScores[it.key()];
-                best = std::max(best, it.value());
-            }
+            clause.push_back(std::move(parts));
         }
-        total = first ? clauseScores : intersect(total, clauseScores);
-        first = false;
+        asked.push_back(std::move(clause));
     }
 
+    std::vector<std::pair<int, double>> ranked = store_->match(asked);
     SearchResults results;
-    if (total.isEmpty()) {
+    if (ranked.empty()) {
         results.suggestion = suggestionFor(query);
         return results;
     }
-    QList<std::pair<int, double>> ranked;
-    for (auto it = total.cbegin(); it != total.cend(); ++it)
-        ranked.append({it.key(), it.value()});
-    std::sort(ranked.begin(), ranked.end(), [this](const auto &a, const auto &b) {
+    // The library orders equal scores by when a document came in; the title reads better.
+    std::stable_sort(ranked.begin(), ranked.end(), [this](const auto &a, const auto &b) {
         if (a.second != b.second)
             return a.second > b.second;
-        return documents_[a.first].title.localeAwareCompare(documents_[b.first].title) < 0;
+        return documents_[std::size_t(a.first)]->title.localeAwareCompare(
+                   documents_[std::size_t(b.first)]->title) < 0;
     });
     for (const auto &[id, score] : ranked) {
-        const Document &d = documents_[id];
+        const Document &d = *documents_[std::size_t(id)];
         auto group = std::find_if(results.groups.begin(), results.groups.end(),
                                   [&](const ResultGroup &g) { return g.kind == d.kind; });
         if (group == results.groups.end()) {
@@ -189,7 +250,8 @@ SearchResults SearchIndex::search(const QString &query) const
             group = results.groups.end() - 1;
         }
         if (group->results.size() < resultsPerKind)
-            group->results.append({d.title, d.target, snippetFor(d, matched), score});
+            group->results.append(
+                {d.title, d.target, snippetFor(d, fieldTerms_[std::size_t(id)], matched), score});
     }
     // Groups already stand in the order of their best results; equal bests keep the order kinds were added
     // in.
@@ -201,18 +263,20 @@ SearchResults SearchIndex::search(const QString &query) const
     return results;
 }
 
-Snippet SearchIndex::snippetFor(const Document &document, const TermWeights &matched) const
+Snippet SearchIndex::snippetFor(const Document &document, const FieldTerms &terms,
+                                const TermWeights &matched) const
 {
-    for (const QString &field : document.fields) {
-        const QList<Word> words = wordsOf(field);
-        const auto hit = std::find_if(words.cbegin(), words.cend(),
-                                      [&](const Word &w) { return matched.contains(termOf(w.folded)); });
+    const auto isMatch = [&](const TermAt &w) { return matched.contains(w.term); };
+    for (qsizetype f = 0; f < document.fields.size() && f < terms.size(); ++f) {
+        const QString &field = document.fields[f];
+        const QList<TermAt> &words = terms[f];
+        const auto hit = std::find_if(words.cbegin(), words.cend(), isMatch);
         if (hit == words.cend())
             continue;
         // Start and end at word boundaries around the first match.
         qsizetype from = 0;
         qsizetype to = field.size();
-        for (const Word &w : words) {
+        for (const TermAt &w : words) {
             if (w.start <= hit->start - snippetBefore)
                 from = w.start;
             if (w.start + w.length > hit->start + snippetLength - snippetBefore) {
@@ -225,8 +289,8 @@ Snippet SearchIndex::snippetFor(const Document &document, const TermWeights &mat
         const QString lead = from > 0 ? ellipsis : QString();
         snippet.text = lead + field.mid(from, to - from) + (to < field.size() ? ellipsis : QString());
         const qsizetype shift = lead.size() - from;
-        for (const Word &w : words) {
-            if (w.start >= from && w.start + w.length <= to && matched.contains(termOf(w.folded)))
+        for (const TermAt &w : words) {
+            if (w.start >= from && w.start + w.length <= to && isMatch(w))
                 snippet.marks.append({w.start + shift, w.length});
         }
         return snippet;
@@ -239,20 +303,24 @@ Snippet SearchIndex::snippetFor(const Document &document, const TermWeights &mat
 
 QString SearchIndex::suggestionFor(const QString &query) const
 {
+    sortedTerms(); // reads the written words too
     QStringList spelt;
     bool changed = false;
     for (const Word &w : wordsOf(query)) {
         QString best = w.folded;
-        if (!postings_.contains(termOf(w.folded)) && w.folded.size() >= 3) {
+        if (!store_->hasTerm(termOf(w.folded).toStdString()) && w.folded.size() >= 3) {
             const int limit = w.folded.size() >= 6 ? 3 : 2;
             int bestDistance = limit + 1;
             int bestCount = 0;
-            for (auto it = wordCounts_.cbegin(); it != wordCounts_.cend(); ++it) {
-                const int d = editDistance(w.folded, it.key(), limit);
-                if (d < bestDistance || (d == bestDistance && d <= limit && it.value() > bestCount)) {
+            const quint64 letters = lettersOf(w.folded);
+            for (const Letters &written : writtenLetters_) {
+                if (!mayBeWithin(letters, written.letters, limit))
+                    continue;
+                const int d = editDistance(w.folded, written.text, limit);
+                if (d < bestDistance || (d == bestDistance && d <= limit && written.documents > bestCount)) {
                     bestDistance = d;
-                    bestCount = it.value();
-                    best = it.key();
+                    bestCount = written.documents;
+                    best = written.text;
                 }
             }
             changed = changed || best != w.folded;

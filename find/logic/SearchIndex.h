@@ -4,11 +4,15 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 // An index of the reference's documents in memory, searched as the user types.
 namespace find {
+
+class TermStore;
 
 struct Document
 {
@@ -16,6 +20,8 @@ struct Document
     QString title;      // weighs more than the text
     QString target;     // where opening the result leads; the index only carries it
     QStringList fields; // the text to search
+
+    friend bool operator==(const Document &, const Document &) = default;
 };
 
 struct Snippet
@@ -44,38 +50,65 @@ struct SearchResults
     QString suggestion; // when nothing was found: the query with its words spelt as the index knows them
 };
 
+// Searching goes through a full-text library (see TermStore.h); this class reads the words of documents and
+// queries (folding, spellings, synonyms, typos) and makes the results. It is not safe to use from two threads
+// at once: build it on a worker thread, then hand it over.
 class SearchIndex
 {
 public:
+    SearchIndex();
+    ~SearchIndex();
+    SearchIndex(SearchIndex &&) noexcept;
+    SearchIndex &operator=(SearchIndex &&) noexcept;
+
     void add(const Document &document);
+    // For a record the user edited: the documents with this target give way to the new one.
+    void replace(const QString &target, const Document &document);
+    void remove(const QString &target);
     SearchResults search(const QString &query) const;
+    // Reads now what the first search after a change would otherwise read: call it where the index is built,
+    // so that the first keystroke does not wait for it.
+    void prepare() const;
 
     // A search-as-you-type list shows no more than this many results of one kind.
     static constexpr qsizetype resultsPerKind = 25;
-    qsizetype size() const { return qsizetype(documents_.size()); }
+    qsizetype size() const { return targets_.size(); }
 
 private:
-    struct Posting
-    {
-        int document;
-        double weight; // of the best place the term holds in the document
-    };
-    using Scores = QHash<int, double>;
     using TermWeights = QHash<QString, double>;
+    struct TermAt // a word of a document's text, kept so that a snippet need not read the text again
+    {
+        qsizetype start = 0;
+        qsizetype length = 0;
+        QString term;
+    };
+    using FieldTerms = QList<QList<TermAt>>; // for each field of a document
+    // A term or a written word with the letters it holds, to pass over most of them before counting typos.
+    struct Letters
+    {
+        QString text;
+        quint64 letters = 0;
+        int documents = 0; // how many documents hold it: the more common of two candidates wins
+    };
 
+    void put(int id, const Document &document);
     TermWeights candidates(const QString &term, bool prefixToo) const;
-    Scores documentsMatching(const TermWeights &terms) const;
-    Snippet snippetFor(const Document &document, const QHash<QString, double> &matched) const;
+    Snippet snippetFor(const Document &document, const FieldTerms &terms, const TermWeights &matched) const;
     QString suggestionFor(const QString &query) const;
-
     const QStringList &sortedTerms() const;
+    QString termFor(const QString &folded);
 
-    std::vector<Document> documents_;
-    QStringList kinds_; // in the order they were first added, which breaks ties between groups
-    QHash<QString, std::vector<Posting>> postings_;
-    QHash<QString, int> wordCounts_;  // the folded words as written, for suggestions
-    mutable QStringList sortedTerms_; // for prefixes and typos; rebuilt by the first search after an add
-    mutable bool termsSorted_ = true;
+    std::unique_ptr<TermStore> store_;
+    std::vector<std::optional<Document>>
+        documents_;                      // by the number the store knows them by; removed are empty
+    std::vector<FieldTerms> fieldTerms_; // by the same number
+    QHash<QString, QString> termOfWord_; // each folded word's term, read once and shared by all its places
+    QMultiHash<QString, int> targets_;
+    QStringList kinds_;               // in the order they were first added, which breaks ties between groups
+    mutable QStringList sortedTerms_; // for prefixes and typos; read again by the first search after a change
+    mutable std::vector<Letters> termLetters_;    // the same terms
+    mutable std::vector<Letters> writtenLetters_; // the words as written, for suggestions
+    mutable bool termsRead_ = true;
 };
 
 } // namespace find

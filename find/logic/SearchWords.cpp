@@ -40,8 +40,10 @@ QString americanSpelling(QString w)
 {
     if (w.startsWith(QLatin1String("oe")) && w.size() > 4) // oedema, oestrogen
         w.remove(0, 1);
-    for (const auto &r : respellings)
-        w.replace(QLatin1String(r.british), QLatin1String(r.american));
+    for (const auto &r : respellings) {
+        if (w.contains(QLatin1String(r.british))) // replace() would set up a matcher for every word
+            w.replace(QLatin1String(r.british), QLatin1String(r.american));
+    }
     // -our / -or (colour, tumour, odour); short words such as "four" and "your" are not spellings of this
     // kind.
     if (w.size() > 5 && w.endsWith(QLatin1String("our")))
@@ -118,6 +120,10 @@ QList<Word> wordsOf(const QString &text)
 
 QString foldWord(const QString &word)
 {
+    // Most words are plain ASCII, and decomposing every word of every snippet is what a keystroke would wait
+    // for.
+    if (std::all_of(word.begin(), word.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return word.toLower();
     const QString decomposed = word.normalized(QString::NormalizationForm_KD);
     QString folded;
     folded.reserve(decomposed.size());

@@ -8,7 +8,8 @@
 void registerFindWindows(WindowManager &manager)
 {
     // Owned by the manager, so that it lives as long as the windows that search it.
-    auto *index = new FindIndex(&userfiles::indicationsDatabase, &find::buildReferenceIndex, &manager);
+    auto *index = new FindIndex(&userfiles::indicationsDatabase, &find::buildReferenceIndex,
+                                &find::savedDocuments, &manager);
     QObject::connect(&manager, &WindowManager::dataSaved, index, [index](const QString &formName) {
         if (formName == find::IndicationsForm)
             index->rebuild();

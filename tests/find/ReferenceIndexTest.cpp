@@ -98,6 +98,42 @@ private slots:
         QCOMPARE(first.title, title);
         QCOMPARE(first.target, target);
     }
+
+    void aSaveUpdatesTheRecordsItChanged()
+    {
+        const auto record = [](const char *name, const char *notes) {
+            return Document{IndicationsKind,
+                            QString::fromUtf8(name),
+                            QStringLiteral("frmIndications#") + QString::fromUtf8(name),
+                            {QString::fromUtf8(notes)}};
+        };
+        const QList<Document> before{record("Acne", "quietly soothing"), record("Bruises", "arnica compress"),
+                                     record("Chilblains", "warming massage")};
+        const QList<Document> after{record("Acne", "a zanzibarish remark"), // edited
+                                    record("Bruising", "arnica compress"),  // renamed
+                                    record("Dandruff", "scalp rinse")};     // added; Chilblains deleted
+        SearchIndex index;
+        index.add({OilsKind,
+                   QStringLiteral("Lavender"),
+                   QStringLiteral("frmEssentialOils8#Lavender"),
+                   {QStringLiteral("warming bath")}});
+        for (const Document &d : before)
+            index.add(d);
+
+        updateSaved(index, before, after);
+
+        const auto firstTarget = [&](const char *query) {
+            const SearchResults found = index.search(QString::fromUtf8(query));
+            return found.groups.isEmpty() ? QString() : found.groups.front().results.front().target;
+        };
+        QCOMPARE(firstTarget("zanzibarish"), QStringLiteral("frmIndications#Acne"));
+        QCOMPARE(firstTarget("quietly"), QString());
+        QCOMPARE(firstTarget("arnica"), QStringLiteral("frmIndications#Bruising"));
+        QCOMPARE(firstTarget("chilblains"), QString());
+        QCOMPARE(firstTarget("scalp"), QStringLiteral("frmIndications#Dandruff"));
+        QCOMPARE(firstTarget("warming"), QStringLiteral("frmEssentialOils8#Lavender")); // not the user's
+        QCOMPARE(index.size(), 4);
+    }
 };
 
 QTEST_GUILESS_MAIN(ReferenceIndexTest)

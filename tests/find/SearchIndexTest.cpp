@@ -227,6 +227,36 @@ private slots:
         QCOMPARE(titles, (QStringList{"Headache", "Insomnia"}));
     }
 
+    // A record the user edited is found by its new text only, and a removed one not at all.
+    void anEditedRecordIsFoundByItsNewText()
+    {
+        SearchIndex index = sampleIndex();
+        const qsizetype before = index.size();
+        index.replace(
+            QStringLiteral("indication:herpes"),
+            {"Indications", "Herpes", "indication:herpes", {"Tea tree", "Neat", "Dab on with a cotton bud"}});
+        QCOMPARE(index.size(), before);
+        const SearchResults edited = index.search(QStringLiteral("cotton bud"));
+        QVERIFY(!edited.groups.isEmpty());
+        QCOMPARE(edited.groups.front().results.front().target, QStringLiteral("indication:herpes"));
+        QVERIFY(index.search(QStringLiteral("tingle")).groups.isEmpty());
+        QCOMPARE(index.search(QStringLiteral("cold sore")).groups.front().results.front().title,
+                 QStringLiteral("Herpes"));
+
+        index.remove(QStringLiteral("indication:herpes"));
+        QCOMPARE(index.size(), before - 1);
+        const SearchResults removed = index.search(QStringLiteral("herpes"));
+        for (const ResultGroup &g : removed.groups) {
+            for (const Result &r : g.results)
+                QVERIFY2(r.target != QLatin1String("indication:herpes"), qPrintable(r.title));
+        }
+        // A target not yet known is added.
+        index.replace(QStringLiteral("indication:new"),
+                      {"Indications", "Chilblains", "indication:new", {"Ginger"}});
+        QCOMPARE(index.search(QStringLiteral("chilblain")).groups.front().results.front().target,
+                 QStringLiteral("indication:new"));
+    }
+
     void allWordsMustMatch()
     {
         const SearchResults r = sampleIndex().search(QStringLiteral("lavender juniper"));
