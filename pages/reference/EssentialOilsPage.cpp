@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QShortcut>
 #include <algorithm>
 #include <numeric>
 
@@ -193,6 +194,51 @@ EssentialOilsPage::EssentialOilsPage(const content::OilPage &page, const QString
     outline->raise();
     for (QWidget *mark : m_marks)
         mark->raise();
+
+    // The rows take no focus, so the keyboard reaches them through the mark: the arrow keys move it from row
+    // to row, and the menu key (or Shift+F10) opens the marked row's menu, as a right click on its name does.
+    const auto onKey = [this](const QKeySequence &key, auto handler) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, handler); // owned by the page
+    };
+    onKey(QKeySequence(Qt::Key_Down), [this] { moveMark(+1); });
+    onKey(QKeySequence(Qt::Key_Up), [this] { moveMark(-1); });
+    onKey(QKeySequence(Qt::Key_Menu), [this] { openMarkedRowMenu(); });
+    onKey(QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] { openMarkedRowMenu(); });
+}
+
+int EssentialOilsPage::markedRow() const
+{
+    for (size_t r = 0; r < m_marks.size(); ++r)
+        if (!m_marks[r]->isHidden())
+            return int(r);
+    return -1;
+}
+
+void EssentialOilsPage::markRow(int row)
+{
+    for (size_t r = 0; r < m_marks.size(); ++r)
+        m_marks[r]->setVisible(int(r) == row);
+}
+
+void EssentialOilsPage::moveMark(int step)
+{
+    const int rows = int(m_marks.size());
+    if (rows == 0)
+        return;
+    const int row = markedRow();
+    // With no row marked yet, Down starts at the top and Up at the bottom.
+    markRow(row < 0 ? (step > 0 ? 0 : rows - 1) : std::clamp(row + step, 0, rows - 1));
+}
+
+void EssentialOilsPage::openMarkedRowMenu()
+{
+    const int row = markedRow();
+    if (row < 0)
+        return;
+    auto *menu = findChild<QMenu *>(QStringLiteral("mnuIndications%1").arg(row + 1));
+    auto *name = findChild<QLabel *>(QStringLiteral("lblName%1").arg(row + 1));
+    if (menu && name)
+        menu->popup(name->mapToGlobal(name->rect().center()));
 }
 
 void EssentialOilsPage::offerIndications(int n, const QString &oil)
@@ -237,7 +283,6 @@ bool EssentialOilsPage::showSpot(const QString &spot)
     if (row < 0)
         return false;
     // The whole table is always in view (the resizer scales it to the window), so marking is all it takes.
-    for (size_t r = 0; r < m_marks.size(); ++r)
-        m_marks[r]->setVisible(qsizetype(r) == row);
+    markRow(int(row));
     return true;
 }

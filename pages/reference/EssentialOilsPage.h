@@ -27,6 +27,11 @@ public:
 private:
     // The row's context menu lists the indications that name its oil, each opening its record.
     void offerIndications(int n, const QString &oil);
+    // The row framed by a link, a search or the arrow keys (0 for the top row), or -1.
+    int markedRow() const;
+    void markRow(int row);
+    void moveMark(int step);
+    void openMarkedRowMenu();
 
     QStringList m_names;            // the rows' common names, top to bottom
     std::vector<QWidget *> m_marks; // one frame per row, shown round the row that a link or a search named

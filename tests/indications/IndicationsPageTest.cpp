@@ -468,6 +468,38 @@ private slots:
         QVERIFY(shell.messages.isEmpty());
     }
 
+    // Without a mouse: the arrow keys move the mark from row to row, and the menu key opens the marked row's
+    // list of indications.
+    void theKeyboardReachesTheProfileList()
+    {
+        ShellFixture shell;
+        createDatabase(shell);
+        AppWindow *profile = windows().OpenPage(QStringLiteral("frmEssentialOils8"));
+        profile->activateWindow(); // the keys are the window's shortcuts
+        QVERIFY(QTest::qWaitForWindowActive(profile));
+        QCOMPARE(oillinks::markedRow(profile), QString());
+        QTest::keyClick(profile, Qt::Key_Menu); // no row marked: nothing opens
+        QVERIFY(!profile->findChild<QMenu *>(QStringLiteral("mnuIndications1"))->isVisible());
+        QTest::keyClick(profile, Qt::Key_Up); // from nothing, Up starts at the bottom row
+        const QString bottom = oillinks::markedRow(profile);
+        QVERIFY(!bottom.isEmpty());
+        QTest::keyClick(profile, Qt::Key_Down); // and stays there
+        QCOMPARE(oillinks::markedRow(profile), bottom);
+        QVERIFY(windows().OpenPlace({QStringLiteral("frmEssentialOils8"), QStringLiteral("Lavender")}));
+        QTest::keyClick(profile, Qt::Key_Down);
+        QTest::keyClick(profile, Qt::Key_Up);
+        QCOMPARE(oillinks::markedRow(profile), QStringLiteral("Lavender"));
+        auto *menu = profile->findChild<QMenu *>(QStringLiteral("mnuIndications4"));
+        QTest::keyClick(profile, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Abscess"));
+        menu->actions().first()->trigger();
+        menu->hide();
+        Page page{windows().find<frmIndications>(QStringLiteral("frmIndications"))};
+        QVERIFY(page.window);
+        QCOMPARE(page.name()->text(), QStringLiteral("Abscess"));
+    }
+
     // An oil that many indications name gets its list in groups by first letter, one column each.
     void aLongListIsGroupedByLetter()
     {
