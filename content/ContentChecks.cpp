@@ -8,6 +8,7 @@
 #include "content/ProductCatalogue.h"
 #include "content/ReferencePages.h"
 #include "content/ViewerTexts.h"
+#include "safety/SafetyFile.h"
 
 namespace content {
 
@@ -40,6 +41,10 @@ const std::vector<ContentCheck> &contentChecks()
         {ActionsFile, &problemOf<QList<ActionEntry>, &parseActions>},
         {ProductCatalogueFile, &problemOf<ProductCatalogue, &parseProductCatalogue>},
         {AfflictionNamesFile, &problemOf<QStringList, &parseAfflictionNames>},
+        {safety::SafetyContentFile,
+         [](const QByteArray &json) {
+             return safety::parseSafetySections(safety::SafetyContentFile, json).problem;
+         }},
         {IndicationRecordFiles[0],
          [](const QByteArray &json) {
              return parseIndicationRecords(IndicationRecordFiles[0], json).problem;

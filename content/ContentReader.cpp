@@ -173,9 +173,46 @@ void ObjectReader::reject(const char *key, const QString &what)
     fail(QString::fromLatin1(key), what);
 }
 
+std::optional<double> ObjectReader::optionalNumber(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, false);
+    if (!value)
+        return std::nullopt;
+    if (!value->isDouble())
+        fail(QString::fromLatin1(key), QStringLiteral("not a number"));
+    return value->toDouble();
+}
+
+std::optional<bool> ObjectReader::optionalBool(const char *key)
+{
+    const std::optional<QJsonValue> value = take(key, false);
+    if (!value)
+        return std::nullopt;
+    if (!value->isBool())
+        fail(QString::fromLatin1(key), QStringLiteral("not true or false"));
+    return value->toBool();
+}
+
+void ObjectReader::leaveOthers()
+{
+    m_finished = true;
+}
+
 ObjectReader ObjectReader::object(const char *key)
 {
-    const std::optional<QJsonValue> value = take(key, true);
+    return std::move(*objectOf(key, true));
+}
+
+std::optional<ObjectReader> ObjectReader::optionalObject(const char *key)
+{
+    return objectOf(key, false);
+}
+
+std::optional<ObjectReader> ObjectReader::objectOf(const char *key, bool required)
+{
+    const std::optional<QJsonValue> value = take(key, required);
+    if (!value && !required)
+        return std::nullopt;
     if (value && !value->isObject())
         fail(QString::fromLatin1(key), QStringLiteral("not an object"));
     return ObjectReader(m_problems, value ? value->toObject() : QJsonObject(),
@@ -184,7 +221,17 @@ ObjectReader ObjectReader::object(const char *key)
 
 std::vector<ObjectReader> ObjectReader::objects(const char *key)
 {
-    const std::optional<QJsonValue> value = take(key, true);
+    return objectsOf(key, true);
+}
+
+std::vector<ObjectReader> ObjectReader::optionalObjects(const char *key)
+{
+    return objectsOf(key, false);
+}
+
+std::vector<ObjectReader> ObjectReader::objectsOf(const char *key, bool required)
+{
+    const std::optional<QJsonValue> value = take(key, required);
     std::vector<ObjectReader> list;
     if (!value)
         return list;

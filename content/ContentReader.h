@@ -38,15 +38,22 @@ public:
     std::optional<QStringList> optionalTexts(const char *key);
     QList<QStringList> textLists(const char *key);
     qint64 integer(const char *key);
+    std::optional<double> optionalNumber(const char *key);
+    std::optional<bool> optionalBool(const char *key);
     std::optional<QList<bool>> optionalFlags(const char *key);
     ObjectReader object(const char *key);
+    std::optional<ObjectReader> optionalObject(const char *key);
     std::vector<ObjectReader> objects(const char *key);
+    std::vector<ObjectReader> optionalObjects(const char *key);
 
     // The first problem of the whole file, empty when there is none. Valid once every reader of the file has
     // gone (or finish() was called on it).
     QString problem() const;
     // Reports the keys of this object that nothing asked for now rather than when the reader goes.
     void finish();
+    // The keys nothing asked for belong to another reader of the same object (a file of two sections read one
+    // at a time): they are not reported. Whoever reads every section reports them.
+    void leaveOthers();
     // A value the reader of the kind finds wrong (an unknown kind, too many entries): a problem of this key.
     void reject(const char *key, const QString &what);
 
@@ -59,6 +66,8 @@ private:
     ObjectReader(std::shared_ptr<Problems> problems, QJsonObject object, QString path);
     std::optional<QJsonValue> take(const char *key, bool required);
     void fail(const QString &key, const QString &what);
+    std::optional<ObjectReader> objectOf(const char *key, bool required);
+    std::vector<ObjectReader> objectsOf(const char *key, bool required);
     QString pathOf(const QString &key) const;
 
     std::shared_ptr<Problems> m_problems;

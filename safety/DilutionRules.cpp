@@ -1,20 +1,11 @@
 #include "safety/DilutionRules.h"
 
-#include "safety/JsonFile.h"
 #include "safety/OilSafety.h"
-
-#include <QJsonArray>
-#include <QJsonObject>
+#include "safety/SafetySections.h"
 
 namespace safety {
 
 namespace {
-
-std::optional<double> optionalPercent(const QJsonObject &o, const char *key)
-{
-    const QJsonValue v = o.value(QLatin1String(key));
-    return v.isDouble() ? std::optional<double>(v.toDouble()) : std::nullopt;
-}
 
 bool validPercent(const std::optional<double> &p)
 {
@@ -83,57 +74,47 @@ std::optional<Level> DilutionRules::levelFor(const UseLevel &u, const Person &pe
     return level;
 }
 
-std::optional<DilutionRules> loadDilutionRules(const QString &path, QString *error)
+QString readDilutionRules(content::ObjectReader &root, const QString &path, DilutionRules *rules)
 {
-    const std::optional<QJsonObject> read = readJsonObject(path, error);
-    return read ? dilutionRulesFrom(*read, path, error) : std::nullopt;
-}
-
-std::optional<DilutionRules> dilutionRulesFrom(const QJsonObject &root, const QString &path, QString *error)
-{
-    DilutionRules rules;
-    rules.flOzMl = root.value(QLatin1String("flOzMl")).toDouble(rules.flOzMl);
+    rules->flOzMl = root.optionalNumber("flOzMl").value_or(rules->flOzMl);
     const auto fail = [&](const QString &what, const QString &why) {
-        *error = QStringLiteral("%1: %2: %3").arg(path, what, why);
-        return std::nullopt;
+        return QStringLiteral("%1: %2: %3").arg(path, what, why);
     };
-    for (const QJsonValue &v : root.value(QLatin1String("uses")).toArray()) {
-        const QJsonObject o = v.toObject();
+    for (content::ObjectReader &o : root.optionalObjects("uses")) {
         UseLevel u;
-        u.use = o.value(QLatin1String("use")).toString();
-        u.label = o.value(QLatin1String("label")).toString();
-        u.skin = o.value(QLatin1String("skin")).toBool(true);
-        u.sun = o.value(QLatin1String("sun")).toBool(false);
-        u.maxPercent = optionalPercent(o, "maxPercent");
-        u.text = o.value(QLatin1String("text")).toString();
-        u.source = o.value(QLatin1String("source")).toString();
+        u.use = o.optionalText("use").value_or(QString());
+        u.label = o.optionalText("label").value_or(QString());
+        u.skin = o.optionalBool("skin").value_or(true);
+        u.sun = o.optionalBool("sun").value_or(false);
+        u.maxPercent = o.optionalNumber("maxPercent");
+        u.text = o.optionalText("text").value_or(QString());
+        u.source = o.optionalText("source").value_or(QString());
         const QString what = QStringLiteral("use \"%1\"").arg(u.use);
         if (u.use.isEmpty() || u.label.isEmpty() || u.text.isEmpty() || u.source.isEmpty())
             return fail(what, QStringLiteral("needs a label, a text and a source"));
         if (!validPercent(u.maxPercent) || (u.skin && !u.maxPercent))
             return fail(what, QStringLiteral("a use on the skin needs a percentage between 0 and 100"));
-        rules.uses.push_back(std::move(u));
+        rules->uses.push_back(std::move(u));
     }
-    for (const QJsonValue &v : root.value(QLatin1String("general")).toArray()) {
-        const QJsonObject o = v.toObject();
+    for (content::ObjectReader &o : root.optionalObjects("general")) {
         GroupRule g;
-        g.kind = o.value(QLatin1String("kind")).toString();
-        g.factor = o.value(QLatin1String("factor")).toDouble(1);
-        g.maxPercent = optionalPercent(o, "maxPercent");
-        g.infantAge = o.value(QLatin1String("infantAge")).toInt();
-        g.infantMaxPercent = optionalPercent(o, "infantMaxPercent");
-        g.text = o.value(QLatin1String("text")).toString();
-        g.source = o.value(QLatin1String("source")).toString();
+        g.kind = o.optionalText("kind").value_or(QString());
+        g.factor = o.optionalNumber("factor").value_or(1);
+        g.maxPercent = o.optionalNumber("maxPercent");
+        g.infantAge = int(o.optionalNumber("infantAge").value_or(0));
+        g.infantMaxPercent = o.optionalNumber("infantMaxPercent");
+        g.text = o.optionalText("text").value_or(QString());
+        g.source = o.optionalText("source").value_or(QString());
         const QString what = QStringLiteral("general rule \"%1\"").arg(g.kind);
         if (g.kind.isEmpty() || g.text.isEmpty() || g.source.isEmpty())
             return fail(what, QStringLiteral("needs a kind, a text and a source"));
         if (g.factor <= 0 || g.factor > 1 || !validPercent(g.maxPercent) || !validPercent(g.infantMaxPercent))
             return fail(what, QStringLiteral("may only lower the adult level"));
-        rules.groups.push_back(std::move(g));
+        rules->groups.push_back(std::move(g));
     }
-    if (rules.uses.empty())
+    if (rules->uses.empty())
         return fail(QStringLiteral("uses"), QStringLiteral("none given"));
-    return rules;
+    return {};
 }
 
 } // namespace safety

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QJsonObject>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -54,9 +53,8 @@ struct DilutionRules
     std::optional<Level> levelFor(const UseLevel &use, const Person &person) const;
 };
 
-// Reads the general section; on failure *error names the file and the rule without its figure or source.
+// Reads the general section; on failure *error names the file and the rule without its figure or source, or
+// the path of a misspelt key within a rule. The per-oil section's keys are left to parseSafetyFile().
 std::optional<DilutionRules> loadDilutionRules(const QString &path, QString *error);
-// The same from the file's object, already read; path names the file in *error.
-std::optional<DilutionRules> dilutionRulesFrom(const QJsonObject &root, const QString &path, QString *error);
 
 } // namespace safety

@@ -1,9 +1,7 @@
 #include "safety/OilSafety.h"
 
-#include "safety/JsonFile.h"
+#include "safety/SafetySections.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 #include <array>
 #include <utility>
 
@@ -35,14 +33,13 @@ std::optional<CautionKind> kindFromName(const QString &name)
 }
 
 // A limit object {percent, source}; a limit without its source is an error, not a figure.
-bool readLimit(const QJsonObject &oil, const char *key, std::optional<Limit> *out, QString *why)
+bool readLimit(content::ObjectReader &oil, const char *key, std::optional<Limit> *out, QString *why)
 {
-    const QJsonValue v = oil.value(QLatin1String(key));
-    if (v.isUndefined())
+    std::optional<content::ObjectReader> o = oil.optionalObject(key);
+    if (!o)
         return true;
-    const QJsonObject o = v.toObject();
-    const double percent = o.value(QLatin1String("percent")).toDouble(-1);
-    const QString source = o.value(QLatin1String("source")).toString();
+    const double percent = o->optionalNumber("percent").value_or(-1);
+    const QString source = o->optionalText("source").value_or(QString());
     if (percent <= 0 || percent > 100 || source.isEmpty()) {
         *why = QStringLiteral("%1 needs a percentage and a source").arg(QLatin1String(key));
         return false;
@@ -51,18 +48,19 @@ bool readLimit(const QJsonObject &oil, const char *key, std::optional<Limit> *ou
     return true;
 }
 
-bool readCaution(const QJsonObject &o, Caution *out, QString *why)
+bool readCaution(content::ObjectReader &o, Caution *out, QString *why)
 {
-    const auto kind = kindFromName(o.value(QLatin1String("kind")).toString());
+    const QString kindName = o.optionalText("kind").value_or(QString());
+    const auto kind = kindFromName(kindName);
     if (!kind) {
-        *why = QStringLiteral("unknown caution kind \"%1\"").arg(o.value(QLatin1String("kind")).toString());
+        *why = QStringLiteral("unknown caution kind \"%1\"").arg(kindName);
         return false;
     }
     out->kind = *kind;
-    out->age = o.value(QLatin1String("age")).toInt();
-    out->where = o.value(QLatin1String("where")).toString();
-    out->note = o.value(QLatin1String("note")).toString();
-    out->source = o.value(QLatin1String("source")).toString();
+    out->age = int(o.optionalNumber("age").value_or(0));
+    out->where = o.optionalText("where").value_or(QString());
+    out->note = o.optionalText("note").value_or(QString());
+    out->source = o.optionalText("source").value_or(QString());
     if (out->source.isEmpty()) {
         *why = QStringLiteral("caution \"%1\" has no source").arg(cautionKindName(*kind));
         return false;
@@ -152,47 +150,35 @@ const OilSafety *SafetyTable::find(const QString &name) const
     return nullptr;
 }
 
-std::optional<SafetyTable> loadSafetyTable(const QString &path, QString *error)
+QString readSafetyTable(content::ObjectReader &root, const QString &path, SafetyTable *table)
 {
-    const std::optional<QJsonObject> read = readJsonObject(path, error);
-    return read ? safetyTableFrom(*read, path, error) : std::nullopt;
-}
-
-std::optional<SafetyTable> safetyTableFrom(const QJsonObject &root, const QString &path, QString *error)
-{
-    SafetyTable table;
-    table.reference = root.value(QLatin1String("reference")).toString();
-    table.dropsPerMl = root.value(QLatin1String("dropsPerMl")).toDouble(table.dropsPerMl);
-    table.teaspoonMl = root.value(QLatin1String("teaspoonMl")).toDouble(table.teaspoonMl);
-    table.tablespoonMl = root.value(QLatin1String("tablespoonMl")).toDouble(table.tablespoonMl);
-    for (const QJsonValue &v : root.value(QLatin1String("oils")).toArray()) {
-        const QJsonObject o = v.toObject();
+    table->reference = root.optionalText("reference").value_or(QString());
+    table->dropsPerMl = root.optionalNumber("dropsPerMl").value_or(table->dropsPerMl);
+    table->teaspoonMl = root.optionalNumber("teaspoonMl").value_or(table->teaspoonMl);
+    table->tablespoonMl = root.optionalNumber("tablespoonMl").value_or(table->tablespoonMl);
+    for (content::ObjectReader &o : root.optionalObjects("oils")) {
         OilSafety oil;
-        oil.name = o.value(QLatin1String("name")).toString();
-        oil.entry = o.value(QLatin1String("entry")).toString();
-        oil.note = o.value(QLatin1String("note")).toString();
+        oil.name = o.optionalText("name").value_or(QString());
+        oil.entry = o.optionalText("entry").value_or(QString());
+        oil.note = o.optionalText("note").value_or(QString());
         QString why;
         bool ok = !oil.name.isEmpty() && !oil.entry.isEmpty();
         if (!ok)
             why = QStringLiteral("needs a name and a reference entry");
         ok = ok && readLimit(o, "dermalMax", &oil.dermalMax, &why) &&
              readLimit(o, "phototoxicMax", &oil.phototoxicMax, &why);
-        for (const QJsonValue &c : o.value(QLatin1String("cautions")).toArray()) {
+        for (content::ObjectReader &c : o.optionalObjects("cautions")) {
             Caution caution;
-            ok = ok && readCaution(c.toObject(), &caution, &why);
+            ok = ok && readCaution(c, &caution, &why);
             oil.cautions.push_back(caution);
         }
-        if (!ok) {
-            *error = QStringLiteral("%1: oil \"%2\": %3").arg(path, oil.name, why);
-            return std::nullopt;
-        }
-        table.oils.push_back(std::move(oil));
+        if (!ok)
+            return QStringLiteral("%1: oil \"%2\": %3").arg(path, oil.name, why);
+        table->oils.push_back(std::move(oil));
     }
-    if (table.oils.empty()) {
-        *error = path + QStringLiteral(": no oils");
-        return std::nullopt;
-    }
-    return table;
+    if (table->oils.empty())
+        return path + QStringLiteral(": no oils");
+    return {};
 }
 
 } // namespace safety

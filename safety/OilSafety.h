@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QJsonObject>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -77,11 +76,11 @@ struct SafetyTable
     const OilSafety *find(const QString &name) const;
 };
 
-// Reads the table; on failure returns nothing and *error names the file and what is wrong (an unknown caution
-// kind, a figure without its source, a missing key).
+// Reads the table's section of the file; on failure returns nothing and *error names the file and what is
+// wrong (an unknown caution kind, a figure without its source, a misspelt key within an oil). The keys of the
+// file's other section are left alone: parseSafetyFile() in SafetyFile.h reads both and reports what neither
+// takes.
 std::optional<SafetyTable> loadSafetyTable(const QString &path, QString *error);
-// The same from the file's object, already read; path names the file in *error.
-std::optional<SafetyTable> safetyTableFrom(const QJsonObject &root, const QString &path, QString *error);
 
 QString cautionKindName(CautionKind kind);
 

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 #include <QtDebug>
 #include <algorithm>
 
@@ -12,6 +13,8 @@ namespace maker {
 namespace {
 
 // Reading stops at the first problem; the key path in the message is what a maintainer needs to fix the file.
+// Every key asked for is remembered, so that a key nobody asks for (misspelt, or read by nothing) is a
+// problem too rather than a value that silently stays empty.
 class Reader
 {
 public:
@@ -19,9 +22,15 @@ public:
 
     bool ok() const { return m_ok; }
 
+    QJsonValue value(const QJsonObject &object, const QString &key, const QString &where = {})
+    {
+        m_asked.insert(where + key);
+        return object.value(key);
+    }
+
     QString text(const QJsonObject &object, const QString &key, const QString &where = {})
     {
-        const QJsonValue value = object.value(key);
+        const QJsonValue value = this->value(object, key, where);
         if (!value.isString() || value.toString().trimmed().isEmpty()) {
             fail(QStringLiteral("\"%1%2\" is missing or not a non-empty text").arg(where, key));
             return {};
@@ -31,7 +40,7 @@ public:
 
     QJsonObject object(const QJsonObject &parent, const QString &key)
     {
-        const QJsonValue value = parent.value(key);
+        const QJsonValue value = this->value(parent, key);
         if (!value.isObject())
             fail(QStringLiteral("\"%1\" is missing or not an object").arg(key));
         return value.toObject();
@@ -39,10 +48,22 @@ public:
 
     QJsonArray array(const QJsonObject &parent, const QString &key, const QString &where = {})
     {
-        const QJsonValue value = parent.value(key);
+        const QJsonValue value = this->value(parent, key, where);
         if (!value.isArray() || value.toArray().isEmpty())
             fail(QStringLiteral("\"%1%2\" is missing or not a non-empty list").arg(where, key));
         return value.toArray();
+    }
+
+    // Called once the object at where has been read.
+    void rejectUnread(const QJsonObject &object, const QString &where = {})
+    {
+        QStringList keys = object.keys();
+        keys.sort();
+        for (const QString &key : keys) {
+            if (!m_asked.contains(where + key))
+                fail(QStringLiteral("\"%1%2\" is not a key of maker.json (misspelt, or read by nothing)")
+                         .arg(where, key));
+        }
     }
 
     void fail(const QString &message)
@@ -55,6 +76,7 @@ public:
 private:
     QString *m_error;
     bool m_ok = true;
+    QSet<QString> m_asked; // key paths: "postalAddress.town"
 };
 
 int roundedPercentOf(int cents, int percent)
@@ -128,6 +150,7 @@ std::optional<MakerConfig> parseMakerConfig(const QByteArray &json, QString *err
     config.postalAddress.town = read.text(postal, QStringLiteral("town"), postalWhere);
     config.postalAddress.postalCode = read.text(postal, QStringLiteral("postalCode"), postalWhere);
     config.postalAddress.country = read.text(postal, QStringLiteral("country"), postalWhere);
+    read.rejectUnread(postal, postalWhere);
 
     config.phoneFax = read.text(root, QStringLiteral("phoneFax"));
     config.rightsNotice = read.text(root, QStringLiteral("rightsNotice"));
@@ -143,6 +166,7 @@ std::optional<MakerConfig> parseMakerConfig(const QByteArray &json, QString *err
         if (!cents && read.ok())
             read.fail(QStringLiteral("\"%1price\" is not an amount such as \"18.95\"").arg(where));
         entry.priceCents = cents.value_or(0);
+        read.rejectUnread(row, where);
         config.priceList.append(entry);
     }
 
@@ -158,10 +182,13 @@ std::optional<MakerConfig> parseMakerConfig(const QByteArray &json, QString *err
                 QStringLiteral("discount program \"%1\" is not on the price list").arg(name.toString()));
         config.discountOffer.programs.append(name.toString());
     }
-    const QJsonValue percent = discount.value(QStringLiteral("percentOff"));
+    const QJsonValue percent =
+        read.value(discount, QStringLiteral("percentOff"), QStringLiteral("discountOffer."));
     if ((!percent.isDouble() || percent.toInt(-1) < 0 || percent.toInt(-1) > 100) && read.ok())
         read.fail(QStringLiteral("\"discountOffer.percentOff\" is not a whole number from 0 to 100"));
     config.discountOffer.percentOff = percent.toInt();
+    read.rejectUnread(discount, QStringLiteral("discountOffer."));
+    read.rejectUnread(root);
 
     if (!read.ok())
         return std::nullopt;

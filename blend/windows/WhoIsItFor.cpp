@@ -3,7 +3,7 @@
 #include "app/platform/UserFiles.h"
 #include "app/shell/MessageBox.h"
 #include "blend/logic/PersonFile.h"
-#include "safety/JsonFile.h"
+#include "safety/SafetyFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,7 @@ namespace blend {
 
 namespace {
 
-const QString kSafetyTable = QStringLiteral(":/content/safety/oils.json");
+const QString kSafetyTable = QStringLiteral(":/content/") + safety::SafetyContentFile;
 
 struct Loaded
 {
@@ -24,15 +24,9 @@ Loaded load()
 {
     Loaded loaded;
     // The per-oil limits and the general rules are two sections of one file, read once.
-    const std::optional<QJsonObject> file = safety::readJsonObject(kSafetyTable, &loaded.error);
-    if (!file)
-        return loaded;
-    auto table = safety::safetyTableFrom(*file, kSafetyTable, &loaded.error);
-    if (!table)
-        return loaded;
-    auto rules = safety::dilutionRulesFrom(*file, kSafetyTable, &loaded.error);
-    if (rules)
-        loaded.calculator.emplace(std::move(*table), std::move(*rules));
+    auto sections = safety::loadSafetySections(kSafetyTable, &loaded.error);
+    if (sections)
+        loaded.calculator.emplace(std::move(sections->table), std::move(sections->rules));
     return loaded;
 }
 

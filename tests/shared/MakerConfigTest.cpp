@@ -115,6 +115,25 @@ private slots:
             << withKey("discountOffer", QJsonObject{{"programs", QJsonArray{"Ambrelis - Essential Oils"}},
                                                     {"percentOff", 120}})
             << "percentOff";
+        // A misspelt key is named even where the key it stands for may be left out.
+        QTest::newRow("misspelt top-level key") << withKey("phoneFaks", "1") << "\"phoneFaks\" is not a key";
+        QTest::newRow("misspelt key of the address")
+            << withKey("postalAddress", QJsonObject{{"street", "s"},
+                                                    {"town", "t"},
+                                                    {"postalCode", "p"},
+                                                    {"country", "c"},
+                                                    {"contry", "c"}})
+            << "\"postalAddress.contry\" is not a key";
+        QTest::newRow("misspelt key of a price row")
+            << withKey("priceList",
+                       QJsonArray{QJsonObject{
+                           {"program", "Ambrelis - Essential Oils"}, {"price", "1"}, {"prise", "2"}}})
+            << "\"priceList[0].prise\" is not a key";
+        QTest::newRow("misspelt key of the offer")
+            << withKey("discountOffer", QJsonObject{{"programs", QJsonArray{"Ambrelis - Essential Oils"}},
+                                                    {"percentOff", 10},
+                                                    {"percentOf", 10}})
+            << "\"discountOffer.percentOf\" is not a key";
     }
 
     void brokenFilesNameTheKey()
