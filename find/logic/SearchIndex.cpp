@@ -16,6 +16,10 @@ constexpr double prefixMatch = 0.8;
 constexpr double oneTypo = 0.6;
 constexpr double twoTypos = 0.4;
 constexpr std::size_t prefixTerms = 30; // the most a word being typed expands to
+// A word being typed that is shorter than this stands for the words of titles only: two letters begin
+// hundreds of words of the text, and the titles are what the user is heading for; from the next letter on,
+// the text is searched too.
+constexpr qsizetype textPrefixFrom = 3;
 constexpr qsizetype snippetBefore = 40;
 constexpr qsizetype snippetLength = 120;
 
@@ -225,9 +229,11 @@ SearchResults SearchIndex::search(const QString &query) const
                 const bool partial = lastIsPartial && c == clauses.size() - 1 && t == alternative.size() - 1;
                 const TermWeights weights = candidates(alternative[t], partial);
                 matched.insert(weights);
+                const bool shortPrefix = partial && alternative[t].size() < textPrefixFrom;
                 Part part;
                 for (auto it = weights.cbegin(); it != weights.cend(); ++it)
-                    part.push_back({it.key().toStdString(), it.value()});
+                    part.push_back(
+                        {it.key().toStdString(), it.value(), shortPrefix && it.key() != alternative[t]});
                 parts.push_back(std::move(part));
             }
             clause.push_back(std::move(parts));
