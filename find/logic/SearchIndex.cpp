@@ -16,9 +16,9 @@ constexpr double prefixMatch = 0.8;
 constexpr double oneTypo = 0.6;
 constexpr double twoTypos = 0.4;
 constexpr std::size_t prefixTerms = 30; // the most a word being typed expands to
-// A word being typed that is shorter than this stands for the words of titles only: two letters begin
-// hundreds of words of the text, and the titles are what the user is heading for; from the next letter on,
-// the text is searched too.
+// A word being typed that is shorter than this, and the words it begins, are looked for in titles only: two
+// letters begin hundreds of words of the text (and "in", "on", "an" stand in most of it), and the titles are
+// what the user is heading for; from the next letter on, or once a blank ends the word, the text counts too.
 constexpr qsizetype textPrefixFrom = 3;
 constexpr qsizetype snippetBefore = 40;
 constexpr qsizetype snippetLength = 120;
@@ -232,8 +232,7 @@ SearchResults SearchIndex::search(const QString &query) const
                 const bool shortPrefix = partial && alternative[t].size() < textPrefixFrom;
                 Part part;
                 for (auto it = weights.cbegin(); it != weights.cend(); ++it)
-                    part.push_back(
-                        {it.key().toStdString(), it.value(), shortPrefix && it.key() != alternative[t]});
+                    part.push_back({it.key().toStdString(), it.value(), shortPrefix});
                 parts.push_back(std::move(part));
             }
             clause.push_back(std::move(parts));

@@ -283,6 +283,8 @@ private slots:
                                                   << "indication:insomnia" << false;
         QTest::newRow("second word, three letters") << "bath war"
                                                     << "indication:insomnia" << true;
+        QTest::newRow("two-letter word being typed") << "an"
+                                                     << "page:storing" << false;
         QTest::newRow("finished two-letter word") << "an "
                                                   << "page:storing" << true;
     }
