@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -64,16 +65,30 @@ int main(int argc, char *argv[])
     const double cold = double(timer.nsecsElapsed()) / 1000.0;
     const long memory = benchmemory::statusKb("VmRSS") - memoryBefore;
 
+    // Each query is timed as typed once, and then again a few times: on a shared machine the slowest single
+    // keystroke is often one the scheduler interrupted, so the fastest of its repeats shows what the query
+    // itself costs.
+    constexpr int Repeats = 5;
     std::vector<double> times;
+    std::vector<double> ownTimes;
     for (const QString &q : typed) {
-        timer.restart();
-        index.search(q);
-        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
+        double fastest = 0;
+        for (int r = 0; r < Repeats; ++r) {
+            timer.restart();
+            index.search(q);
+            const double t = double(timer.nsecsElapsed()) / 1000.0;
+            if (r == 0)
+                times.push_back(t);
+            fastest = r == 0 ? t : std::min(fastest, t);
+        }
+        ownTimes.push_back(fastest);
     }
     const auto slowest = std::max_element(times.begin(), times.end());
     const double worst = *slowest;
     const QString worstQuery = typed[slowest - times.begin()];
     const double median = benchtiming::median(times);
+    const auto slowestOwn = std::max_element(ownTimes.begin(), ownTimes.end());
+    const QString worstOwnQuery = typed[slowestOwn - ownTimes.begin()];
 
     std::printf("bare window shown and painted: %.0f us\n", bare);
     std::printf(
@@ -86,5 +101,7 @@ int main(int argc, char *argv[])
         "window (goal at most 0.1), the worst being \"%s\"\n",
         static_cast<long long>(times.size()), median, median / bare, worst, worst / bare,
         qPrintable(worstQuery));
+    std::printf("slowest query as the fastest of %d repeats: %.0f us = %.4f x bare window, \"%s\"\n", Repeats,
+                *slowestOwn, *slowestOwn / bare, qPrintable(worstOwnQuery));
     return 0;
 }

@@ -16,6 +16,10 @@ constexpr double prefixMatch = 0.8;
 constexpr double oneTypo = 0.6;
 constexpr double twoTypos = 0.4;
 constexpr std::size_t prefixTerms = 30; // the most a word being typed expands to
+// A word being typed that is shorter than this, and the words it begins, are looked for in titles only: two
+// letters begin hundreds of words of the text (and "in", "on", "an" stand in most of it), and the titles are
+// what the user is heading for; from the next letter on, or once a blank ends the word, the text counts too.
+constexpr qsizetype textPrefixFrom = 3;
 constexpr qsizetype snippetBefore = 40;
 constexpr qsizetype snippetLength = 120;
 
@@ -107,7 +111,7 @@ void SearchIndex::put(int id, const Document &document)
 
     Indexed indexed;
     for (const Word &w : wordsOf(document.title)) {
-        indexed.titleTerms.push_back(termFor(w.folded).toStdString());
+        indexed.titleTerms.push_back(terms_[termFor(w.folded)].toStdString());
         indexed.words.push_back(w.folded.toStdString());
     }
     FieldTerms &fields = fieldTerms_[std::size_t(id)];
@@ -116,7 +120,7 @@ void SearchIndex::put(int id, const Document &document)
         QList<TermAt> &terms = fields.emplace_back();
         for (const Word &w : wordsOf(field)) {
             terms.append({w.start, w.length, termFor(w.folded)});
-            indexed.textTerms.push_back(terms.back().term.toStdString());
+            indexed.textTerms.push_back(terms_[terms.back().term].toStdString());
             indexed.words.push_back(w.folded.toStdString());
         }
     }
@@ -124,11 +128,18 @@ void SearchIndex::put(int id, const Document &document)
     termsRead_ = false;
 }
 
-QString SearchIndex::termFor(const QString &folded)
+int SearchIndex::termFor(const QString &folded)
 {
     auto known = termOfWord_.constFind(folded);
-    if (known == termOfWord_.cend())
-        known = termOfWord_.insert(folded, termOf(folded));
+    if (known == termOfWord_.cend()) {
+        const QString term = termOf(folded);
+        auto number = termNumbers_.constFind(term);
+        if (number == termNumbers_.cend()) {
+            number = termNumbers_.insert(term, int(terms_.size()));
+            terms_.append(term);
+        }
+        known = termOfWord_.insert(folded, number.value());
+    }
     return known.value();
 }
 
@@ -218,9 +229,10 @@ SearchResults SearchIndex::search(const QString &query) const
                 const bool partial = lastIsPartial && c == clauses.size() - 1 && t == alternative.size() - 1;
                 const TermWeights weights = candidates(alternative[t], partial);
                 matched.insert(weights);
+                const bool shortPrefix = partial && alternative[t].size() < textPrefixFrom;
                 Part part;
                 for (auto it = weights.cbegin(); it != weights.cend(); ++it)
-                    part.push_back({it.key().toStdString(), it.value()});
+                    part.push_back({it.key().toStdString(), it.value(), shortPrefix});
                 parts.push_back(std::move(part));
             }
             clause.push_back(std::move(parts));
@@ -233,6 +245,13 @@ SearchResults SearchIndex::search(const QString &query) const
     if (ranked.empty()) {
         results.suggestion = suggestionFor(query);
         return results;
+    }
+    // Snippets look their words up by number: hashing each word's text was most of a snippet's cost.
+    std::vector<bool> isMatched(std::size_t(terms_.size()), false);
+    for (auto it = matched.cbegin(); it != matched.cend(); ++it) {
+        const auto number = termNumbers_.constFind(it.key());
+        if (number != termNumbers_.cend())
+            isMatched[std::size_t(number.value())] = true;
     }
     // The library orders equal scores by when a document came in; the title reads better.
     std::stable_sort(ranked.begin(), ranked.end(), [this](const auto &a, const auto &b) {
@@ -251,7 +270,7 @@ SearchResults SearchIndex::search(const QString &query) const
         }
         if (group->results.size() < resultsPerKind)
             group->results.append(
-                {d.title, d.target, snippetFor(d, fieldTerms_[std::size_t(id)], matched), score});
+                {d.title, d.target, snippetFor(d, fieldTerms_[std::size_t(id)], isMatched), score});
     }
     // Groups already stand in the order of their best results; equal bests keep the order kinds were added
     // in.
@@ -264,9 +283,9 @@ SearchResults SearchIndex::search(const QString &query) const
 }
 
 Snippet SearchIndex::snippetFor(const Document &document, const FieldTerms &terms,
-                                const TermWeights &matched) const
+                                const std::vector<bool> &matched) const
 {
-    const auto isMatch = [&](const TermAt &w) { return matched.contains(w.term); };
+    const auto isMatch = [&](const TermAt &w) { return matched[std::size_t(w.term)]; };
     for (qsizetype f = 0; f < document.fields.size() && f < terms.size(); ++f) {
         const QString &field = document.fields[f];
         const QList<TermAt> &words = terms[f];

@@ -80,7 +80,7 @@ private:
     {
         qsizetype start = 0;
         qsizetype length = 0;
-        QString term;
+        int term = 0; // by its number in terms_: a snippet compares numbers, not texts
     };
     using FieldTerms = QList<QList<TermAt>>; // for each field of a document
     // A term or a written word with the letters it holds, to pass over most of them before counting typos.
@@ -93,16 +93,19 @@ private:
 
     void put(int id, const Document &document);
     TermWeights candidates(const QString &term, bool prefixToo) const;
-    Snippet snippetFor(const Document &document, const FieldTerms &terms, const TermWeights &matched) const;
+    Snippet snippetFor(const Document &document, const FieldTerms &terms,
+                       const std::vector<bool> &matched) const;
     QString suggestionFor(const QString &query) const;
     const QStringList &sortedTerms() const;
-    QString termFor(const QString &folded);
+    int termFor(const QString &folded);
 
     std::unique_ptr<TermStore> store_;
     std::vector<std::optional<Document>>
         documents_;                      // by the number the store knows them by; removed are empty
     std::vector<FieldTerms> fieldTerms_; // by the same number
-    QHash<QString, QString> termOfWord_; // each folded word's term, read once and shared by all its places
+    QHash<QString, int> termOfWord_;     // each folded word's term, read once and shared by all its places
+    QHash<QString, int> termNumbers_;    // each term of the documents' fields by its number in terms_
+    QStringList terms_;
     QMultiHash<QString, int> targets_;
     QStringList kinds_;               // in the order they were first added, which breaks ties between groups
     mutable QStringList sortedTerms_; // for prefixes and typos; read again by the first search after a change

@@ -41,7 +41,8 @@ Xapian::Query queryOf(const Part &part)
     std::vector<Xapian::Query> candidates;
     for (const Candidate &c : part) {
         candidates.push_back(scaled(titlePrefix + c.term, titleWeight * c.quality));
-        candidates.push_back(scaled(c.term, c.quality));
+        if (!c.titleOnly)
+            candidates.push_back(scaled(c.term, c.quality));
     }
     return bestOf(std::move(candidates));
 }

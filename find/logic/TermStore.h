@@ -15,6 +15,7 @@ struct Candidate
 {
     std::string term;
     double quality = 1.0;
+    bool titleOnly = false; // looked for in titles only
 };
 
 // A query in the shape the search builds: every clause must be answered; a clause is answered by any of its

@@ -263,6 +263,46 @@ private slots:
         QVERIFY2(r.groups.isEmpty(), qPrintable(r.groups.value(0).results.value(0).title));
     }
 
+    // Two letters being typed look at titles only; the third brings the text in.
+    void aTwoLetterWordBeingTypedFindsTitles_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("title, two letters") << "he"
+                                            << "indication:herpes" << true;
+        QTest::newRow("text only, two letters") << "he"
+                                                << "oil:lavender" << false;
+        QTest::newRow("text only, three letters") << "hea"
+                                                  << "oil:lavender" << true;
+        QTest::newRow("nothing but text, two letters") << "ca"
+                                                       << "oil:lavender" << false;
+        QTest::newRow("nothing but text, three letters") << "cal"
+                                                         << "oil:lavender" << true;
+        QTest::newRow("second word, two letters") << "bath wa"
+                                                  << "indication:insomnia" << false;
+        QTest::newRow("second word, three letters") << "bath war"
+                                                    << "indication:insomnia" << true;
+        QTest::newRow("two-letter word being typed") << "an"
+                                                     << "page:storing" << false;
+        QTest::newRow("finished two-letter word") << "an "
+                                                  << "page:storing" << true;
+    }
+
+    void aTwoLetterWordBeingTypedFindsTitles()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, target);
+        QFETCH(bool, found);
+        static const SearchIndex index = sampleIndex();
+        bool there = false;
+        for (const ResultGroup &g : index.search(query).groups) {
+            for (const Result &r : g.results)
+                there = there || r.target == target;
+        }
+        QCOMPARE(there, found);
+    }
+
     void snippetMarksTheMatch()
     {
         const SearchResults results = sampleIndex().search(QStringLiteral("headache"));
