@@ -16,7 +16,7 @@ constexpr double prefixMatch = 0.8;
 constexpr double oneTypo = 0.6;
 constexpr double twoTypos = 0.4;
 constexpr std::size_t prefixTerms = 30; // the most a word being typed expands to
-// A word being typed that is shorter than this, and the words it begins, are looked for in titles only: two
+// The words that a word being typed shorter than this begins are looked for in titles only: two
 // letters begin hundreds of words of the text (and "in", "on", "an" stand in most of it), and the titles are
 // what the user is heading for; from the next letter on, or once a blank ends the word, the text counts too.
 constexpr qsizetype textPrefixFrom = 3;
@@ -231,8 +231,11 @@ SearchResults SearchIndex::search(const QString &query) const
                 matched.insert(weights);
                 const bool shortPrefix = partial && alternative[t].size() < textPrefixFrom;
                 Part part;
+                // The word as typed is a word of its own ("cannot say no"): only what it begins waits for the
+                // third letter.
                 for (auto it = weights.cbegin(); it != weights.cend(); ++it)
-                    part.push_back({it.key().toStdString(), it.value(), shortPrefix});
+                    part.push_back(
+                        {it.key().toStdString(), it.value(), shortPrefix && it.key() != alternative[t]});
                 parts.push_back(std::move(part));
             }
             clause.push_back(std::move(parts));

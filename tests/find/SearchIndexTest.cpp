@@ -263,7 +263,8 @@ private slots:
         QVERIFY2(r.groups.isEmpty(), qPrintable(r.groups.value(0).results.value(0).title));
     }
 
-    // Two letters being typed look at titles only; the third brings the text in.
+    // The words that two letters being typed begin are looked for in titles only; the third letter brings the
+    // text in. The two letters as a word of their own are found anywhere ("cannot say no").
     void aTwoLetterWordBeingTypedFindsTitles_data()
     {
         QTest::addColumn<QString>("query");
@@ -283,8 +284,8 @@ private slots:
                                                   << "indication:insomnia" << false;
         QTest::newRow("second word, three letters") << "bath war"
                                                     << "indication:insomnia" << true;
-        QTest::newRow("two-letter word being typed") << "an"
-                                                     << "page:storing" << false;
+        QTest::newRow("two-letter word being typed, as a word") << "an"
+                                                                << "page:storing" << true;
         QTest::newRow("finished two-letter word") << "an "
                                                   << "page:storing" << true;
     }
