@@ -19,8 +19,7 @@ namespace {
 // edits it; the pages know nothing of that page, so the program joins the two here.
 QList<Place> indicationsNamingOil(const QString &form, const QString &row)
 {
-    const QString page = QStringLiteral("frmIndications");
-    if (auto *open = windows().find<frmIndications>(page))
+    if (auto *open = windows().find<frmIndications>(Forms::frmIndications))
         open->writePending(); // an edit still in its boxes counts as well
     QString error;
     const std::optional<QStringList> names =
@@ -31,7 +30,7 @@ QList<Place> indicationsNamingOil(const QString &form, const QString &row)
     }
     QList<Place> places;
     for (const QString &name : *names)
-        places.append({page, name});
+        places.append({Forms::frmIndications.name(), name});
     return places;
 }
 
@@ -39,7 +38,7 @@ QList<Place> indicationsNamingOil(const QString &form, const QString &row)
 
 void registerProgramWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmMenu"), [] { return std::make_unique<frmMenu>(); });
+    manager.registerFactory(Forms::frmMenu, [] { return std::make_unique<frmMenu>(); });
     registerFeatureWindows(manager);
     indicationsofoil::setProvider(&indicationsNamingOil);
 }
@@ -49,5 +48,5 @@ void startProgram(WindowManager &manager)
     // The user would otherwise learn only from the indications page that their database is missing.
     if (const std::optional<QString> failure = userfiles::provideIndicationsDatabase())
         messagebox::show(nullptr, *failure);
-    manager.OpenPage(QStringLiteral("frmMenu"));
+    manager.OpenPage(Forms::frmMenu);
 }

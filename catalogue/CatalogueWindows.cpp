@@ -7,16 +7,15 @@
 
 void registerCatalogueWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmProgramsBooks"),
-                            [] { return std::make_unique<frmProgramsBooks>(); });
-    manager.registerFactory(QStringLiteral("frmProgramComparison"),
+    manager.registerFactory(Forms::frmProgramsBooks, [] { return std::make_unique<frmProgramsBooks>(); });
+    manager.registerFactory(Forms::frmProgramComparison,
                             [] { return std::make_unique<frmProgramComparison>(); });
-    manager.registerFactory(QStringLiteral("frmUpgradeInfo"), [] {
-        return std::make_unique<frmNotice>(QStringLiteral("frmUpgradeInfo"), catalogue::current().upgrade,
+    manager.registerFactory(Forms::frmUpgradeInfo, [] {
+        return std::make_unique<frmNotice>(Forms::frmUpgradeInfo, catalogue::current().upgrade,
                                            QStringLiteral("Upgrade Page"), maker::makerConfig().upgradeUrl);
     });
-    manager.registerFactory(QStringLiteral("frmBonus"), [] {
-        return std::make_unique<frmNotice>(QStringLiteral("frmBonus"), catalogue::current().bonus,
+    manager.registerFactory(Forms::frmBonus, [] {
+        return std::make_unique<frmNotice>(Forms::frmBonus, catalogue::current().bonus,
                                            QStringLiteral("Visit Our Web Site"),
                                            maker::makerConfig().websiteUrl);
     });

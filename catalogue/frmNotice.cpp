@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-frmNotice::frmNotice(const QString &formName, const QString &text, const QString &buttonCaption,
+frmNotice::frmNotice(FormId formName, const QString &text, const QString &buttonCaption,
                      const QString &address, QWidget *parent)
     : AppWindow(formName, parent)
 {

@@ -10,6 +10,6 @@ class frmNotice final : public AppWindow
     Q_DISABLE_COPY_MOVE(frmNotice)
 
 public:
-    frmNotice(const QString &formName, const QString &text, const QString &buttonCaption,
-              const QString &address, QWidget *parent = nullptr);
+    frmNotice(FormId formName, const QString &text, const QString &buttonCaption, const QString &address,
+              QWidget *parent = nullptr);
 };

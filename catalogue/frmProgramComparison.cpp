@@ -6,8 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-frmProgramComparison::frmProgramComparison(QWidget *parent)
-    : AppWindow(QStringLiteral("frmProgramComparison"), parent)
+frmProgramComparison::frmProgramComparison(QWidget *parent) : AppWindow(Forms::frmProgramComparison, parent)
 {
     const catalogue::Catalogue &cat = catalogue::current();
     constexpr int NameWidth = 210, CellWidth = 84, RowHeight = 30, Left = 12, Top = 12;
@@ -41,6 +40,5 @@ frmProgramComparison::frmProgramComparison(QWidget *parent)
     auto *close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setGeometry(width() - 90, height() - 40, 76, 28);
-    connect(close, &QPushButton::clicked, this,
-            [] { windows().ClosePage(QStringLiteral("frmProgramComparison")); });
+    connect(close, &QPushButton::clicked, this, [] { windows().ClosePage(Forms::frmProgramComparison); });
 }

@@ -50,7 +50,7 @@ int frmProgramsBooks::contentTopForStep(int step)
     return -qRound(step * 100 / 15.0);
 }
 
-frmProgramsBooks::frmProgramsBooks(QWidget *parent) : AppWindow(QStringLiteral("frmProgramsBooks"), parent)
+frmProgramsBooks::frmProgramsBooks(QWidget *parent) : AppWindow(Forms::frmProgramsBooks, parent)
 {
     const catalogue::Catalogue &cat = catalogue::current();
 
@@ -125,24 +125,23 @@ frmProgramsBooks::frmProgramsBooks(QWidget *parent) : AppWindow(QStringLiteral("
     m_scroll->setPageStep(ViewArea.height() * 15 / 100 - ArrowSteps);
     connect(m_scroll, &QScrollBar::valueChanged, this, &frmProgramsBooks::VScroll1_Change);
 
-    const auto openPage = [](const QString &form) { return [form] { windows().OpenPage(form); }; };
+    const auto openPage = [](FormId form) { return [form] { windows().OpenPage(form); }; };
     connect(
         link(this, QStringLiteral("lblCompare1"), QStringLiteral("Compare the programs"), {10, 494, 190, 22}),
-        &ClickableLabel::clicked, this, openPage(QStringLiteral("frmProgramComparison")));
+        &ClickableLabel::clicked, this, openPage(Forms::frmProgramComparison));
     connect(link(this, QStringLiteral("lblCompare2"), QStringLiteral("Which program suits me?"),
                  {210, 494, 200, 22}),
-            &ClickableLabel::clicked, this, openPage(QStringLiteral("frmProgramComparison")));
+            &ClickableLabel::clicked, this, openPage(Forms::frmProgramComparison));
     auto *prices = new QPushButton(QStringLiteral("Price List"), this);
     prices->setObjectName(QStringLiteral("cmdPriceList"));
     prices->setFont(serif(11.25, true));
     prices->setGeometry(560, 494, 110, 26);
-    connect(prices, &QPushButton::clicked, this, openPage(QStringLiteral("frmPriceList")));
+    connect(prices, &QPushButton::clicked, this, openPage(Forms::frmPriceList));
     auto *close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setFont(serif(11.25));
     close->setGeometry(690, 494, 70, 26);
-    connect(close, &QPushButton::clicked, this,
-            [] { windows().ClosePage(QStringLiteral("frmProgramsBooks")); });
+    connect(close, &QPushButton::clicked, this, [] { windows().ClosePage(Forms::frmProgramsBooks); });
 }
 
 void frmProgramsBooks::VScroll1_Change(int value)

@@ -3,5 +3,5 @@
 
 void registerPrintWindows(WindowManager &manager)
 {
-    manager.registerFactory(PrintWindowName, [] { return std::make_unique<frmPrint>(); });
+    manager.registerFactory(Forms::frmPrint, [] { return std::make_unique<frmPrint>(); });
 }

@@ -40,7 +40,7 @@ std::unique_ptr<QPrinter> pdfFilePrinter()
 
 } // namespace
 
-frmPrint::frmPrint(QWidget *parent) : AppWindow(PrintWindowName, parent), ui(std::make_unique<Ui::frmPrint>())
+frmPrint::frmPrint(QWidget *parent) : AppWindow(Forms::frmPrint, parent), ui(std::make_unique<Ui::frmPrint>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);

@@ -20,7 +20,7 @@ namespace {
 
 std::function<void()> &databankLauncher()
 {
-    static std::function<void()> launcher = [] { windows().OpenPage(QStringLiteral("frmDownloadSKP")); };
+    static std::function<void()> launcher = [] { windows().OpenPage(Forms::frmDownloadSKP); };
     return launcher;
 }
 
@@ -56,8 +56,7 @@ private:
 
 } // namespace
 
-frmMenu::frmMenu(QWidget *parent)
-    : AppWindow(QStringLiteral("frmMenu"), parent), ui(std::make_unique<Ui::frmMenu>())
+frmMenu::frmMenu(QWidget *parent) : AppWindow(Forms::frmMenu, parent), ui(std::make_unique<Ui::frmMenu>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
@@ -110,23 +109,23 @@ void frmMenu::closeEvent(QCloseEvent *event)
 
 void frmMenu::connectHandlers()
 {
-    const auto open = [](const QString &target) { return [target] { windows().OpenPage(target); }; };
-    connect(ui->cmdIntroduction, &QPushButton::clicked, this, open(QStringLiteral("frmInformation")));
-    connect(ui->cmdSafety, &QPushButton::clicked, this, open(QStringLiteral("frmSafety")));
+    const auto open = [](FormId target) { return [target] { windows().OpenPage(target); }; };
+    connect(ui->cmdIntroduction, &QPushButton::clicked, this, open(Forms::frmInformation));
+    connect(ui->cmdSafety, &QPushButton::clicked, this, open(Forms::frmSafety));
     connect(ui->cmdEssentialOils, &QPushButton::clicked, this, &frmMenu::cmdEssentialOils_Click);
     connect(ui->cmdBaseOils, &QPushButton::clicked, this, &frmMenu::cmdBaseOils_Click);
-    connect(ui->cmdActions, &QPushButton::clicked, this, open(QStringLiteral("frmActions")));
-    connect(ui->cmdIndications, &QPushButton::clicked, this, open(QStringLiteral("frmIndications")));
-    connect(ui->cmdBachFlowers, &QPushButton::clicked, this, open(QStringLiteral("frmBachFlowers")));
+    connect(ui->cmdActions, &QPushButton::clicked, this, open(Forms::frmActions));
+    connect(ui->cmdIndications, &QPushButton::clicked, this, open(Forms::frmIndications));
+    connect(ui->cmdBachFlowers, &QPushButton::clicked, this, open(Forms::frmBachFlowers));
     connect(ui->cmdSKP, &QPushButton::clicked, this, [] { databankLauncher()(); });
-    connect(ui->cmdSources, &QPushButton::clicked, this, open(QStringLiteral("frmSources")));
-    connect(ui->cmdBlend, &QPushButton::clicked, this, open(QStringLiteral("frmBlend")));
-    connect(ui->cmdFind, &QPushButton::clicked, this, open(FindWindowName));
+    connect(ui->cmdSources, &QPushButton::clicked, this, open(Forms::frmSources));
+    connect(ui->cmdBlend, &QPushButton::clicked, this, open(Forms::frmBlend));
+    connect(ui->cmdFind, &QPushButton::clicked, this, open(Forms::frmFind));
 
     // The toolbar's buttons, left to right, open the catalogue's toolbar windows in the same order.
     QPushButton *const toolbar[] = {ui->cmdReadFirst, ui->cmdAbout,    ui->cmdSettings,
                                     ui->cmdSupport,   ui->cmdPrograms, ui->cmdOrderRegInfo};
-    const QStringList &targets = toolbarWindows();
+    const QList<FormId> &targets = toolbarWindows();
     Q_ASSERT(targets.size() == qsizetype(std::size(toolbar)));
     for (qsizetype i = 0; i < targets.size(); ++i)
         connect(toolbar[i], &QPushButton::clicked, this,
@@ -134,18 +133,18 @@ void frmMenu::connectHandlers()
 
     for (int page = 1; page <= 15; ++page) {
         auto *link = findChild<ClickableLabel *>(QStringLiteral("lblPage%1").arg(page));
-        connect(link, &ClickableLabel::clicked, this, open(oilPageName(page)));
+        connect(link, &ClickableLabel::clicked, this, open(Forms::essentialOilsPages[page - 1]));
     }
-    connect(ui->lblAntioxidants, &ClickableLabel::clicked, this, open(QStringLiteral("frmAntioxidants")));
-    connect(ui->lblBaseOils, &ClickableLabel::clicked, this, open(QStringLiteral("frmBaseOils")));
-    connect(ui->lblFootChart, &ClickableLabel::clicked, this, open(QStringLiteral("frmReflexology")));
+    connect(ui->lblAntioxidants, &ClickableLabel::clicked, this, open(Forms::frmAntioxidants));
+    connect(ui->lblBaseOils, &ClickableLabel::clicked, this, open(Forms::frmBaseOils));
+    connect(ui->lblFootChart, &ClickableLabel::clicked, this, open(Forms::frmReflexology));
     connect(ui->cmdCloseOils, &QPushButton::clicked, this, &frmMenu::cmdCloseOils_Click);
     connect(ui->cmdCloseBaseOils, &QPushButton::clicked, this, &frmMenu::cmdCloseBaseOils_Click);
 }
 
-void frmMenu::openFromToolbar(const QString &target)
+void frmMenu::openFromToolbar(FormId target)
 {
-    for (const QString &other : toolbarWindows()) {
+    for (const FormId other : toolbarWindows()) {
         if (other != target)
             windows().ClosePage(other);
     }

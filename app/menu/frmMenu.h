@@ -37,7 +37,7 @@ protected:
 
 private:
     void connectHandlers();
-    void openFromToolbar(const QString &target);
+    void openFromToolbar(FormId target);
     void fillBaseOilsIntroduction();
 
     std::unique_ptr<Ui::frmMenu> ui;

@@ -4,6 +4,6 @@
 
 void registerSettingsWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmSettings"), [] { return std::make_unique<frmSettings>(); });
-    manager.registerFactory(QStringLiteral("frmResize"), [] { return std::make_unique<frmResize>(); });
+    manager.registerFactory(Forms::frmSettings, [] { return std::make_unique<frmSettings>(); });
+    manager.registerFactory(Forms::frmResize, [] { return std::make_unique<frmResize>(); });
 }

@@ -4,7 +4,7 @@
 #include "ui_frmResize.h"
 
 frmResize::frmResize(QWidget *parent)
-    : AppWindow(QStringLiteral("frmResize"), parent), ui(std::make_unique<Ui::frmResize>())
+    : AppWindow(Forms::frmResize, parent), ui(std::make_unique<Ui::frmResize>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);

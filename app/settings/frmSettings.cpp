@@ -29,7 +29,7 @@ void growToText(QLabel *paragraph)
 } // namespace
 
 frmSettings::frmSettings(QWidget *parent)
-    : AppWindow(QStringLiteral("frmSettings"), parent), ui(std::make_unique<Ui::frmSettings>())
+    : AppWindow(Forms::frmSettings, parent), ui(std::make_unique<Ui::frmSettings>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
@@ -69,7 +69,7 @@ void frmSettings::SetScreenMode(QChar digit, const QString &message, const QStri
     ui->rtfScreen->setText(QString(digit));
     const bool saved = ui->rtfScreen->SaveFile(QDir(userfiles::configFolder()).filePath(ScreenFile));
 
-    if (auto *menu = windows().find<frmMenu>(QStringLiteral("frmMenu"))) {
+    if (auto *menu = windows().find<frmMenu>(Forms::frmMenu)) {
         menu->rtfScreen()->setText(QString(digit));
         menu->ApplyScreenMode();
         menu->showPlaced();
@@ -79,13 +79,13 @@ void frmSettings::SetScreenMode(QChar digit, const QString &message, const QStri
 
     if (!saved) {
         // The confirmation would promise the next start something the file does not hold.
-        windows().ClosePage(QStringLiteral("frmResize"));
+        windows().ClosePage(Forms::frmResize);
         messagebox::show(this, QStringLiteral("All pages opened from now on will open %1, but the setting "
                                               "could not be saved in %2 and holds for this run only.")
                                    .arg(modeWord, ScreenFile));
         return;
     }
-    if (auto *confirmation = qobject_cast<frmResize *>(windows().OpenPage(QStringLiteral("frmResize"))))
+    if (auto *confirmation = qobject_cast<frmResize *>(windows().OpenPage(Forms::frmResize)))
         confirmation->lblResize()->setText(message);
 }
 
@@ -94,11 +94,11 @@ void frmSettings::cmdAddRemove_Click()
     // A panel that cannot be started is no reason to keep the program open: the user asked to leave.
     if (const std::optional<RemovalPanel> panel = removalPanel())
         platform().StartProgram(panel->program, panel->arguments, panel->style);
-    windows().ClosePage(QStringLiteral("frmSettings"));
+    windows().ClosePage(Forms::frmSettings);
     windows().EndProgram();
 }
 
 void frmSettings::cmdClose_Click()
 {
-    windows().ClosePage(QStringLiteral("frmSettings"));
+    windows().ClosePage(Forms::frmSettings);
 }

@@ -15,9 +15,9 @@
 
 namespace {
 
-const WindowSpec &specFor(const QString &formName)
+const WindowSpec &specFor(FormId form)
 {
-    const WindowSpec *spec = findWindowSpec(formName);
+    const WindowSpec *spec = findWindowSpec(form);
     Q_ASSERT_X(spec, "AppWindow", "every window has an entry in the window catalogue");
     if (!spec) {
         static const WindowSpec unknown;
@@ -49,12 +49,17 @@ void styleChainButton(QPushButton *button, const WindowButton &def)
 
 } // namespace
 
-AppWindow::AppWindow(const QString &formName, QWidget *parent) : QWidget(parent), m_spec(specFor(formName))
+AppWindow::AppWindow(FormId form, QWidget *parent) : QWidget(parent), m_spec(specFor(form))
 {
-    setObjectName(m_spec.name);
+    setObjectName(m_spec.name.name());
     setWindowFlags(flagsFor(m_spec));
-    setWindowTitle(m_spec.caption);
-    resize(twips::size(m_spec.clientTwips.width(), m_spec.clientTwips.height()));
+    // A window built from a .ui file gets its caption and size from there when its class sets it up.
+    if (!m_spec.caption.isEmpty())
+        setWindowTitle(m_spec.caption);
+    if (m_spec.kind == WindowKind::Page)
+        resize(twips::PageClient);
+    else if (m_spec.clientTwips)
+        resize(twips::size(m_spec.clientTwips->width(), m_spec.clientTwips->height()));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, m_spec.background);
@@ -64,7 +69,7 @@ AppWindow::AppWindow(const QString &formName, QWidget *parent) : QWidget(parent)
     setFont(font);
     // Find is one key away from wherever the user is reading.
     auto *find = new QShortcut(QKeySequence::Find, this); // owned by this window
-    connect(find, &QShortcut::activated, this, [] { windows().OpenPage(FindWindowName); });
+    connect(find, &QShortcut::activated, this, [] { windows().OpenPage(Forms::frmFind); });
 }
 
 AppWindow::~AppWindow() = default;
@@ -74,6 +79,8 @@ void AppWindow::runLoad()
     if (m_loaded)
         return;
     m_loaded = true;
+    // What the window's design made of its size, before its load handler adds to it.
+    const QSize designed = size();
     wireCatalogButtons();
     if (m_spec.captionIsProgramTitleAtLoad)
         setWindowTitle(programtitle::Title);
@@ -82,7 +89,9 @@ void AppWindow::runLoad()
     Form_Load();
 
     if (m_spec.kind == WindowKind::Dialog) {
-        setFixedSize(twips::size(m_spec.clientTwips.width(), m_spec.clientTwips.height()));
+        setFixedSize(m_spec.clientTwips
+                         ? twips::size(m_spec.clientTwips->width(), m_spec.clientTwips->height())
+                         : designed);
         m_maximised = false;
         return;
     }
@@ -123,7 +132,7 @@ void AppWindow::placeNormal()
     const QSize frame = m_spec.kind == WindowKind::Page ? outer : size();
     const QPoint half(frame.width() / 2, frame.height() / 2);
     const AppWindow *owner =
-        m_spec.placement == Placement::CentredOnOwner ? windows().find(QStringLiteral("frmMenu")) : nullptr;
+        m_spec.placement == Placement::CentredOnOwner ? windows().find(Forms::frmMenu) : nullptr;
     if (!owner || !owner->isVisible()) {
         move(area.center() - half);
         return;

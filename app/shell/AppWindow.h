@@ -17,11 +17,11 @@ class AppWindow : public QWidget
     Q_DISABLE_COPY_MOVE(AppWindow)
 
 public:
-    explicit AppWindow(const QString &formName, QWidget *parent = nullptr);
+    explicit AppWindow(FormId form, QWidget *parent = nullptr);
     ~AppWindow() override;
 
     const WindowSpec &spec() const { return m_spec; }
-    QString formName() const { return m_spec.name; }
+    FormId formName() const { return m_spec.name; }
 
     // The load steps: the window's own Form_Load, the catalogue's buttons, the caption replaced at load,
     // then ApplyScreenMode for page windows and the resizer.

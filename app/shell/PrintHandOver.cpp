@@ -7,11 +7,11 @@
 
 void PrintHandOver(const QString &text)
 {
-    AppWindow *page = windows().OpenPage(PrintWindowName);
+    AppWindow *page = windows().OpenPage(Forms::frmPrint);
     if (!page)
         return;
     if (auto *target = dynamic_cast<PrintTarget *>(page))
         target->receiveHandedOverText(text);
     else
-        qCritical("%s cannot take a handed-over text", qPrintable(PrintWindowName));
+        qCritical("%s cannot take a handed-over text", qPrintable(Forms::frmPrint.name()));
 }

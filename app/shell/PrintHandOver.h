@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The window that texts are handed over to for printing. The print page is one, registered under
-// PrintWindowName; the hand-over reaches it through this type, so no control name travels as a string.
+// The window that texts are handed over to for printing. The print page is one, registered as
+// Forms::frmPrint; the hand-over reaches it through this type, so no control name travels as a string.
 class PrintTarget
 {
 public:
@@ -11,9 +11,6 @@ public:
     // The text replaces everything the page's box held.
     virtual void receiveHandedOverText(const QString &text) = 0;
 };
-
-// The print page's form name: the catalogue's entry, the registration and the hand-over all use this one.
-inline const QString PrintWindowName = QStringLiteral("frmPrint");
 
 // Hands a plain text to the print page: the page is loaded if needed, shown and brought to the front.
 void PrintHandOver(const QString &text);

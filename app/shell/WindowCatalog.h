@@ -1,13 +1,18 @@
 #pragma once
 
+#include "app/shell/FormId.h"
+
 #include <QColor>
+#include <QList>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <vector>
 
-// What every window of the program shares: its form name, caption, kind, size, placement and the buttons that
-// chain it to other windows. The window classes build their own contents; this table fixes the frame.
+// What a window of the program cannot say about itself: its kind, placement, resizer, background, the buttons
+// that chain it to other windows, and for a window built in code its caption and size. A window built from a
+// .ui file takes its caption and size from there; the window classes build their own contents.
 
 enum class WindowKind { Page, Dialog };
 
@@ -28,17 +33,20 @@ struct WindowButton
     QString name;
     QString caption;
     ButtonAction action;
-    QString target; // form name; empty for ClosePage
-    QRect twips;    // left, top, width, height in twips
+    FormId target; // none for ClosePage
+    QRect twips;   // left, top, width, height in twips
     bool arrow = false;
 };
 
 struct WindowSpec
 {
-    QString name;
+    FormId name;
+    // Empty where the window's class gives its caption (its .ui file's windowTitle, or texts of its own).
     QString caption;
     WindowKind kind = WindowKind::Page;
-    QSize clientTwips{11880, 8010};
+    // A dialog built in code: its client area in twips. Pages all have twips::PageClient; a dialog built from
+    // a .ui file has its .ui size.
+    std::optional<QSize> clientTwips;
     Placement placement = Placement::ScreenMode;
     ResizerMode resizer = ResizerMode::None;
     bool minimiseButton = true;
@@ -54,14 +62,10 @@ inline const QString Title = QStringLiteral("Ambrelis and Essential Oils");
 }
 
 const std::vector<WindowSpec> &windowCatalog();
-// The entry of a form name; nullptr when the program has no such window.
-const WindowSpec *findWindowSpec(const QString &name);
+// The entry of a form; nullptr when the program has no such window.
+const WindowSpec *findWindowSpec(FormId form);
+// The form of that name, for names that arrive as text (a place, a content file); none when no window has it.
+std::optional<FormId> formNamed(const QString &name);
 
-// The Find window's form name: Ctrl+F in every window, the main menu's button and the registration use it.
-inline const QString FindWindowName = QStringLiteral("frmFind");
-
-// The names of the six windows that the main menu's toolbar opens, left to right.
-const QStringList &toolbarWindows();
-
-// The form name of an essential-oil page (1 to 15): pages 10 to 15 are named 91 to 96.
-QString oilPageName(int page);
+// The six windows that the main menu's toolbar opens, left to right.
+const QList<FormId> &toolbarWindows();

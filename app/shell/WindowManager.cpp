@@ -2,6 +2,7 @@
 
 #include "app/shell/AppWindow.h"
 #include "app/shell/Place.h"
+#include "app/shell/WindowCatalog.h"
 
 #include <QCoreApplication>
 
@@ -42,30 +43,38 @@ WindowManager::~WindowManager()
         installed() = nullptr;
 }
 
-void WindowManager::registerFactory(const QString &formName, Factory factory)
+void WindowManager::registerFactory(FormId form, Factory factory)
 {
-    m_factories[formName] = std::move(factory);
+    m_factories[form] = std::move(factory);
 }
 
-AppWindow *WindowManager::find(const QString &formName) const
+QList<FormId> WindowManager::registeredForms() const
 {
-    const auto it = m_open.find(formName);
+    QList<FormId> forms;
+    for (const auto &[form, factory] : m_factories)
+        forms << form;
+    return forms;
+}
+
+AppWindow *WindowManager::find(FormId form) const
+{
+    const auto it = m_open.find(form);
     return it == m_open.end() ? nullptr : it->second.get();
 }
 
-QStringList WindowManager::openWindows() const
+QList<FormId> WindowManager::openWindows() const
 {
-    QStringList names;
-    for (const auto &[name, window] : m_open)
-        names << name;
-    return names;
+    QList<FormId> forms;
+    for (const auto &[form, window] : m_open)
+        forms << form;
+    return forms;
 }
 
-AppWindow *WindowManager::OpenPage(const QString &formName)
+AppWindow *WindowManager::OpenPage(FormId form)
 {
     if (m_ended)
         return nullptr;
-    if (AppWindow *open = find(formName)) {
+    if (AppWindow *open = find(form)) {
         if (open->isMinimized())
             open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
         open->show();
@@ -73,35 +82,42 @@ AppWindow *WindowManager::OpenPage(const QString &formName)
         open->activateWindow();
         return open;
     }
-    const auto factory = m_factories.find(formName);
+    if (!findWindowSpec(form)) {
+        qCritical("no window is named \"%s\"", qPrintable(form.name()));
+        return nullptr;
+    }
+    const auto factory = m_factories.find(form);
     std::unique_ptr<AppWindow> created =
-        factory != m_factories.end() ? factory->second() : std::make_unique<AppWindow>(formName);
+        factory != m_factories.end() ? factory->second() : std::make_unique<AppWindow>(form);
     AppWindow *window = created.get();
-    m_open.emplace(formName, std::unique_ptr<AppWindow, DeferredDelete>(created.release()));
+    m_open.emplace(form, std::unique_ptr<AppWindow, DeferredDelete>(created.release()));
     connect(window, &AppWindow::closed, this, &WindowManager::forget);
     window->runLoad();
     window->showPlaced();
     window->raise();
     window->activateWindow();
-    emit windowOpened(formName);
+    emit windowOpened(form);
     return window;
 }
 
 AppWindow *WindowManager::OpenPlace(const Place &place)
 {
-    AppWindow *window = OpenPage(place.form);
+    const std::optional<FormId> form = formNamed(place.form);
+    if (!form)
+        return nullptr;
+    AppWindow *window = OpenPage(*form);
     if (!window || !window->showSpot(place.spot))
         return nullptr;
     return window;
 }
 
-void WindowManager::ClosePage(const QString &formName)
+void WindowManager::ClosePage(FormId form)
 {
-    if (AppWindow *window = find(formName))
+    if (AppWindow *window = find(form))
         window->close();
 }
 
-AppWindow *WindowManager::HandOver(AppWindow *current, const QString &target)
+AppWindow *WindowManager::HandOver(AppWindow *current, FormId target)
 {
     AppWindow *opened = OpenPage(target);
     if (current && current != opened)
@@ -113,9 +129,9 @@ void WindowManager::forget(AppWindow *window)
 {
     const auto it = m_open.find(window->formName());
     if (it != m_open.end() && it->second.get() == window) {
-        const QString name = it->first;
+        const FormId form = it->first;
         m_open.erase(it);
-        emit windowClosed(name);
+        emit windowClosed(form);
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/shell/FormId.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <map>
 #include <memory>
@@ -25,22 +27,26 @@ public:
     ~WindowManager() override;
 
     // Windows without a factory of their own open as the catalogue's empty frame with its buttons.
-    void registerFactory(const QString &formName, Factory factory);
+    void registerFactory(FormId form, Factory factory);
+    // The forms that have a factory, in the order of their names.
+    QList<FormId> registeredForms() const;
 
     // Loads the window if it is not loaded, then shows it and brings it to the front. An open window is not
-    // reloaded: it keeps its contents and state.
-    AppWindow *OpenPage(const QString &formName);
+    // reloaded: it keeps its contents and state. A form that the catalogue does not know opens nothing.
+    AppWindow *OpenPage(FormId form);
     // Opens the place's window, then asks it to show the place's spot. Returns the window, or nullptr when
-    // the window could not be opened or has no such spot (the window then stays open as it is).
+    // the place names no window of the program, the window could not be opened or has no such spot (the
+    // window then stays open as it is).
     AppWindow *OpenPlace(const Place &place);
     // Unloads the window, so that the next OpenPage builds it afresh. Nothing happens if it is not open.
-    void ClosePage(const QString &formName);
+    void ClosePage(FormId form);
     // Opens the target first, then closes the current page.
-    AppWindow *HandOver(AppWindow *current, const QString &target);
+    AppWindow *HandOver(AppWindow *current, FormId target);
 
-    AppWindow *find(const QString &formName) const;
-    template <typename T> T *find(const QString &formName) const { return qobject_cast<T *>(find(formName)); }
-    QStringList openWindows() const;
+    AppWindow *find(FormId form) const;
+    template <typename T> T *find(FormId form) const { return qobject_cast<T *>(find(form)); }
+    // The open windows, in the order of their names.
+    QList<FormId> openWindows() const;
 
     // Where page windows read the screen mode: the main menu's invisible box, once the menu exists.
     void setScreenModeSource(std::function<QString()> source) { m_screenMode = std::move(source); }
@@ -55,10 +61,10 @@ public:
 
 signals:
     // A window was loaded and shown; a window was unloaded.
-    void windowOpened(const QString &formName);
-    void windowClosed(const QString &formName);
+    void windowOpened(FormId form);
+    void windowClosed(FormId form);
     // A window wrote the user's data (an indication's record); what was read from it is out of date.
-    void dataSaved(const QString &formName);
+    void dataSaved(FormId form);
 
 private:
     void forget(AppWindow *window);
@@ -67,8 +73,8 @@ private:
     {
         void operator()(AppWindow *window) const;
     };
-    std::map<QString, Factory> m_factories;
-    std::map<QString, std::unique_ptr<AppWindow, DeferredDelete>> m_open;
+    std::map<FormId, Factory> m_factories;
+    std::map<FormId, std::unique_ptr<AppWindow, DeferredDelete>> m_open;
     std::function<QString()> m_screenMode;
     std::vector<std::function<void()>> m_endHooks;
     bool m_ended = false;

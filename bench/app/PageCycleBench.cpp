@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     settle();
     std::printf("platform: %s; menu shown: %ld kB\n", qPrintable(QGuiApplication::platformName()),
                 benchmemory::statusKb("VmRSS"));
-    for (const QString &page : {QStringLiteral("frmIndications"), QStringLiteral("frmEssentialOils1")}) {
+    for (const FormId page : {Forms::frmIndications, Forms::frmEssentialOils1}) {
         const long growth = cycle(manager, page);
         std::printf("%s: memory from cycle %d to %d grew %ld kB (goal <= %ld)\n", qPrintable(page), Settled,
                     Cycles, growth, GoalKb);

@@ -224,7 +224,7 @@ int main(int argc, char *argv[])
     QString slowestName;
     std::printf("window open and close, as ratios against the bare program start (and the bare window):\n");
     for (const WindowSpec &spec : windowCatalog()) {
-        if (spec.name == QLatin1String("frmMenu"))
+        if (spec.name == Forms::frmMenu)
             continue;
         const double t = medianMicros(5, [&] {
             manager.OpenPage(spec.name);

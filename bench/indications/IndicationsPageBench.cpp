@@ -30,14 +30,14 @@ int main(int argc, char *argv[])
     settle();
 
     const double open = medianMicros(Runs, [&] {
-        auto *page = manager.find<frmIndications>(QStringLiteral("frmIndications"));
+        auto *page = manager.find<frmIndications>(Forms::frmIndications);
         if (page)
-            manager.ClosePage(QStringLiteral("frmIndications"));
+            manager.ClosePage(Forms::frmIndications);
         settle();
-        manager.OpenPage(QStringLiteral("frmIndications"));
+        manager.OpenPage(Forms::frmIndications);
         settle();
     });
-    auto *page = manager.find<frmIndications>(QStringLiteral("frmIndications"));
+    auto *page = manager.find<frmIndications>(Forms::frmIndications);
     if (!page || !page->data().isOpen()) {
         std::fprintf(stderr, "Indications.mdb did not open; run from the application folder\n");
         return 1;

@@ -23,8 +23,8 @@ const char kMarked[] = "ambrelisAvoidMarks";
 
 frmBlend *openBlend()
 {
-    windows().OpenPage(QStringLiteral("frmBlend"));
-    return windows().find<frmBlend>(QStringLiteral("frmBlend"));
+    windows().OpenPage(Forms::frmBlend);
+    return windows().find<frmBlend>(Forms::frmBlend);
 }
 
 QString forWhom()
@@ -213,11 +213,11 @@ void markOilPage(AppWindow *page)
 
 void installAvoidMarks(WindowManager &manager)
 {
-    QObject::connect(&manager, &WindowManager::windowOpened, &manager, [&manager](const QString &formName) {
-        AppWindow *page = manager.find(formName);
+    QObject::connect(&manager, &WindowManager::windowOpened, &manager, [&manager](FormId form) {
+        AppWindow *page = manager.find(form);
         if (!page)
             return;
-        if (formName.startsWith(QLatin1String("frmEssentialOils"))) {
+        if (Forms::essentialOilsPageNumber(form) != 0) {
             if (!page->property(kMarked).toBool()) {
                 page->setProperty(kMarked, true);
                 QObject::connect(&WhoIsItFor::instance(), &WhoIsItFor::changed, page,
@@ -226,14 +226,14 @@ void installAvoidMarks(WindowManager &manager)
             markOilPage(page);
             return;
         }
-        const std::pair<const char *, const char *> boxes[] = {{"frmIndications", "txtOilsDec"},
-                                                               {"frmActions", "txtActions"}};
-        for (const auto &[form, boxName] : boxes) {
-            if (formName != QLatin1String(form))
+        const std::pair<FormId, const char *> boxes[] = {{Forms::frmIndications, "txtOilsDec"},
+                                                         {Forms::frmActions, "txtActions"}};
+        for (const auto &[boxForm, boxName] : boxes) {
+            if (form != boxForm)
                 continue;
             auto *box = page->findChild<QPlainTextEdit *>(QLatin1String(boxName));
             if (box && !box->findChild<TextMarks *>())
-                new TextMarks(box, formName == QLatin1String("frmIndications")); // owned by the box
+                new TextMarks(box, form == Forms::frmIndications); // owned by the box
         }
     });
 }

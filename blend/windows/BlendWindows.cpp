@@ -4,6 +4,6 @@
 
 void registerBlendWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmBlend"), [] { return std::make_unique<frmBlend>(); });
+    manager.registerFactory(Forms::frmBlend, [] { return std::make_unique<frmBlend>(); });
     blend::installAvoidMarks(manager);
 }

@@ -73,7 +73,7 @@ template <typename W> W *named(W *widget, const char *name)
 
 } // namespace
 
-frmBlend::frmBlend(QWidget *parent) : AppWindow(QStringLiteral("frmBlend"), parent)
+frmBlend::frmBlend(QWidget *parent) : AppWindow(Forms::frmBlend, parent)
 {
     QString error;
     m_calc = blend::sharedCalculator(&error);
@@ -220,7 +220,7 @@ void frmBlend::build()
     clicked("cmdOpen", &frmBlend::cmdOpen_Click);
     clicked("cmdPrint", &frmBlend::cmdPrint_Click);
     connect(findChild<QPushButton *>(QStringLiteral("cmdClose")), &QPushButton::clicked, this,
-            [] { windows().ClosePage(QStringLiteral("frmBlend")); });
+            [] { windows().ClosePage(Forms::frmBlend); });
     connect(txtOil, &QLineEdit::returnPressed, this, &frmBlend::cmdAdd_Click);
     connect(txtDrops, &QLineEdit::returnPressed, this, &frmBlend::cmdAdd_Click);
     connect(txtCarrier, &QLineEdit::textChanged, this, &frmBlend::refresh);

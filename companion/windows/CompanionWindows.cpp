@@ -6,8 +6,7 @@
 
 void registerCompanionWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmDownloadSKP"),
-                            [] { return std::make_unique<frmDownloadSKP>(); });
-    manager.registerFactory(QStringLiteral("frmPath"), [] { return std::make_unique<frmPath>(); });
+    manager.registerFactory(Forms::frmDownloadSKP, [] { return std::make_unique<frmDownloadSKP>(); });
+    manager.registerFactory(Forms::frmPath, [] { return std::make_unique<frmPath>(); });
     frmMenu::setDatabankLauncher(&companion::cmdSKP_Click);
 }

@@ -54,7 +54,7 @@ void cmdSKP_Click()
     const std::optional<QString> program =
         FindCompanion(userfiles::configFolder(), launcherPlatform(), launcherProbe());
     if (!program) {
-        windows().OpenPage(QStringLiteral("frmDownloadSKP"));
+        windows().OpenPage(Forms::frmDownloadSKP);
         return;
     }
     // The companion runs on its own: nothing waits for it, and a start that fails is not reported.

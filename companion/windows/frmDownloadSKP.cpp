@@ -14,7 +14,7 @@ const QString DownloadTip = QStringLiteral("Downloads File: ");
 } // namespace
 
 frmDownloadSKP::frmDownloadSKP(QWidget *parent)
-    : AppWindow(QStringLiteral("frmDownloadSKP"), parent), ui(std::make_unique<Ui::frmDownloadSKP>())
+    : AppWindow(Forms::frmDownloadSKP, parent), ui(std::make_unique<Ui::frmDownloadSKP>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
@@ -38,12 +38,12 @@ frmDownloadSKP::~frmDownloadSKP() = default;
 
 void frmDownloadSKP::cmdPath_Click()
 {
-    windows().OpenPage(QStringLiteral("frmPath"));
+    windows().OpenPage(Forms::frmPath);
 }
 
 void frmDownloadSKP::cmdPriceList_Click()
 {
-    windows().OpenPage(QStringLiteral("frmPriceList"));
+    windows().OpenPage(Forms::frmPriceList);
 }
 
 void frmDownloadSKP::cmdClose_Click()

@@ -11,8 +11,7 @@
 
 #include <QDir>
 
-frmPath::frmPath(QWidget *parent)
-    : AppWindow(QStringLiteral("frmPath"), parent), ui(std::make_unique<Ui::frmPath>())
+frmPath::frmPath(QWidget *parent) : AppWindow(Forms::frmPath, parent), ui(std::make_unique<Ui::frmPath>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
@@ -69,7 +68,7 @@ void frmPath::cmdStore_Click()
                      QStringLiteral("Installation path has been stored. The Databank can now be accessed "
                                     "from the main menu."));
     windows().ClosePage(formName());
-    windows().ClosePage(QStringLiteral("frmDownloadSKP"));
+    windows().ClosePage(Forms::frmDownloadSKP);
 }
 
 void frmPath::cmdBack_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/FormId.h"
 #include "find/logic/SearchIndex.h"
 #include "pages/actions/ActionText.h"
 
@@ -7,7 +8,7 @@
 namespace find {
 
 inline const QString ActionsKind = QStringLiteral("Actions");
-inline const QString ActionsForm = QStringLiteral("frmActions");
+inline const QString ActionsForm = Forms::frmActions.name();
 
 // One document for each action; its target is the actions page showing that action's text,
 // "frmActions#caption".

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/FormId.h"
 #include "find/logic/SearchIndex.h"
 
 #include <QList>
@@ -10,7 +11,7 @@
 namespace find {
 
 inline const QString IndicationsKind = QStringLiteral("Indications");
-inline const QString IndicationsForm = QStringLiteral("frmIndications");
+inline const QString IndicationsForm = Forms::frmIndications.name();
 
 struct IndicationRecord
 {

@@ -1,5 +1,6 @@
 #include "find/logic/PageDocuments.h"
 
+#include "app/shell/FormId.h"
 #include "find/logic/Places.h"
 
 namespace find {
@@ -66,7 +67,7 @@ QList<Document> baseOilDocuments(const content::BaseOilBook &book)
 QList<Document> antioxidantDocuments(const content::AntioxidantsPage &page)
 {
     QList<Document> documents;
-    const QString form = QStringLiteral("frmAntioxidants");
+    const QString form = Forms::frmAntioxidants.name();
     documents.append({PagesKind, page.heading, form, {page.introduction, page.study, page.foodsIntro}});
     for (const auto *table : {&page.oils, &page.foods})
         for (const content::AntioxidantValue &entry : *table)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/FormId.h"
 #include "content/BachTexts.h"
 #include "find/logic/SearchIndex.h"
 
@@ -7,7 +8,7 @@
 namespace find {
 
 inline const QString RemediesKind = QStringLiteral("Bach remedies");
-inline const QString RemediesForm = QStringLiteral("frmBachFlowers");
+inline const QString RemediesForm = Forms::frmBachFlowers.name();
 // The spots of the page's two text views; a remedy's spot is its name.
 inline const QString HistorySpot = QStringLiteral("History");
 inline const QString ReferencesSpot = QStringLiteral("References");

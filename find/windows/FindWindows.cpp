@@ -10,9 +10,9 @@ void registerFindWindows(WindowManager &manager)
     // Owned by the manager, so that it lives as long as the windows that search it.
     auto *index = new FindIndex(&userfiles::indicationsDatabase, &find::buildReferenceIndex,
                                 &find::savedDocuments, &manager);
-    QObject::connect(&manager, &WindowManager::dataSaved, index, [index](const QString &formName) {
-        if (formName == find::IndicationsForm)
+    QObject::connect(&manager, &WindowManager::dataSaved, index, [index](FormId form) {
+        if (form == Forms::frmIndications)
             index->rebuild();
     });
-    manager.registerFactory(FindWindowName, [index] { return std::make_unique<frmFind>(*index); });
+    manager.registerFactory(Forms::frmFind, [index] { return std::make_unique<frmFind>(*index); });
 }

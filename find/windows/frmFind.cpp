@@ -40,7 +40,7 @@ bool isResult(const QListWidgetItem *item)
 
 } // namespace
 
-frmFind::frmFind(FindIndex &index, QWidget *parent) : AppWindow(FindWindowName, parent), m_index(index)
+frmFind::frmFind(FindIndex &index, QWidget *parent) : AppWindow(Forms::frmFind, parent), m_index(index)
 {
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("txtFind"));

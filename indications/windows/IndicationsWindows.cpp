@@ -3,6 +3,5 @@
 
 void registerIndicationsWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmIndications"),
-                            [] { return std::make_unique<frmIndications>(); });
+    manager.registerFactory(Forms::frmIndications, [] { return std::make_unique<frmIndications>(); });
 }

@@ -22,7 +22,7 @@
 using indications::Field;
 
 frmIndications::frmIndications(QWidget *parent)
-    : AppWindow(QStringLiteral("frmIndications"), parent), ui(std::make_unique<Ui::frmIndications>())
+    : AppWindow(Forms::frmIndications, parent), ui(std::make_unique<Ui::frmIndications>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
@@ -270,7 +270,7 @@ void frmIndications::cmdPrint_Click()
 
 void frmIndications::cmdInformation_Click()
 {
-    windows().OpenPage(QStringLiteral("frmInformation"));
+    windows().OpenPage(Forms::frmInformation);
 }
 
 void frmIndications::txtOilsEnc_Change()

@@ -17,12 +17,12 @@ template <typename Window> WindowManager::Factory make()
 
 void registerMailWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmSupport"), make<frmSupport>());
-    manager.registerFactory(QStringLiteral("frmSecureOrder"), make<frmSecureOrder>());
-    manager.registerFactory(QStringLiteral("frmFax"), make<frmFax>());
-    manager.registerFactory(QStringLiteral("frmReviewInfo"), make<frmReviewInfo>());
-    manager.registerFactory(QStringLiteral("frmReviewFax"), make<frmReviewFax>());
-    manager.registerFactory(QStringLiteral("frmOrderRegInfo"), make<frmOrderRegInfo>());
-    manager.registerFactory(QStringLiteral("frmOrder"), make<frmOrder>());
-    manager.registerFactory(QStringLiteral("frmPriceList"), make<frmPriceList>());
+    manager.registerFactory(Forms::frmSupport, make<frmSupport>());
+    manager.registerFactory(Forms::frmSecureOrder, make<frmSecureOrder>());
+    manager.registerFactory(Forms::frmFax, make<frmFax>());
+    manager.registerFactory(Forms::frmReviewInfo, make<frmReviewInfo>());
+    manager.registerFactory(Forms::frmReviewFax, make<frmReviewFax>());
+    manager.registerFactory(Forms::frmOrderRegInfo, make<frmOrderRegInfo>());
+    manager.registerFactory(Forms::frmOrder, make<frmOrder>());
+    manager.registerFactory(Forms::frmPriceList, make<frmPriceList>());
 }

@@ -6,12 +6,10 @@
 #include "shared/MakerConfig.h"
 #include "ui_frmOrder.h"
 
-frmOrder::frmOrder(QWidget *parent)
-    : AppWindow(QStringLiteral("frmOrder"), parent), ui(std::make_unique<Ui::frmOrder>())
+frmOrder::frmOrder(QWidget *parent) : AppWindow(Forms::frmOrder, parent), ui(std::make_unique<Ui::frmOrder>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
-    setWindowTitle(spec().caption);
     const maker::MakerConfig &maker = maker::makerConfig();
     ui->cmdWebSite->setToolTip(QStringLiteral("Opens Website: ") + maker.secureWebOrderUrl);
     ui->Text3->setText(maker.pricingUrl);
@@ -26,8 +24,8 @@ frmOrder::frmOrder(QWidget *parent)
     ui->lblCanada->setText(maker.postalAddress.country);
 
     connect(ui->cmdSecureOrder, &QPushButton::clicked, this,
-            [] { windows().OpenPage(QStringLiteral("frmSecureOrder")); });
-    connect(ui->cmdFax, &QPushButton::clicked, this, [] { windows().OpenPage(QStringLiteral("frmFax")); });
+            [] { windows().OpenPage(Forms::frmSecureOrder); });
+    connect(ui->cmdFax, &QPushButton::clicked, this, [] { windows().OpenPage(Forms::frmFax); });
     connect(ui->cmdWebSite, &QPushButton::clicked, this, &frmOrder::cmdWebSite_Click);
     connect(ui->cmdPricing, &QPushButton::clicked, this, &frmOrder::cmdPricing_Click);
 }

@@ -19,10 +19,9 @@ OrderFormWindow::Clock &installedClock()
 
 } // namespace
 
-OrderFormWindow::OrderFormWindow(const QString &formName, mail::OrderForm kind, QString reviewWindow,
-                                 QWidget *parent)
+OrderFormWindow::OrderFormWindow(FormId formName, mail::OrderForm kind, FormId reviewWindow, QWidget *parent)
     : AppWindow(formName, parent), ui(std::make_unique<Ui::frmOrderForm>()), m_kind(kind),
-      m_reviewWindow(std::move(reviewWindow))
+      m_reviewWindow(reviewWindow)
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
@@ -143,8 +142,7 @@ bool OrderFormWindow::eventFilter(QObject *watched, QEvent *event)
 }
 
 frmSecureOrder::frmSecureOrder(QWidget *parent)
-    : OrderFormWindow(QStringLiteral("frmSecureOrder"), mail::OrderForm::SecureOrder,
-                      QStringLiteral("frmReviewInfo"), parent)
+    : OrderFormWindow(Forms::frmSecureOrder, mail::OrderForm::SecureOrder, Forms::frmReviewInfo, parent)
 {}
 
 frmSecureOrder::~frmSecureOrder() = default;
@@ -156,7 +154,7 @@ void frmSecureOrder::Form_Load()
 }
 
 frmFax::frmFax(QWidget *parent)
-    : OrderFormWindow(QStringLiteral("frmFax"), mail::OrderForm::Fax, QStringLiteral("frmReviewFax"), parent)
+    : OrderFormWindow(Forms::frmFax, mail::OrderForm::Fax, Forms::frmReviewFax, parent)
 {}
 
 frmFax::~frmFax() = default;

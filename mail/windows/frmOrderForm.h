@@ -36,7 +36,7 @@ public:
     static Clock setClock(Clock clock);
 
 protected:
-    OrderFormWindow(const QString &formName, mail::OrderForm kind, QString reviewWindow, QWidget *parent);
+    OrderFormWindow(FormId formName, mail::OrderForm kind, FormId reviewWindow, QWidget *parent);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -45,7 +45,7 @@ private:
 
     std::unique_ptr<Ui::frmOrderForm> ui;
     mail::OrderForm m_kind;
-    QString m_reviewWindow;
+    FormId m_reviewWindow;
 };
 
 // The e-mail order form: its order leaves as a mail draft with the card number scrambled.

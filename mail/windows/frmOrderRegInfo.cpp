@@ -6,17 +6,13 @@
 #include "ui_frmOrderRegInfo.h"
 
 frmOrderRegInfo::frmOrderRegInfo(QWidget *parent)
-    : AppWindow(QStringLiteral("frmOrderRegInfo"), parent), ui(std::make_unique<Ui::frmOrderRegInfo>())
+    : AppWindow(Forms::frmOrderRegInfo, parent), ui(std::make_unique<Ui::frmOrderRegInfo>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
-    setWindowTitle(spec().caption);
-    connect(ui->cmdOrder, &QPushButton::clicked, this,
-            [] { windows().OpenPage(QStringLiteral("frmOrder")); });
-    connect(ui->cmdUpgrade, &QPushButton::clicked, this,
-            [] { windows().OpenPage(QStringLiteral("frmUpgradeInfo")); });
-    connect(ui->cmdClose, &QPushButton::clicked, this,
-            [] { windows().ClosePage(QStringLiteral("frmOrderRegInfo")); });
+    connect(ui->cmdOrder, &QPushButton::clicked, this, [] { windows().OpenPage(Forms::frmOrder); });
+    connect(ui->cmdUpgrade, &QPushButton::clicked, this, [] { windows().OpenPage(Forms::frmUpgradeInfo); });
+    connect(ui->cmdClose, &QPushButton::clicked, this, [] { windows().ClosePage(Forms::frmOrderRegInfo); });
 }
 
 frmOrderRegInfo::~frmOrderRegInfo() = default;

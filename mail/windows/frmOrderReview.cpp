@@ -4,19 +4,17 @@
 #include "app/shell/DesignFonts.h"
 #include "app/shell/PrintHandOver.h"
 #include "app/shell/WindowManager.h"
-#include "shared/MakerConfig.h"
 #include "mail/logic/OrderForm.h"
 #include "mail/windows/DraftHandOff.h"
+#include "shared/MakerConfig.h"
 #include "ui_frmOrderReview.h"
 
-OrderReviewWindow::OrderReviewWindow(const QString &formName, QString orderForm, const Design &design,
-                                     QWidget *parent)
-    : AppWindow(formName, parent), ui(std::make_unique<Ui::frmOrderReview>()),
-      m_orderForm(std::move(orderForm))
+OrderReviewWindow::OrderReviewWindow(FormId formName, FormId orderForm, const Design &design, QWidget *parent)
+    : AppWindow(formName, parent), ui(std::make_unique<Ui::frmOrderReview>()), m_orderForm(orderForm)
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
-    setWindowTitle(spec().caption);
+    setWindowTitle(design.caption);
     ui->txtOrder->setObjectName(design.orderBox);
     ui->cmdAction->setObjectName(design.actionButton);
     ui->cmdAction->setText(design.actionCaption);
@@ -51,12 +49,13 @@ void OrderReviewWindow::cmdBack_Click()
 
 frmReviewInfo::frmReviewInfo(QWidget *parent)
     : OrderReviewWindow(
-          QStringLiteral("frmReviewInfo"), QStringLiteral("frmSecureOrder"),
+          Forms::frmReviewInfo, Forms::frmSecureOrder,
           {QStringLiteral("txtReview"), QStringLiteral("cmdSecureEmail"),
            QStringLiteral("Secure Email - Submit"), QStringLiteral("cmdSecureOrder"),
            QStringLiteral("Your order will be processed within 24 hours."),
            QStringLiteral("If your order has not been processed within 24 hours e-mail Varnholt "
-                          "Publishing at:")},
+                          "Publishing at:"),
+           QStringLiteral("Review Information")},
           parent)
 {}
 
@@ -75,11 +74,12 @@ void frmReviewInfo::cmdSecureEmail_Click()
 }
 
 frmReviewFax::frmReviewFax(QWidget *parent)
-    : OrderReviewWindow(QStringLiteral("frmReviewFax"), QStringLiteral("frmFax"),
+    : OrderReviewWindow(Forms::frmReviewFax, Forms::frmFax,
                         {QStringLiteral("txtFax"), QStringLiteral("cmdPrintFax"),
                          QStringLiteral(" Mail-Order-Form   Print "), QStringLiteral("cmdFax"),
                          QStringLiteral("Processed within 24 hours of receiving your order."),
-                         QStringLiteral("For questions e-mail Varnholt Publishing at:")},
+                         QStringLiteral("For questions e-mail Varnholt Publishing at:"),
+                         QStringLiteral("Review Mail Information")},
                         parent)
 {}
 

@@ -36,13 +36,14 @@ protected:
         QString backButton;
         QString processed;
         QString questions;
+        QString caption;
     };
-    OrderReviewWindow(const QString &formName, QString orderForm, const Design &design, QWidget *parent);
+    OrderReviewWindow(FormId formName, FormId orderForm, const Design &design, QWidget *parent);
     virtual void action() = 0;
 
 private:
     std::unique_ptr<Ui::frmOrderReview> ui;
-    QString m_orderForm;
+    FormId m_orderForm;
     QString m_orderText;
 };
 

@@ -49,11 +49,10 @@ int priceOf(const maker::MakerConfig &maker, const QString &program)
 } // namespace
 
 frmPriceList::frmPriceList(QWidget *parent)
-    : AppWindow(QStringLiteral("frmPriceList"), parent), ui(std::make_unique<Ui::frmPriceList>())
+    : AppWindow(Forms::frmPriceList, parent), ui(std::make_unique<Ui::frmPriceList>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
-    setWindowTitle(spec().caption);
     const maker::MakerConfig &maker = maker::makerConfig();
 
     for (int row = 0; row < maker.priceList.size(); ++row) {
@@ -93,8 +92,7 @@ frmPriceList::frmPriceList(QWidget *parent)
     connect(ui->cmdPriceCollection, &QPushButton::clicked, this, &frmPriceList::cmdPriceCollection_Click);
     connect(ui->cmdClosePriceCollection, &QPushButton::clicked, this,
             &frmPriceList::cmdClosePriceCollection_Click);
-    connect(ui->cmdBonus, &QPushButton::clicked, this,
-            [] { windows().OpenPage(QStringLiteral("frmBonus")); });
+    connect(ui->cmdBonus, &QPushButton::clicked, this, [] { windows().OpenPage(Forms::frmBonus); });
     connect(ui->cmdPricing, &QPushButton::clicked, this, &frmPriceList::cmdPricing_Click);
 }
 

@@ -2,9 +2,9 @@
 
 #include "app/platform/PlatformServices.h"
 #include "app/shell/DesignFonts.h"
-#include "shared/MakerConfig.h"
 #include "mail/logic/SupportRequest.h"
 #include "mail/windows/DraftHandOff.h"
+#include "shared/MakerConfig.h"
 #include "ui_frmSupport.h"
 
 namespace {
@@ -21,7 +21,7 @@ std::pair<QString, QString> splitMailbox(const QString &mailbox)
 } // namespace
 
 frmSupport::frmSupport(QWidget *parent)
-    : AppWindow(QStringLiteral("frmSupport"), parent), ui(std::make_unique<Ui::frmSupport>())
+    : AppWindow(Forms::frmSupport, parent), ui(std::make_unique<Ui::frmSupport>())
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);

@@ -3,5 +3,5 @@
 
 void registerActionspageWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmActions"), [] { return std::make_unique<frmActions>(); });
+    manager.registerFactory(Forms::frmActions, [] { return std::make_unique<frmActions>(); });
 }

@@ -15,7 +15,7 @@ const QString CrLf = QStringLiteral("\r\n");
 } // namespace
 
 frmActions::frmActions(QWidget *parent)
-    : AppWindow(QStringLiteral("frmActions"), parent), ui(std::make_unique<Ui::frmActions>()),
+    : AppWindow(Forms::frmActions, parent), ui(std::make_unique<Ui::frmActions>()),
       m_entries(actions::loadActionEntries())
 {
     QPalette pal = palette();

@@ -3,6 +3,5 @@
 
 void registerBachWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmBachFlowers"),
-                            [] { return std::make_unique<frmBachFlowers>(); });
+    manager.registerFactory(Forms::frmBachFlowers, [] { return std::make_unique<frmBachFlowers>(); });
 }

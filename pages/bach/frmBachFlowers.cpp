@@ -29,7 +29,7 @@ QCursor remedyPointer()
 } // namespace
 
 frmBachFlowers::frmBachFlowers(QWidget *parent)
-    : AppWindow(QStringLiteral("frmBachFlowers"), parent), ui(std::make_unique<Ui::frmBachFlowers>())
+    : AppWindow(Forms::frmBachFlowers, parent), ui(std::make_unique<Ui::frmBachFlowers>())
 {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 64, 0));

@@ -23,9 +23,9 @@ constexpr Column Columns[3] = {{90, 2355}, {2430, 2115}, {4530, 7170}};
 
 } // namespace
 
-BaseOilsPage::BaseOilsPage(const content::BaseOilBook &book, const content::BaseOilBook::Page &page,
-                           QWidget *parent)
-    : AppWindow(page.form, parent)
+BaseOilsPage::BaseOilsPage(FormId form, const content::BaseOilBook &book,
+                           const content::BaseOilBook::Page &page, QWidget *parent)
+    : AppWindow(form, parent)
 {
     label(this, QStringLiteral("lblHeading"), book.heading, {120, 150, 11655, 375}, titleLook(12.75, Blue));
 

@@ -11,7 +11,7 @@ class BaseOilsPage final : public AppWindow
 
 public:
     // book: reference/baseoils.json; page: one of its pages.
-    BaseOilsPage(const content::BaseOilBook &book, const content::BaseOilBook::Page &page,
+    BaseOilsPage(FormId form, const content::BaseOilBook &book, const content::BaseOilBook::Page &page,
                  QWidget *parent = nullptr);
 
     // The spot is what one of the page's labels says: a section's heading, an oil's name.

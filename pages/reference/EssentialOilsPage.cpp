@@ -119,9 +119,9 @@ std::vector<int> EssentialOilsPage::rowHeights(const std::vector<int> &needed, i
     return heights;
 }
 
-EssentialOilsPage::EssentialOilsPage(const content::OilPage &page, const QStringList &rowBackgrounds,
-                                     QWidget *parent)
-    : AppWindow(page.form, parent)
+EssentialOilsPage::EssentialOilsPage(FormId form, const content::OilPage &page,
+                                     const QStringList &rowBackgrounds, QWidget *parent)
+    : AppWindow(form, parent)
 {
     label(this, QStringLiteral("lblHeading"), page.heading, {120, 90, 11655, 315}, titleLook(12, Green));
 
@@ -250,7 +250,7 @@ void EssentialOilsPage::offerIndications(int n, const QString &oil)
         for (QMenu *earlier : menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
             earlier->deleteLater();
         menu->clear();
-        const QList<Place> places = indicationsofoil::of(formName(), oil);
+        const QList<Place> places = indicationsofoil::of(formName().name(), oil);
         // A common oil is named by well over a hundred indications: past a screenful they are grouped by
         // their first letter, so that the menu stays one column that can be read.
         const bool grouped = places.size() > MenuEntriesUngrouped;

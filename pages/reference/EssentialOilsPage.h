@@ -14,7 +14,7 @@ class EssentialOilsPage final : public AppWindow
 
 public:
     // rowBackgrounds: the alternating row colours.
-    EssentialOilsPage(const content::OilPage &page, const QStringList &rowBackgrounds,
+    EssentialOilsPage(FormId form, const content::OilPage &page, const QStringList &rowBackgrounds,
                       QWidget *parent = nullptr);
 
     // The heights in twips of rows that need at least these heights, filling a table of this height: the room

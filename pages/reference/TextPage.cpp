@@ -13,9 +13,9 @@ constexpr double DesignPointSize = 11.25, SmallestPointSize = 9.0;
 
 } // namespace
 
-TextPage::TextPage(const content::TextPageContent &page, const QMap<QString, ButtonPlace> &buttonPlaces,
-                   QWidget *parent)
-    : AppWindow(page.form, parent)
+TextPage::TextPage(FormId form, const content::TextPageContent &page,
+                   const QMap<QString, ButtonPlace> &buttonPlaces, QWidget *parent)
+    : AppWindow(form, parent)
 {
     const std::vector<content::TextBlock> &blocks = page.blocks;
     // The text ends above the buttons that the window's frame places at the foot of the page.

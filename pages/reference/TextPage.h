@@ -19,8 +19,8 @@ public:
         QRect twips;
         QColor background;
     };
-    TextPage(const content::TextPageContent &page, const QMap<QString, ButtonPlace> &buttonPlaces = {},
-             QWidget *parent = nullptr);
+    TextPage(FormId form, const content::TextPageContent &page,
+             const QMap<QString, ButtonPlace> &buttonPlaces = {}, QWidget *parent = nullptr);
 
     // Where the text ends, in twips from the top: below it the page holds only its buttons.
     int textBottomTwips() const { return m_textBottom; }

@@ -67,7 +67,7 @@ QString frmAbout::fillMakerValues(const QString &text, const maker::MakerConfig 
     return out;
 }
 
-frmAbout::frmAbout(QWidget *parent) : AppWindow(QStringLiteral("frmAbout"), parent)
+frmAbout::frmAbout(QWidget *parent) : AppWindow(Forms::frmAbout, parent)
 {
     const content::AboutTexts &about = content::aboutTexts();
     const maker::MakerConfig &config = maker::makerConfig();

@@ -48,7 +48,7 @@ QPoint frmAntioxidants::cellOf(int index, int count)
     return QPoint(index / perColumn, index % perColumn);
 }
 
-frmAntioxidants::frmAntioxidants(QWidget *parent) : AppWindow(QStringLiteral("frmAntioxidants"), parent)
+frmAntioxidants::frmAntioxidants(QWidget *parent) : AppWindow(Forms::frmAntioxidants, parent)
 {
     const content::AntioxidantsPage &page = content::antioxidantsPage();
     LabelLook heading = headingLook();

@@ -7,7 +7,7 @@
 
 using namespace pagelook;
 
-frmReflexology::frmReflexology(QWidget *parent) : AppWindow(QStringLiteral("frmReflexology"), parent)
+frmReflexology::frmReflexology(QWidget *parent) : AppWindow(Forms::frmReflexology, parent)
 {
     const content::ReflexologyLabels &labels = content::reflexologyLabels();
 

@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-DocumentViewer::DocumentViewer(const QString &formName, const QString &boxName, QWidget *parent)
+DocumentViewer::DocumentViewer(FormId formName, const QString &boxName, QWidget *parent)
     : AppWindow(formName, parent)
 {
     // Created first, so it lies behind the box and leads the tab order.
@@ -61,6 +61,7 @@ void DocumentViewer::setPageTabStops()
 
 void DocumentViewer::setDocumentTop(int pixels)
 {
-    const QSize client = twips::size(spec().clientTwips.width(), spec().clientTwips.height());
+    const QSize clientTwips = spec().clientTwips.value_or(QSize());
+    const QSize client = twips::size(clientTwips.width(), clientTwips.height());
     m_box->setGeometry(0, pixels, client.width(), client.height());
 }

@@ -14,7 +14,7 @@ class DocumentViewer : public AppWindow
     Q_DISABLE_COPY_MOVE(DocumentViewer)
 
 public:
-    DocumentViewer(const QString &formName, const QString &boxName, QWidget *parent = nullptr);
+    DocumentViewer(FormId formName, const QString &boxName, QWidget *parent = nullptr);
     ~DocumentViewer() override;
 
     RichTextBox *documentBox() const { return m_box; }

@@ -5,8 +5,7 @@
 
 void registerViewersWindows(WindowManager &manager)
 {
-    manager.registerFactory(QStringLiteral("frmDisclaimer"),
-                            [] { return std::make_unique<frmDisclaimer>(); });
-    manager.registerFactory(QStringLiteral("frmHistory"), [] { return std::make_unique<frmHistory>(); });
-    manager.registerFactory(QStringLiteral("frmSources"), [] { return std::make_unique<frmSources>(); });
+    manager.registerFactory(Forms::frmDisclaimer, [] { return std::make_unique<frmDisclaimer>(); });
+    manager.registerFactory(Forms::frmHistory, [] { return std::make_unique<frmHistory>(); });
+    manager.registerFactory(Forms::frmSources, [] { return std::make_unique<frmSources>(); });
 }

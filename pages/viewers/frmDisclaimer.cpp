@@ -10,7 +10,7 @@
 #include <QScrollBar>
 
 frmDisclaimer::frmDisclaimer(QWidget *parent)
-    : DocumentViewer(QStringLiteral("frmDisclaimer"), QStringLiteral("rtfDisclaimer"), parent)
+    : DocumentViewer(Forms::frmDisclaimer, QStringLiteral("rtfDisclaimer"), parent)
 {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setObjectName(QStringLiteral("menuBar"));

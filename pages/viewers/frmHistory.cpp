@@ -5,7 +5,7 @@
 #include "pages/viewers/ViewerDocuments.h"
 
 frmHistory::frmHistory(QWidget *parent)
-    : DocumentViewer(QStringLiteral("frmHistory"), QStringLiteral("rtfHistory"), parent)
+    : DocumentViewer(Forms::frmHistory, QStringLiteral("rtfHistory"), parent)
 {
     viewers::writeHistory(*documentBox()->document(), content::history());
     documentBox()->moveCursor(QTextCursor::Start);

@@ -6,7 +6,7 @@
 #include "shared/MakerConfig.h"
 
 frmSources::frmSources(QWidget *parent)
-    : DocumentViewer(QStringLiteral("frmSources"), QStringLiteral("rtfSources"), parent)
+    : DocumentViewer(Forms::frmSources, QStringLiteral("rtfSources"), parent)
 {
     const content::SourcesText &sources = content::sources();
     viewers::writeSources(*documentBox()->document(), sources.sections,

@@ -23,7 +23,7 @@ QByteArray screenFile(char digit)
 frmMenu *startMenu()
 {
     startProgram(windows());
-    return windows().find<frmMenu>(QStringLiteral("frmMenu"));
+    return windows().find<frmMenu>(Forms::frmMenu);
 }
 
 void press(QWidget *window, const QString &name)
@@ -91,7 +91,7 @@ private slots:
         if (!maximised)
             QCOMPARE(menu->size(), QSize(792, 534));
         // Pages opened now follow the same mode.
-        QCOMPARE(windows().OpenPage(QStringLiteral("frmSafety"))->isMaximized(), maximised);
+        QCOMPARE(windows().OpenPage(Forms::frmSafety)->isMaximized(), maximised);
         QCOMPARE(QDir(shell.os->CurrentFolder()).canonicalPath(), QDir(shell.folder.path()).canonicalPath());
     }
 
@@ -99,7 +99,7 @@ private slots:
     {
         ShellFixture shell;
         startMenu();
-        QCOMPARE(windows().openWindows(), QStringList{QStringLiteral("frmMenu")});
+        QCOMPARE(windows().openWindows(), QList<FormId>{Forms::frmMenu});
     }
 
     void panels_data()
@@ -135,56 +135,33 @@ private slots:
     void everyButtonAndLinkOpensItsWindow_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<FormId>("window");
         QTest::addColumn<QString>("caption");
         const QString title = programtitle::Title;
-        QTest::newRow("Basic Information") << "cmdIntroduction"
-                                           << "frmInformation"
-                                           << "Basic Information";
-        QTest::newRow("Safety First") << "cmdSafety"
-                                      << "frmSafety"
-                                      << "Safety Rules 1/3";
-        QTest::newRow("Actions") << "cmdActions"
-                                 << "frmActions" << title;
-        QTest::newRow("Indications") << "cmdIndications"
-                                     << "frmIndications" << title;
-        QTest::newRow("Bach Flowers") << "cmdBachFlowers"
-                                      << "frmBachFlowers"
-                                      << "Bach Flower Remedies";
-        QTest::newRow("Sources") << "cmdSources"
-                                 << "frmSources"
-                                 << "Sources";
-        QTest::newRow("Read First") << "cmdReadFirst"
-                                    << "frmDisclaimer"
+        QTest::newRow("Basic Information")
+            << "cmdIntroduction" << Forms::frmInformation << "Basic Information";
+        QTest::newRow("Safety First") << "cmdSafety" << Forms::frmSafety << "Safety Rules 1/3";
+        QTest::newRow("Actions") << "cmdActions" << Forms::frmActions << title;
+        QTest::newRow("Indications") << "cmdIndications" << Forms::frmIndications << title;
+        QTest::newRow("Bach Flowers") << "cmdBachFlowers" << Forms::frmBachFlowers << "Bach Flower Remedies";
+        QTest::newRow("Sources") << "cmdSources" << Forms::frmSources << "Sources";
+        QTest::newRow("Read First") << "cmdReadFirst" << Forms::frmDisclaimer
                                     << "Disclaimer /  Licence Agreement";
-        QTest::newRow("About") << "cmdAbout"
-                               << "frmAbout"
-                               << "AboutBox";
-        QTest::newRow("Settings") << "cmdSettings"
-                                  << "frmSettings"
-                                  << "Settings";
-        QTest::newRow("Support Form") << "cmdSupport"
-                                      << "frmSupport"
-                                      << "Support Form";
-        QTest::newRow("VP Products") << "cmdPrograms"
-                                     << "frmProgramsBooks"
+        QTest::newRow("About") << "cmdAbout" << Forms::frmAbout << "AboutBox";
+        QTest::newRow("Settings") << "cmdSettings" << Forms::frmSettings << "Settings";
+        QTest::newRow("Support Form") << "cmdSupport" << Forms::frmSupport << "Support Form";
+        QTest::newRow("VP Products") << "cmdPrograms" << Forms::frmProgramsBooks
                                      << "Varnholt Publishing: Programs and Books";
-        QTest::newRow("ordering") << "cmdOrderRegInfo"
-                                  << "frmOrderRegInfo"
+        QTest::newRow("ordering") << "cmdOrderRegInfo" << Forms::frmOrderRegInfo
                                   << "Ordering and Registration";
-        QTest::newRow("antioxidants") << "lblAntioxidants"
-                                      << "frmAntioxidants"
-                                      << "Essential Oil Antioxidants";
-        QTest::newRow("base oils link") << "lblBaseOils"
-                                        << "frmBaseOils" << title;
-        QTest::newRow("foot chart") << "lblFootChart"
-                                    << "frmReflexology"
+        QTest::newRow("antioxidants")
+            << "lblAntioxidants" << Forms::frmAntioxidants << "Essential Oil Antioxidants";
+        QTest::newRow("base oils link") << "lblBaseOils" << Forms::frmBaseOils << title;
+        QTest::newRow("foot chart") << "lblFootChart" << Forms::frmReflexology
                                     << "Reflexology: Chart for Feet";
         for (int n = 1; n <= 15; ++n) {
-            const QString form = n <= 9 ? QStringLiteral("frmEssentialOils%1").arg(n)
-                                        : QStringLiteral("frmEssentialOils9%1").arg(n - 9);
             QTest::newRow(qPrintable(QStringLiteral("page link %1").arg(n)))
-                << QStringLiteral("lblPage%1").arg(n) << form
+                << QStringLiteral("lblPage%1").arg(n) << Forms::essentialOilsPages[n - 1]
                 << (n == 1 ? title : QStringLiteral("Essential Oils %1/15").arg(n));
         }
     }
@@ -215,7 +192,7 @@ private slots:
     void everyButtonAndLinkOpensItsWindow()
     {
         QFETCH(QString, control);
-        QFETCH(QString, window);
+        QFETCH(FormId, window);
         QFETCH(QString, caption);
         ShellFixture shell;
         frmMenu *menu = startMenu();
@@ -235,21 +212,20 @@ private slots:
         press(menu, QStringLiteral("cmdAbout"));
         press(menu, QStringLiteral("cmdIntroduction")); // a section button closes nothing
         press(menu, QStringLiteral("cmdSettings"));
-        QVERIFY(!windows().find(QStringLiteral("frmAbout")));
-        AppWindow *settings = windows().find(QStringLiteral("frmSettings"));
+        QVERIFY(!windows().find(Forms::frmAbout));
+        AppWindow *settings = windows().find(Forms::frmSettings);
         QVERIFY(settings);
         settings->setWindowTitle(QStringLiteral("kept"));
         press(menu, QStringLiteral("cmdSettings"));
-        QCOMPARE(windows().find(QStringLiteral("frmSettings")), settings);
+        QCOMPARE(windows().find(Forms::frmSettings), settings);
         QCOMPARE(settings->windowTitle(), QStringLiteral("kept"));
-        QVERIFY(windows().find(QStringLiteral("frmInformation")));
+        QVERIFY(windows().find(Forms::frmInformation));
 
         // A toolbar window opened another way stays until a toolbar button is pressed.
-        windows().OpenPage(QStringLiteral("frmAbout"));
+        windows().OpenPage(Forms::frmAbout);
         press(menu, QStringLiteral("cmdPrograms"));
-        QStringList open = windows().openWindows();
-        open.sort();
-        QCOMPARE(open, QStringList({"frmInformation", "frmMenu", "frmProgramsBooks"}));
+        const QList<FormId> open = windows().openWindows(); // in the order of their names
+        QCOMPARE(open, QList<FormId>({Forms::frmInformation, Forms::frmMenu, Forms::frmProgramsBooks}));
     }
 
     void tabOrderRunsDownTheSectionsThenAlongTheToolbar()

@@ -36,20 +36,18 @@ class OilNameLinksTest : public QObject
     Q_OBJECT
 
     static void addCase(const char *name, const QString &text, QList<int> listLines, const char *acted,
-                        const char *form, const char *row)
+                        FormId form, const char *row)
     {
         for (const bool byKey : {false, true})
             QTest::newRow(qPrintable(QLatin1String(name) + (byKey ? " (Ctrl+Enter)" : " (Ctrl+click)")))
-                << text << listLines << QString::fromUtf8(acted) << byKey << QString::fromUtf8(form)
-                << QString::fromUtf8(row);
+                << text << listLines << QString::fromUtf8(acted) << byKey << form << QString::fromUtf8(row);
     }
 
-    static void checkOpened(const QString &form, const QString &row)
+    static void checkOpened(FormId form, const QString &row)
     {
-        if (form.isEmpty()) {
-            QVERIFY(!windows().find(QStringLiteral("frmEssentialOils8")));
-            for (const QString &open : windows().openWindows())
-                QVERIFY2(!open.startsWith(QLatin1String("frmEssentialOils")), qPrintable(open));
+        if (form.isNull()) {
+            for (const FormId open : windows().openWindows())
+                QVERIFY2(Forms::essentialOilsPageNumber(open) == 0, qPrintable(open.name()));
             return;
         }
         QCOMPARE(oillinks::markedRow(windows().find(form)), row);
@@ -62,17 +60,19 @@ private slots:
         QTest::addColumn<QList<int>>("listLines");
         QTest::addColumn<QString>("name"); // the text acted on
         QTest::addColumn<bool>("byKey");
-        QTest::addColumn<QString>("form"); // the page that opens; empty for none
-        QTest::addColumn<QString>("row");  // the row it marks
+        QTest::addColumn<FormId>("form"); // the page that opens; empty for none
+        QTest::addColumn<QString>("row"); // the row it marks
         const QString actionLike = QString::fromLatin1(ActionLike);
-        addCase("a row's own name", "Tea Tree, Lavender", {0}, "Lavender", "frmEssentialOils8", "Lavender");
-        addCase("a name holding a comma", "Fir, Balsam, Frankincense", {0}, "Balsam", "frmEssentialOils6",
-                "Fir, Balsam");
-        addCase("another name of a row, on a later line", actionLike, {2}, "chamomile", "frmEssentialOils3",
-                "Chamomile, Roman");
-        addCase("letter case", "Black pepper, Clove", {0}, "pepper", "frmEssentialOils2", "Black Pepper");
-        addCase("outside the oil list", actionLike, {2}, "clove.", "", "");
-        addCase("a name without profile", "Clove, Dragon blood", {0}, "Dragon", "", "");
+        addCase("a row's own name", "Tea Tree, Lavender", {0}, "Lavender", Forms::frmEssentialOils8,
+                "Lavender");
+        addCase("a name holding a comma", "Fir, Balsam, Frankincense", {0}, "Balsam",
+                Forms::frmEssentialOils6, "Fir, Balsam");
+        addCase("another name of a row, on a later line", actionLike, {2}, "chamomile",
+                Forms::frmEssentialOils3, "Chamomile, Roman");
+        addCase("letter case", "Black pepper, Clove", {0}, "pepper", Forms::frmEssentialOils2,
+                "Black Pepper");
+        addCase("outside the oil list", actionLike, {2}, "clove.", {}, "");
+        addCase("a name without profile", "Clove, Dragon blood", {0}, "Dragon", {}, "");
     }
     void followingALinkOpensTheProfile()
     {
@@ -80,7 +80,7 @@ private slots:
         QFETCH(QList<int>, listLines);
         QFETCH(QString, name);
         QFETCH(bool, byKey);
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, row);
         ShellFixture shell;
         Box box(text, listLines);
@@ -89,7 +89,7 @@ private slots:
         else
             oillinks::clickOn(&box.edit, name, Qt::ControlModifier);
         checkOpened(form, row);
-        if (!form.isEmpty())
+        if (!form.isNull())
             QCOMPARE(box.edit.toPlainText(), text);
     }
 
@@ -115,7 +115,7 @@ private slots:
         box.edit.moveCursor(QTextCursor::End);
         QTest::keyClicks(&box.edit, QStringLiteral(", Thyme"));
         QCOMPARE(box.links->links().size(), size_t(2));
-        QCOMPARE(box.links->links().back().place, (Place{QStringLiteral("frmEssentialOils96"), "Thyme"}));
+        QCOMPARE(box.links->links().back().place, (Place{Forms::frmEssentialOils96.name(), "Thyme"}));
         QTest::keyClick(&box.edit, Qt::Key_Backspace);
         QCOMPARE(box.links->links().size(), size_t(1));
     }

@@ -8,23 +8,24 @@
 #include "app/shell/WindowCatalog.h"
 
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
-QString oilPage(int n)
+FormId oilPage(int n)
 {
-    return n <= 9 ? QStringLiteral("frmEssentialOils%1").arg(n)
-                  : QStringLiteral("frmEssentialOils9%1").arg(n - 9);
+    return Forms::essentialOilsPages[n - 1];
 }
 
 void click(AppWindow *window, const QString &button)
 {
     auto *b = window->findChild<QPushButton *>(button);
-    QVERIFY2(b, qPrintable(window->formName() + QLatin1Char('.') + button));
+    QVERIFY2(b, qPrintable(window->formName().name() + QLatin1Char('.') + button));
     b->click();
 }
 
@@ -37,7 +38,7 @@ class WindowsTest : public QObject
     // Opens the menu with a given screen-mode text, as if read from the file.
     frmMenu *openMenu(const QString &mode)
     {
-        auto *menu = qobject_cast<frmMenu *>(windows().OpenPage(QStringLiteral("frmMenu")));
+        auto *menu = qobject_cast<frmMenu *>(windows().OpenPage(Forms::frmMenu));
         menu->rtfScreen()->setText(mode);
         return menu;
     }
@@ -59,16 +60,14 @@ private slots:
     // Pages without a resizer keep their design places inside a design-size area centred in a larger window.
     void pagesWithoutResizerCentreTheirDesignArea_data()
     {
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("control");
-        QTest::newRow("actions") << "frmActions"
-                                 << "cmdPrintActions";
-        QTest::newRow("catalogue") << "frmProgramsBooks"
-                                   << "cmdClose";
+        QTest::newRow("actions") << Forms::frmActions << "cmdPrintActions";
+        QTest::newRow("catalogue") << Forms::frmProgramsBooks << "cmdClose";
     }
     void pagesWithoutResizerCentreTheirDesignArea()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, control);
         ShellFixture shell;
         AppWindow *page = windows().OpenPage(form);
@@ -88,23 +87,121 @@ private slots:
         QCOMPARE(place(), design);
     }
 
-    void everyWindowOpensWithItsCaption()
+    // Each window has a factory and each factory a window: a form the catalogue forgot, or one no feature
+    // builds, would open nothing or an empty frame.
+    void everyCatalogueEntryHasItsFactory()
+    {
+        ShellFixture shell;
+        QList<FormId> catalogued;
+        for (const WindowSpec &spec : windowCatalog())
+            catalogued << spec.name;
+        std::sort(catalogued.begin(), catalogued.end());
+        QVERIFY(std::adjacent_find(catalogued.begin(), catalogued.end()) == catalogued.end());
+        const QList<FormId> registered = windows().registeredForms();
+        for (const FormId form : catalogued)
+            QVERIFY2(registered.contains(form), qPrintable(form.name() + QStringLiteral(": no factory")));
+        for (const FormId form : registered)
+            QVERIFY2(catalogued.contains(form),
+                     qPrintable(form.name() + QStringLiteral(": not in the catalogue")));
+        for (const FormId form : Forms::essentialOilsPages)
+            QVERIFY2(catalogued.contains(form), qPrintable(form.name()));
+    }
+
+    // Names that arrive as text (places, content files) find their form; others find none.
+    void formsAreFoundByTheirNames()
+    {
+        for (const WindowSpec &spec : windowCatalog())
+            QVERIFY2(formNamed(spec.name.name()) == spec.name, qPrintable(spec.name.name()));
+        QVERIFY(!formNamed(QStringLiteral("frmSuport")));
+        QVERIFY(!formNamed(QString()));
+        QCOMPARE(Forms::essentialOilsPageNumber(Forms::frmEssentialOils91), 10);
+        QCOMPARE(Forms::essentialOilsPageNumber(Forms::frmSafety), 0);
+    }
+
+    // A place whose text names no window opens nothing, instead of an empty frame.
+    void aPlaceNamingNoWindowOpensNothing()
     {
         ShellFixture shell;
         openMenu(QStringLiteral("2"));
-        for (const WindowSpec &spec : windowCatalog()) {
-            if (spec.name == QLatin1String("frmMenu"))
-                continue;
-            AppWindow *w = windows().OpenPage(spec.name);
-            QVERIFY(w);
-            QVERIFY(w->isVisible());
-            const QString caption = spec.captionIsProgramTitleAtLoad ? programtitle::Title
-                                    : spec.captionAtLoad.isEmpty()   ? spec.caption
-                                                                     : spec.captionAtLoad;
-            QCOMPARE(w->windowTitle(), caption);
-            windows().ClosePage(spec.name);
-            QVERIFY(!windows().find(spec.name));
+        QVERIFY(!windows().OpenPlace(Place::fromText(QStringLiteral("frmSuport#Name"))));
+        QCOMPARE(windows().openWindows(), QList<FormId>{Forms::frmMenu});
+    }
+
+    // The caption and, for dialogs, the client size each window shows once loaded, wherever the fact is kept
+    // (the catalogue, the window's .ui file or its own texts).
+    void everyWindowOpensWithItsCaptionAndSize_data()
+    {
+        QTest::addColumn<FormId>("form");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("dialogSize"); // empty for pages
+        const QString title = programtitle::Title;
+        const auto page = [](FormId form, const QString &caption) {
+            QTest::newRow(qPrintable(form.name())) << form << caption << QSize();
+        };
+        const auto dialog = [](FormId form, const QString &caption, QSize size) {
+            QTest::newRow(qPrintable(form.name())) << form << caption << size;
+        };
+        page(Forms::frmEssentialOils1, title);
+        for (int n = 2; n <= 15; ++n)
+            page(Forms::essentialOilsPages[n - 1], QStringLiteral("Essential Oils %1/15").arg(n));
+        page(Forms::frmBaseOils, title);
+        page(Forms::frmBaseOils2, QStringLiteral("Base Oils  2/2"));
+        page(Forms::frmSafety, QStringLiteral("Safety Rules 1/3"));
+        page(Forms::frmSafety2, QStringLiteral("Safety Rules 2/3"));
+        page(Forms::frmSafety3, QStringLiteral("Safety Rules 3/3"));
+        page(Forms::frmInformation, QStringLiteral("Basic Information"));
+        page(Forms::frmAntioxidants, QStringLiteral("Essential Oil Antioxidants"));
+        page(Forms::frmReflexology, QStringLiteral("Reflexology: Chart for Feet"));
+        page(Forms::frmIndications, title);
+        page(Forms::frmActions, title);
+        page(Forms::frmBachFlowers, QStringLiteral("Bach Flower Remedies"));
+        page(Forms::frmProgramsBooks, QStringLiteral("Varnholt Publishing: Programs and Books"));
+        dialog(Forms::frmAbout, QStringLiteral("AboutBox"), {407, 328});
+        dialog(Forms::frmDisclaimer, QStringLiteral("Disclaimer /  Licence Agreement"), {634, 375});
+        dialog(Forms::frmHistory, QStringLiteral("History of Changes"), {405, 326});
+        dialog(Forms::frmSources, QStringLiteral("Sources"), {465, 393});
+        dialog(Forms::frmSettings, QStringLiteral("Settings"), {447, 238});
+        dialog(Forms::frmResize, QStringLiteral("Resize"), {254, 121});
+        dialog(Forms::frmPrint, QStringLiteral("Print Preview"), {528, 414});
+        dialog(Forms::frmFind, QStringLiteral("Find"), {560, 440});
+        dialog(Forms::frmBlend, QStringLiteral("Blend Calculator"), {780, 560});
+        dialog(Forms::frmSupport, QStringLiteral("Support Form"), {634, 395});
+        dialog(Forms::frmSecureOrder, QStringLiteral("Secure Order Form."), {632, 393});
+        dialog(Forms::frmFax, QStringLiteral("Mail Order Form"), {632, 393});
+        dialog(Forms::frmReviewInfo, QStringLiteral("Review Information"), {632, 393});
+        dialog(Forms::frmReviewFax, QStringLiteral("Review Mail Information"), {632, 393});
+        dialog(Forms::frmOrderRegInfo, QStringLiteral("Ordering and Registration"), {447, 305});
+        dialog(Forms::frmOrder, QStringLiteral("Ordering Information for Ambrelis Software Program"),
+               {632, 393});
+        dialog(Forms::frmPriceList,
+               QStringLiteral("Alternative Medicine Software Price List by Varnholt Publishing"), {456, 393});
+        dialog(Forms::frmDownloadSKP, QStringLiteral("Download Stowkeep"), {632, 393});
+        dialog(Forms::frmPath, QStringLiteral("Application Path"), {456, 393});
+        dialog(Forms::frmProgramComparison, QStringLiteral("Program Comparison"), {640, 420});
+        dialog(Forms::frmUpgradeInfo, QStringLiteral("Upgrade Information"), {450, 300});
+        dialog(Forms::frmBonus, QStringLiteral("Bonus Offer"), {450, 300});
+    }
+    void everyWindowOpensWithItsCaptionAndSize()
+    {
+        QFETCH(FormId, form);
+        QFETCH(QString, caption);
+        QFETCH(QSize, dialogSize);
+        ShellFixture shell;
+        openMenu(QStringLiteral("2"));
+        AppWindow *w = windows().OpenPage(form);
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), caption);
+        if (dialogSize.isValid()) {
+            // A menu bar comes on top of the design's client area.
+            if (const auto *bar = w->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly))
+                dialogSize.rheight() += bar->height();
+            QCOMPARE(w->size(), dialogSize);
+            QCOMPARE(w->minimumSize(), dialogSize);
+            QCOMPARE(w->maximumSize(), dialogSize);
         }
+        windows().ClosePage(form);
+        QVERIFY(!windows().find(form));
     }
 
     void pagesFollowTheScreenMode_data()
@@ -123,8 +220,8 @@ private slots:
         QFETCH(bool, maximised);
         ShellFixture shell;
         openMenu(mode);
-        for (const QString &name : {QStringLiteral("frmEssentialOils3"), QStringLiteral("frmSafety2"),
-                                    QStringLiteral("frmIndications"), QStringLiteral("frmBachFlowers")}) {
+        for (const FormId name :
+             {Forms::frmEssentialOils3, Forms::frmSafety2, Forms::frmIndications, Forms::frmBachFlowers}) {
             AppWindow *page = windows().OpenPage(name);
             QCOMPARE(page->isMaximized(), maximised);
             if (!maximised) {
@@ -134,14 +231,14 @@ private slots:
             }
         }
         // The actions page ignores the screen mode.
-        QVERIFY(windows().OpenPage(QStringLiteral("frmActions"))->isMaximized());
+        QVERIFY(windows().OpenPage(Forms::frmActions)->isMaximized());
     }
 
     void dialogsKeepTheirDesignSize()
     {
         ShellFixture shell;
         openMenu(QStringLiteral("2"));
-        AppWindow *about = windows().OpenPage(QStringLiteral("frmAbout"));
+        AppWindow *about = windows().OpenPage(Forms::frmAbout);
         QVERIFY(!about->isMaximized());
         QCOMPARE(about->size(), QSize(407, 328));
         QVERIFY(!(about->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -164,7 +261,7 @@ private slots:
             owner->move(area.right() - 100, area.bottom() - 100);
         if (menu == QLatin1String("hidden"))
             owner->hide();
-        AppWindow *download = windows().OpenPage(QStringLiteral("frmDownloadSKP"));
+        AppWindow *download = windows().OpenPage(Forms::frmDownloadSKP);
         // The window is placed before the platform knows its frame, so it may sit off by the frame's width.
         const QRect placed = download->frameGeometry();
         const QSize frame = placed.size() - download->size();
@@ -184,39 +281,36 @@ private slots:
     {
         ShellFixture shell;
         openMenu(QStringLiteral("0"));
-        AppWindow *first = windows().OpenPage(QStringLiteral("frmEssentialOils5"));
+        AppWindow *first = windows().OpenPage(Forms::frmEssentialOils5);
         first->resize(700, 500);
         first->setWindowTitle(QStringLiteral("changed by the user"));
-        AppWindow *second = windows().OpenPage(QStringLiteral("frmEssentialOils5"));
+        AppWindow *second = windows().OpenPage(Forms::frmEssentialOils5);
         QCOMPARE(second, first);
         QCOMPARE(second->size(), QSize(700, 500));
         QCOMPARE(second->windowTitle(), QStringLiteral("changed by the user"));
-        QCOMPARE(windows().openWindows().count(QStringLiteral("frmEssentialOils5")), 1);
+        QCOMPARE(windows().openWindows().count(Forms::frmEssentialOils5), 1);
     }
 
     void placesReadBackFromTheirText_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("spot");
-        QTest::newRow("window only") << "frmSafety"
-                                     << "frmSafety"
-                                     << "";
-        QTest::newRow("oil row") << "frmEssentialOils5#Lavender"
-                                 << "frmEssentialOils5"
-                                 << "Lavender";
-        QTest::newRow("spot holding a hash") << "frmIndications#Sore throat #2"
-                                             << "frmIndications"
-                                             << "Sore throat #2";
+        QTest::newRow("window only") << Forms::frmSafety.name() << Forms::frmSafety << "";
+        QTest::newRow("oil row") << Forms::frmEssentialOils5.name() + QStringLiteral("#Lavender")
+                                 << Forms::frmEssentialOils5 << "Lavender";
+        QTest::newRow("spot holding a hash")
+            << Forms::frmIndications.name() + QStringLiteral("#Sore throat #2") << Forms::frmIndications
+            << "Sore throat #2";
     }
 
     void placesReadBackFromTheirText()
     {
         QFETCH(QString, text);
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, spot);
         const Place place = Place::fromText(text);
-        QCOMPARE(place, (Place{form, spot}));
+        QCOMPARE(place, (Place{form.name(), spot}));
         QCOMPARE(place.toText(), text);
     }
 
@@ -225,22 +319,22 @@ private slots:
     {
         ShellFixture shell;
         openMenu(QStringLiteral("0"));
-        AppWindow *window = windows().OpenPlace({QStringLiteral("frmSafety"), {}});
+        AppWindow *window = windows().OpenPlace({Forms::frmSafety.name(), {}});
         QVERIFY(window);
-        QCOMPARE(window, windows().find(QStringLiteral("frmSafety")));
-        QVERIFY(!windows().OpenPlace({QStringLiteral("frmSafety"), QStringLiteral("no such spot")}));
-        QCOMPARE(windows().find(QStringLiteral("frmSafety")), window);
+        QCOMPARE(window, windows().find(Forms::frmSafety));
+        QVERIFY(!windows().OpenPlace({Forms::frmSafety.name(), QStringLiteral("no such spot")}));
+        QCOMPARE(windows().find(Forms::frmSafety), window);
     }
 
     void closedWindowOpensAfresh()
     {
         ShellFixture shell;
         openMenu(QStringLiteral("2"));
-        AppWindow *first = windows().OpenPage(QStringLiteral("frmSafety"));
+        AppWindow *first = windows().OpenPage(Forms::frmSafety);
         first->setWindowTitle(QStringLiteral("edited"));
         first->close(); // the close box
-        QVERIFY(!windows().find(QStringLiteral("frmSafety")));
-        AppWindow *again = windows().OpenPage(QStringLiteral("frmSafety"));
+        QVERIFY(!windows().find(Forms::frmSafety));
+        AppWindow *again = windows().OpenPage(Forms::frmSafety);
         QCOMPARE(again->windowTitle(), QStringLiteral("Safety Rules 1/3"));
     }
 
@@ -248,50 +342,51 @@ private slots:
     {
         ShellFixture shell;
         frmMenu *menu = openMenu(QStringLiteral("2"));
-        AppWindow *open = windows().OpenPage(QStringLiteral("frmEssentialOils1"));
+        AppWindow *open = windows().OpenPage(Forms::frmEssentialOils1);
         menu->rtfScreen()->setText(QStringLiteral("0"));
         QVERIFY(open->isMaximized());
-        QVERIFY(!windows().OpenPage(QStringLiteral("frmEssentialOils2"))->isMaximized());
+        QVERIFY(!windows().OpenPage(Forms::frmEssentialOils2)->isMaximized());
     }
 
     void handOverShowsTheTargetBeforeClosingTheCurrentPage()
     {
         ShellFixture shell;
         openMenu(QStringLiteral("2"));
-        AppWindow *page3 = windows().OpenPage(QStringLiteral("frmEssentialOils3"));
+        AppWindow *page3 = windows().OpenPage(Forms::frmEssentialOils3);
         QStringList events;
         connect(&windows(), &WindowManager::windowOpened, this,
-                [&](const QString &n) { events << "open " + n; });
+                [&](FormId form) { events << "open " + form.name(); });
         connect(&windows(), &WindowManager::windowClosed, this,
-                [&](const QString &n) { events << "close " + n; });
+                [&](FormId form) { events << "close " + form.name(); });
         click(page3, QStringLiteral("Command1"));
-        QCOMPARE(events, QStringList({"open frmEssentialOils4", "close frmEssentialOils3"}));
+        QCOMPARE(events, QStringList({"open " + Forms::frmEssentialOils4.name(),
+                                      "close " + Forms::frmEssentialOils3.name()}));
     }
 
     void handOverToAnOpenPageLeavesOneWindow()
     {
         ShellFixture shell;
         openMenu(QStringLiteral("2"));
-        AppWindow *page3 = windows().OpenPage(QStringLiteral("frmEssentialOils3"));
-        AppWindow *page4 = windows().OpenPage(QStringLiteral("frmEssentialOils4"));
+        AppWindow *page3 = windows().OpenPage(Forms::frmEssentialOils3);
+        AppWindow *page4 = windows().OpenPage(Forms::frmEssentialOils4);
         click(page3, QStringLiteral("Command1"));
-        QCOMPARE(windows().find(QStringLiteral("frmEssentialOils4")), page4);
-        QVERIFY(!windows().find(QStringLiteral("frmEssentialOils3")));
+        QCOMPARE(windows().find(Forms::frmEssentialOils4), page4);
+        QVERIFY(!windows().find(Forms::frmEssentialOils3));
     }
 
     void chains_data()
     {
-        QTest::addColumn<QStringList>("chain");
-        QStringList oils;
+        QTest::addColumn<QList<FormId>>("chain");
+        QList<FormId> oils;
         for (int n = 1; n <= 15; ++n)
             oils << oilPage(n);
         QTest::newRow("essential oils") << oils;
-        QTest::newRow("base oils") << QStringList{"frmBaseOils", "frmBaseOils2"};
-        QTest::newRow("safety") << QStringList{"frmSafety", "frmSafety2", "frmSafety3"};
+        QTest::newRow("base oils") << QList<FormId>{Forms::frmBaseOils, Forms::frmBaseOils2};
+        QTest::newRow("safety") << QList<FormId>{Forms::frmSafety, Forms::frmSafety2, Forms::frmSafety3};
     }
     void chains()
     {
-        QFETCH(QStringList, chain);
+        QFETCH(QList<FormId>, chain);
         ShellFixture shell;
         openMenu(QStringLiteral("2"));
         // Forwards with ">" to the last page, which has no ">" ...
@@ -302,13 +397,13 @@ private slots:
             auto buttons = page->findChildren<QPushButton *>();
             auto next =
                 std::find_if(buttons.begin(), buttons.end(), [](QPushButton *b) { return b->text() == ">"; });
-            QVERIFY2(next != buttons.end(), qPrintable(page->formName()));
+            QVERIFY2(next != buttons.end(), qPrintable(page->formName().name()));
             (*next)->click();
             page = windows().find(chain[i]);
-            QVERIFY2(page, qPrintable(chain[i]));
-            QStringList open = windows().openWindows();
-            open.removeAll(QStringLiteral("frmMenu"));
-            QCOMPARE(open, QStringList{chain[i]});
+            QVERIFY2(page, qPrintable(chain[i].name()));
+            QList<FormId> open = windows().openWindows();
+            open.removeAll(Forms::frmMenu);
+            QCOMPARE(open, QList<FormId>{chain[i]});
         }
         const auto last = page->findChildren<QPushButton *>();
         QVERIFY(std::none_of(last.begin(), last.end(), [](QPushButton *b) { return b->text() == ">"; }));
@@ -317,13 +412,13 @@ private slots:
             auto buttons = page->findChildren<QPushButton *>();
             auto back =
                 std::find_if(buttons.begin(), buttons.end(), [](QPushButton *b) { return b->text() == "<"; });
-            QVERIFY2(back != buttons.end(), qPrintable(page->formName()));
+            QVERIFY2(back != buttons.end(), qPrintable(page->formName().name()));
             (*back)->click();
             page = windows().find(chain[i]);
             QVERIFY(page);
         }
         // ... and "Close" on the last page only.
-        for (const QString &name : chain) {
+        for (const FormId name : chain) {
             AppWindow *w = windows().OpenPage(name);
             const auto buttons = w->findChildren<QPushButton *>();
             const bool hasClose = std::any_of(buttons.begin(), buttons.end(),
@@ -345,7 +440,7 @@ private slots:
                 continue;
             AppWindow *w = windows().OpenPage(spec.name);
             for (const WindowButton &def : spec.buttons) {
-                const QString where = spec.name + QLatin1Char('.') + def.name;
+                const QString where = spec.name.name() + QLatin1Char('.') + def.name;
                 const auto named = w->findChildren<QPushButton *>(def.name);
                 QVERIFY2(named.size() == 1, qPrintable(where));
                 QCOMPARE(named.first()->text(), def.caption);
@@ -363,37 +458,34 @@ private slots:
 
     void otherWindowButtons_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<FormId>("window");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("openAfter");
-        QTest::newRow("information: safety first") << "frmInformation"
-                                                   << "cmdSafety" << QStringList{"frmSafety"};
+        QTest::addColumn<QList<FormId>>("openAfter");
+        QTest::newRow("information: safety first")
+            << Forms::frmInformation << "cmdSafety" << QList<FormId>{Forms::frmSafety};
         QTest::newRow("information: foot chart")
-            << "frmInformation"
-            << "cmdFootChart" << QStringList{"frmInformation", "frmReflexology"};
-        QTest::newRow("information: close") << "frmInformation"
-                                            << "cmdClose" << QStringList{};
-        QTest::newRow("antioxidants: close") << "frmAntioxidants"
-                                             << "cmdClose" << QStringList{};
-        QTest::newRow("about: history") << "frmAbout"
-                                        << "cmdHistory" << QStringList{"frmAbout", "frmHistory"};
-        QTest::newRow("about: upgrade") << "frmAbout"
-                                        << "cmdUpgrade" << QStringList{"frmAbout", "frmUpgradeInfo"};
-        QTest::newRow("resize: close") << "frmResize"
-                                       << "cmdClose" << QStringList{};
+            << Forms::frmInformation << "cmdFootChart"
+            << QList<FormId>{Forms::frmInformation, Forms::frmReflexology};
+        QTest::newRow("information: close") << Forms::frmInformation << "cmdClose" << QList<FormId>{};
+        QTest::newRow("antioxidants: close") << Forms::frmAntioxidants << "cmdClose" << QList<FormId>{};
+        QTest::newRow("about: history")
+            << Forms::frmAbout << "cmdHistory" << QList<FormId>{Forms::frmAbout, Forms::frmHistory};
+        QTest::newRow("about: upgrade")
+            << Forms::frmAbout << "cmdUpgrade" << QList<FormId>{Forms::frmAbout, Forms::frmUpgradeInfo};
+        QTest::newRow("resize: close") << Forms::frmResize << "cmdClose" << QList<FormId>{};
     }
     void otherWindowButtons()
     {
-        QFETCH(QString, window);
+        QFETCH(FormId, window);
         QFETCH(QString, button);
-        QFETCH(QStringList, openAfter);
+        QFETCH(QList<FormId>, openAfter);
         ShellFixture shell;
         openMenu(QStringLiteral("2"));
         click(windows().OpenPage(window), button);
-        QStringList open = windows().openWindows();
-        open.removeAll(QStringLiteral("frmMenu"));
-        openAfter.sort();
-        open.sort();
+        QList<FormId> open = windows().openWindows();
+        open.removeAll(Forms::frmMenu);
+        std::sort(openAfter.begin(), openAfter.end());
+        std::sort(open.begin(), open.end());
         QCOMPARE(open, openAfter);
     }
 
@@ -401,8 +493,8 @@ private slots:
     {
         ShellFixture shell;
         frmMenu *menu = openMenu(QStringLiteral("2"));
-        windows().OpenPage(QStringLiteral("frmEssentialOils1"));
-        windows().OpenPage(QStringLiteral("frmAbout"));
+        windows().OpenPage(Forms::frmEssentialOils1);
+        windows().OpenPage(Forms::frmAbout);
         int hooks = 0;
         windows().addEndOfProgramHook([&] { ++hooks; });
         menu->close();
@@ -410,7 +502,7 @@ private slots:
         QVERIFY(windows().programEnded());
         QVERIFY(windows().openWindows().isEmpty());
         // Nothing opens once the program has ended.
-        QVERIFY(!windows().OpenPage(QStringLiteral("frmAbout")));
+        QVERIFY(!windows().OpenPage(Forms::frmAbout));
     }
 };
 

@@ -29,9 +29,7 @@ safety::Person childOf(int years)
 // The oil page and row that show the oil.
 std::pair<AppWindow *, int> openRowOf(const QString &oil)
 {
-    for (int page = 1; page <= 15; ++page) {
-        const QString form = page <= 9 ? QStringLiteral("frmEssentialOils%1").arg(page)
-                                       : QStringLiteral("frmEssentialOils9%1").arg(page - 9);
+    for (const FormId form : Forms::essentialOilsPages) {
         AppWindow *w = windows().OpenPage(form);
         for (int n = 1; auto *name = w->findChild<QLabel *>(QStringLiteral("lblName%1").arg(n)); ++n)
             if (name->text().simplified() == oil)
@@ -44,7 +42,7 @@ std::pair<AppWindow *, int> openRowOf(const QString &oil)
 QStringList blendOils()
 {
     QStringList oils;
-    if (auto *blend = windows().find<frmBlend>(QStringLiteral("frmBlend")))
+    if (auto *blend = windows().find<frmBlend>(Forms::frmBlend))
         for (const blend::OilResult &o : blend->result().oils)
             oils << o.name;
     return oils;
@@ -144,7 +142,7 @@ private slots:
 
     void actionsTextMarksTheOilsToAvoid()
     {
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmActions"));
+        AppWindow *page = windows().OpenPage(Forms::frmActions);
         auto *box = page->findChild<QPlainTextEdit *>(QStringLiteral("txtActions"));
         QVERIFY(box);
         const QString description = box->accessibleDescription();
@@ -175,7 +173,7 @@ private slots:
     {
         QVERIFY(QFile::copy(QStringLiteral(GENERATED_MDB),
                             m_shell->folder.filePath(QStringLiteral("Indications.mdb"))));
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmIndications"));
+        AppWindow *page = windows().OpenPage(Forms::frmIndications);
         auto *box = page->findChild<QPlainTextEdit *>(QStringLiteral("txtOilsDec"));
         QVERIFY(box);
         auto *marks = box->findChild<blend::TextMarks *>();
@@ -187,7 +185,7 @@ private slots:
         QCOMPARE(marks->marked().front().first, QStringLiteral("Peppermint"));
         marks->makeBlend();
         QCOMPARE(blendOils(), QStringList({"Peppermint", "Chamomile, Roman", "Lavender"}));
-        auto *blend = windows().find<frmBlend>(QStringLiteral("frmBlend"));
+        auto *blend = windows().find<frmBlend>(Forms::frmBlend);
         QVERIFY(blend->isVisible());
         QCOMPARE(blend->recipe().oils.at(0).drops, QString()); // the drops are the user's to choose
     }

@@ -70,14 +70,14 @@ class BlendWindowTest : public QObject
     frmBlend *openFromMenu()
     {
         startProgram(windows());
-        AppWindow *menu = windows().find(QStringLiteral("frmMenu"));
+        AppWindow *menu = windows().find(Forms::frmMenu);
         if (!menu)
             return nullptr;
         auto *entry = menu->findChild<QPushButton *>(QStringLiteral("cmdBlend"));
         if (!entry || !entry->isVisible())
             return nullptr;
         entry->click();
-        return windows().find<frmBlend>(QStringLiteral("frmBlend"));
+        return windows().find<frmBlend>(Forms::frmBlend);
     }
 
 private slots:
@@ -142,7 +142,7 @@ private slots:
         QVERIFY(child<QLabel>(w, "lblProblems")->text().contains(QLatin1String("nothing to dilute in")));
 
         click(w, "cmdPrint");
-        AppWindow *print = windows().find(QStringLiteral("frmPrint"));
+        AppWindow *print = windows().find(Forms::frmPrint);
         QVERIFY(print);
         typeInto(w, "txtCarrier", QStringLiteral("10"));
         click(w, "cmdPrint");
@@ -151,7 +151,7 @@ private slots:
             QVERIFY(box->Text().contains(QLatin1String("Carrier oil: 10 ml")));
             QVERIFY(box->Text().contains(QLatin1String("Total: 3%")));
         } else {
-            qInfo("frmPrint has no rtfPrint box in this build; only its opening was checked");
+            qInfo("the print page has no rtfPrint box in this build; only its opening was checked");
         }
     }
 
@@ -171,7 +171,7 @@ private slots:
         QVERIFY(child<QLabel>(w, "lblLevel")->text().startsWith(QLatin1String("Level: 1.25%")));
 
         // Kept for the next start: a fresh read of the configuration folder gives it back.
-        windows().ClosePage(QStringLiteral("frmBlend"));
+        windows().ClosePage(Forms::frmBlend);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         blend::WhoIsItFor::instance().reload();
         frmBlend *again = openFromMenu();

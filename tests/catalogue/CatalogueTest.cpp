@@ -35,7 +35,7 @@ private slots:
         QCOMPARE(frmProgramsBooks::contentTopForStep(step), top);
 
         ShellFixture shell;
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        AppWindow *page = windows().OpenPage(Forms::frmProgramsBooks);
         auto *bar = page->findChild<QScrollBar *>(QStringLiteral("VScroll1"));
         QVERIFY(bar);
         QVERIFY2(bar->maximum() > 0, "the catalogue is longer than its view");
@@ -46,7 +46,7 @@ private slots:
     void theWheelOverTheContentScrollsIt()
     {
         ShellFixture shell;
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        AppWindow *page = windows().OpenPage(Forms::frmProgramsBooks);
         auto *content = page->findChild<QFrame *>(QStringLiteral("fraContent"));
         QWidget *text = page->findChild<QWidget *>(QStringLiteral("lblDescription1"));
         QVERIFY(content && text);
@@ -73,7 +73,7 @@ private slots:
     void anArrowClickMovesAboutALine()
     {
         ShellFixture shell;
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        AppWindow *page = windows().OpenPage(Forms::frmProgramsBooks);
         auto *bar = page->findChild<QScrollBar *>(QStringLiteral("VScroll1"));
         bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(page->findChild<QFrame *>(QStringLiteral("fraContent"))->y(), -20);
@@ -82,7 +82,7 @@ private slots:
     void scrollBarReachesTheLastBlock()
     {
         ShellFixture shell;
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        AppWindow *page = windows().OpenPage(Forms::frmProgramsBooks);
         auto *bar = page->findChild<QScrollBar *>(QStringLiteral("VScroll1"));
         auto *view = page->findChild<QFrame *>(QStringLiteral("fraView"));
         auto *content = page->findChild<QFrame *>(QStringLiteral("fraContent"));
@@ -95,7 +95,7 @@ private slots:
     void linksGoThroughTheShell()
     {
         ShellFixture shell;
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        AppWindow *page = windows().OpenPage(Forms::frmProgramsBooks);
         const catalogue::Product &first = catalogue::current().products.first();
         emit page->findChild<ClickableLabel *>(QStringLiteral("lblWeb1"))->clicked();
         emit page->findChild<ClickableLabel *>(QStringLiteral("lblDownload1"))->clicked();
@@ -108,28 +108,28 @@ private slots:
     void labelsAndButtonOpenTheirWindows()
     {
         ShellFixture shell;
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmProgramsBooks"));
+        AppWindow *page = windows().OpenPage(Forms::frmProgramsBooks);
         emit page->findChild<ClickableLabel *>(QStringLiteral("lblCompare1"))->clicked();
-        QVERIFY(windows().find(QStringLiteral("frmProgramComparison")));
-        windows().ClosePage(QStringLiteral("frmProgramComparison"));
+        QVERIFY(windows().find(Forms::frmProgramComparison));
+        windows().ClosePage(Forms::frmProgramComparison);
         emit page->findChild<ClickableLabel *>(QStringLiteral("lblCompare2"))->clicked();
-        QVERIFY(windows().find(QStringLiteral("frmProgramComparison")));
+        QVERIFY(windows().find(Forms::frmProgramComparison));
         page->findChild<QPushButton *>(QStringLiteral("cmdPriceList"))->click();
-        QVERIFY(windows().find(QStringLiteral("frmPriceList")));
+        QVERIFY(windows().find(Forms::frmPriceList));
         page->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
-        QVERIFY(!windows().find(QStringLiteral("frmProgramsBooks")));
+        QVERIFY(!windows().find(Forms::frmProgramsBooks));
     }
 
     void upgradeAndBonusWindows()
     {
         ShellFixture shell;
-        AppWindow *upgrade = windows().OpenPage(QStringLiteral("frmUpgradeInfo"));
+        AppWindow *upgrade = windows().OpenPage(Forms::frmUpgradeInfo);
         QCOMPARE(upgrade->windowTitle(), QStringLiteral("Upgrade Information"));
         upgrade->findChild<QPushButton *>(QStringLiteral("cmdWeb"))->click();
         QCOMPARE(shell.os->opened, QStringList{"|" + maker::makerConfig().upgradeUrl});
         upgrade->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
-        QVERIFY(!windows().find(QStringLiteral("frmUpgradeInfo")));
-        AppWindow *bonus = windows().OpenPage(QStringLiteral("frmBonus"));
+        QVERIFY(!windows().find(Forms::frmUpgradeInfo));
+        AppWindow *bonus = windows().OpenPage(Forms::frmBonus);
         QVERIFY(!bonus->findChild<QLabel *>(QStringLiteral("lblText"))->text().isEmpty());
     }
 

@@ -1,6 +1,7 @@
 // Every oil name that the content uses leads to a profile: the rows' own names, the names of the indications'
 // oil lists and the names of the actions' oil lists.
 #include "ContentFile.h"
+#include "app/shell/FormId.h"
 #include "content/ActionTexts.h"
 #include "content/IndicationRecords.h"
 #include "content/OilLinks.h"
@@ -119,9 +120,10 @@ private slots:
     {
         const auto mentions = m_links.mentionsIn(u"Tea tree, Black pepper");
         QCOMPARE(mentions.size(), size_t(2));
-        QCOMPARE(mentions[0].profile, std::optional(content::OilProfile{"frmEssentialOils96", "Tea Tree"}));
+        QCOMPARE(mentions[0].profile,
+                 std::optional(content::OilProfile{Forms::frmEssentialOils96.name(), "Tea Tree"}));
         QCOMPARE(mentions[1].profile,
-                 std::optional(content::OilProfile{"frmEssentialOils2", "Black Pepper"}));
+                 std::optional(content::OilProfile{Forms::frmEssentialOils2.name(), "Black Pepper"}));
     }
 };
 

@@ -1,6 +1,7 @@
 // The essential-oil pages are built from oils/pages.json alone, so a page that is missing, out of order or
 // misnamed there is missing, out of order or misnamed on screen. The file is read by the program's own
 // reader.
+#include "app/shell/FormId.h"
 #include "content/OilBook.h"
 
 #include <QFile>
@@ -50,23 +51,23 @@ private slots:
     void page_data()
     {
         QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QStringList>("names");
 
-        QTest::newRow("1") << 1 << "frmEssentialOils1"
+        QTest::newRow("1") << 1 << Forms::frmEssentialOils1
                            << QStringList{"Angelica", "Anise",      "Balsam fir (Idaho)",
                                           "Basil",    "Bay laurel", "Benzoin resinoid",
                                           "Bergamot", "Birch"};
-        QTest::newRow("2") << 2 << "frmEssentialOils2"
+        QTest::newRow("2") << 2 << Forms::frmEssentialOils2
                            << QStringList{"Black Pepper", "Cajeput",     "Camphor",   "Caraway",
                                           "Cardamom",     "Carrot seed", "Cedarwood", "Celery seed"};
-        QTest::newRow("3") << 3 << "frmEssentialOils3"
+        QTest::newRow("3") << 3 << Forms::frmEssentialOils3
                            << QStringList{"Chamomile, German", "Chamomile, Roman", "Cinnamon",  "Cistus",
                                           "Citronella",        "Citrus Hystrix",   "Clary Sage"};
-        QTest::newRow("4") << 4 << "frmEssentialOils4"
+        QTest::newRow("4") << 4 << Forms::frmEssentialOils4
                            << QStringList{"Clove",         "Coriander", "Cumin", "Cypress",
                                           "Cypress, blue", "Dill",      "Elemi", "Eucalyptus australiana"};
-        QTest::newRow("5") << 5 << "frmEssentialOils5"
+        QTest::newRow("5") << 5 << Forms::frmEssentialOils5
                            << QStringList{"Eucalyptus citriodora",
                                           "Eucalyptus dives",
                                           "Eucalyptus globulus",
@@ -74,38 +75,38 @@ private slots:
                                           "Eucalyptus radiata",
                                           "Everlasting",
                                           "Fennel"};
-        QTest::newRow("6") << 6 << "frmEssentialOils6"
+        QTest::newRow("6") << 6 << Forms::frmEssentialOils6
                            << QStringList{"Fir, Douglas", "Fir, Balsam", "Fir, White", "Fleabane, Canadian",
                                           "Frankincense", "Galbanum",    "Geranium"};
-        QTest::newRow("7") << 7 << "frmEssentialOils7"
+        QTest::newRow("7") << 7 << Forms::frmEssentialOils7
                            << QStringList{"Ginger", "Goldenrod", "Grapefruit", "Helichrysum / Everlasting",
                                           "Hops",   "Hyssop",    "Immortelle"};
-        QTest::newRow("8") << 8 << "frmEssentialOils8"
+        QTest::newRow("8") << 8 << Forms::frmEssentialOils8
                            << QStringList{
                                   "Jasmine", "Juniper", "Lavandin", "Lavender", "Ledum / Labrador tea",
                                   "Lemon"};
-        QTest::newRow("9") << 9 << "frmEssentialOils9"
+        QTest::newRow("9") << 9 << Forms::frmEssentialOils9
                            << QStringList{"Lemongrass",        "Lime",    "Litsea", "Lovage root", "Mandarin",
                                           "Marjoram, Spanish", "Marjoram"};
-        QTest::newRow("10") << 10 << "frmEssentialOils91"
+        QTest::newRow("10") << 10 << Forms::frmEssentialOils91
                             << QStringList{"Melaleuca", "Melissa", "Mountain savory / Savory",
                                            "Mugwort",   "Myrrh",   "Myrtle",
                                            "Neroli"};
-        QTest::newRow("11") << 11 << "frmEssentialOils92"
+        QTest::newRow("11") << 11 << Forms::frmEssentialOils92
                             << QStringList{"Niaouli",   "Nutmeg",  "Orange",   "Oregano",
                                            "Palmarosa", "Parsley", "Patchouli"};
-        QTest::newRow("12") << 12 << "frmEssentialOils93"
+        QTest::newRow("12") << 12 << Forms::frmEssentialOils93
                             << QStringList{"Pennyroyal", "Pepper, black", "Peppermint", "Petitgrain",
                                            "Pimento",    "Pine",          "Ravensara"};
-        QTest::newRow("13") << 13 << "frmEssentialOils94"
+        QTest::newRow("13") << 13 << Forms::frmEssentialOils94
                             << QStringList{"Rose",       "Rosemary", "Rosewood", "Sage",
                                            "Sandalwood", "Savory",   "Spearmint"};
-        QTest::newRow("14") << 14 << "frmEssentialOils95"
+        QTest::newRow("14") << 14 << Forms::frmEssentialOils95
                             << QStringList{"Spikenard",   "Tagetes / French Marigold",
                                            "Spruce",      "Tangerine",
                                            "Tansy, blue", "Tansy, Idaho",
                                            "Tarragon"};
-        QTest::newRow("15") << 15 << "frmEssentialOils96"
+        QTest::newRow("15") << 15 << Forms::frmEssentialOils96
                             << QStringList{"Tea Tree",    "Thyme",  "Valerian",   "Vetiver",
                                            "Wintergreen", "Yarrow", "Ylang ylang"};
     }
@@ -115,11 +116,11 @@ private slots:
     void page()
     {
         QFETCH(int, number);
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QStringList, names);
 
         const content::OilPage &page = m_book.pages.at(number - 1);
-        QCOMPARE(page.form, form);
+        QCOMPARE(page.form, form.name());
         QCOMPARE(page.heading, QStringLiteral("Essential Oils Quick Reference"));
         QCOMPARE(page.columnHeadings, (QStringList{"Name", "Actions ", "Indications"}));
 

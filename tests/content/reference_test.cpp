@@ -3,6 +3,7 @@
 // fixed.
 #include "ContentFile.h"
 #include "ReadContent.h"
+#include "app/shell/FormId.h"
 #include "content/BaseOilsPanel.h"
 #include "content/ReferencePages.h"
 
@@ -60,19 +61,19 @@ private slots:
     void baseOilPages_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("page 1") << 0 << "frmBaseOils" << QStringList{"Aloe",
-                                                                     "Avocado Oil",
-                                                                     "Apricot Kernel Oil",
-                                                                     "Black Currant Oil",
-                                                                     "Borage Seed Oil",
-                                                                     "Calendula Oil",
-                                                                     "Comfrey Oil",
-                                                                     "Carrot Oil",
-                                                                     "Corn Oil",
-                                                                     "Evening Primrose Oil"};
-        QTest::newRow("page 2") << 1 << "frmBaseOils2"
+        QTest::newRow("page 1") << 0 << Forms::frmBaseOils << QStringList{"Aloe",
+                                                                          "Avocado Oil",
+                                                                          "Apricot Kernel Oil",
+                                                                          "Black Currant Oil",
+                                                                          "Borage Seed Oil",
+                                                                          "Calendula Oil",
+                                                                          "Comfrey Oil",
+                                                                          "Carrot Oil",
+                                                                          "Corn Oil",
+                                                                          "Evening Primrose Oil"};
+        QTest::newRow("page 2") << 1 << Forms::frmBaseOils2
                                 << QStringList{"Grape Seed Oil", "Hazelnut Oil",  "Jojoba Oil",
                                                "Olive Oil",      "Safflower Oil", "Sesame Seed Oil",
                                                "Soya Bean Oil",  "Sunflower Oil", "Sweet Almond Oil",
@@ -82,7 +83,7 @@ private slots:
     void baseOilPages()
     {
         QFETCH(int, index);
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QStringList, names);
 
         const content::BaseOilBook book = read(content::BaseOilBookFile, &content::parseBaseOilBook);
@@ -92,7 +93,7 @@ private slots:
         QCOMPARE(book.pages.size(), 2u);
 
         const content::BaseOilBook::Page &page = book.pages.at(index);
-        QCOMPARE(page.form, form);
+        QCOMPARE(page.form, form.name());
         QStringList actual;
         for (const content::BaseOilRow &row : page.rows) {
             actual << row.name;
@@ -105,21 +106,21 @@ private slots:
     void safetyPages_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QStringList>("headings");
         QTest::addColumn<QList<QStringList>>("nameColumns"); // the name blocks' columns, one after another
 
-        QTest::newRow("1/3") << 0 << "frmSafety"
+        QTest::newRow("1/3") << 0 << Forms::frmSafety
                              << QStringList{"Essential Oils Safety", "Before trying any new oil:"}
                              << QList<QStringList>{};
         QTest::newRow("2/3")
-            << 1 << "frmSafety2" << QStringList{"Quality:", "Storage:", "Essential Oils to Avoid:"}
+            << 1 << Forms::frmSafety2 << QStringList{"Quality:", "Storage:", "Essential Oils to Avoid:"}
             << QList<QStringList>{{"Bitter Almond", "Boldo Leaf", "Calamus", "Yellow Camphor", "Horseradish"},
                                   {"Jaborandi Leaf", "Mugwort", "Mustard", "Pennyroyal", "Rue"},
                                   {"Sassafras", "Savin", "Southernwood", "Tansy", "Thuja"},
                                   {"Wintergreen", "Wormseed", "Wormwood"}};
         QTest::newRow("3/3")
-            << 2 << "frmSafety3" << QStringList{"Photosensitizing Oils:", "Pregnancy:"}
+            << 2 << Forms::frmSafety3 << QStringList{"Photosensitizing Oils:", "Pregnancy:"}
             << QList<QStringList>{
                    {"Angelica 0.8%", "Bergamot 0.4%", "Cumin 0.4%"},
                    {"Citrus Hystrix", "Grapefruit 4%", "Lemon 2%"},
@@ -136,14 +137,14 @@ private slots:
     void safetyPages()
     {
         QFETCH(int, index);
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QStringList, headings);
         QFETCH(QList<QStringList>, nameColumns);
 
         const auto pages = read(content::SafetyPagesFile, &content::parseSafetyPages);
         QCOMPARE(pages.size(), 3u);
         const content::TextPageContent &page = pages.at(index);
-        QCOMPARE(page.form, form);
+        QCOMPARE(page.form, form.name());
         QCOMPARE(textsOf(page, content::TextBlock::Kind::Heading), headings);
 
         QList<QStringList> actual;
@@ -185,7 +186,7 @@ private slots:
     {
         const content::TextPageContent page =
             read(content::InformationPageFile, &content::parseInformationPage);
-        QCOMPARE(page.form, QStringLiteral("frmInformation"));
+        QCOMPARE(page.form, Forms::frmInformation.name());
 
         using Kind = content::TextBlock::Kind;
         QStringList shape;

@@ -12,6 +12,16 @@
 
 using namespace find;
 
+namespace {
+
+// Where a result leads: the form's name, '#', the spot.
+QString at(FormId form, const char *spot)
+{
+    return form.name() + QLatin1Char('#') + QString::fromUtf8(spot);
+}
+
+} // namespace
+
 // The index of the whole reference: the content built into the program and a copy of the database the build
 // generates, as the Find window builds it.
 class ReferenceIndexTest : public QObject
@@ -58,32 +68,35 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("target");
         const auto row = [](const char *name, const char *query, const QString &kind, const char *title,
-                            const char *target) {
-            QTest::newRow(name) << QString::fromUtf8(query) << kind << QString::fromUtf8(title)
-                                << QString::fromUtf8(target);
+                            const QString &target) {
+            QTest::newRow(name) << QString::fromUtf8(query) << kind << QString::fromUtf8(title) << target;
         };
-        row("oil, mistyped", "lavendar", OilsKind, "Lavender", "frmEssentialOils8#Lavender");
-        row("oil, doubled letter", "rosemarry", OilsKind, "Rosemary", "frmEssentialOils94#Rosemary");
-        row("indication by name", "insomnia", IndicationsKind, "Insomnia", "frmIndications#Insomnia");
+        row("oil, mistyped", "lavendar", OilsKind, "Lavender", at(Forms::frmEssentialOils8, "Lavender"));
+        row("oil, doubled letter", "rosemarry", OilsKind, "Rosemary",
+            at(Forms::frmEssentialOils94, "Rosemary"));
+        row("indication by name", "insomnia", IndicationsKind, "Insomnia",
+            at(Forms::frmIndications, "Insomnia"));
         row("indication, plural typed singular", "cold sore", IndicationsKind, "Cold sores",
-            "frmIndications#Cold sores");
-        row("indication by synonym", "sleeplessness", IndicationsKind, "Insomnia", "frmIndications#Insomnia");
+            at(Forms::frmIndications, "Cold sores"));
+        row("indication by synonym", "sleeplessness", IndicationsKind, "Insomnia",
+            at(Forms::frmIndications, "Insomnia"));
         row("indication by a note's words", "adulterated trusted supplier", IndicationsKind, "Herpes",
-            "frmIndications#Herpes");
+            at(Forms::frmIndications, "Herpes"));
         row("indication by its method", "sitz bath genital", IndicationsKind, "Herpes",
-            "frmIndications#Herpes");
-        row("action", "analgesic", ActionsKind, "Analgesic", "frmActions#Analgesic");
-        row("remedy", "centaury", RemediesKind, "Centaury", "frmBachFlowers#Centaury");
+            at(Forms::frmIndications, "Herpes"));
+        row("action", "analgesic", ActionsKind, "Analgesic", at(Forms::frmActions, "Analgesic"));
+        row("remedy", "centaury", RemediesKind, "Centaury", at(Forms::frmBachFlowers, "Centaury"));
         row("remedy by its state of mind", "cannot say no", RemediesKind, "Centaury",
-            "frmBachFlowers#Centaury");
+            at(Forms::frmBachFlowers, "Centaury"));
         row("remedies' history", "bacteriologist", RemediesKind, "History of the Bach remedies",
-            "frmBachFlowers#History");
+            at(Forms::frmBachFlowers, "History"));
         row("safety section", "photosensitizing", PagesKind, "Photosensitizing Oils",
-            "frmSafety3#Photosensitizing Oils:");
+            at(Forms::frmSafety3, "Photosensitizing Oils:"));
         row("information section", "limbic", PagesKind, "How Aromatherapy Works",
-            "frmInformation#How Aromatherapy Works");
-        row("base oil", "wheatgerm", PagesKind, "Wheatgerm Oil", "frmBaseOils2#Wheatgerm Oil");
-        row("antioxidant food", "blueberries", PagesKind, "Blueberries", "frmAntioxidants#Blueberries");
+            at(Forms::frmInformation, "How Aromatherapy Works"));
+        row("base oil", "wheatgerm", PagesKind, "Wheatgerm Oil", at(Forms::frmBaseOils2, "Wheatgerm Oil"));
+        row("antioxidant food", "blueberries", PagesKind, "Blueberries",
+            at(Forms::frmAntioxidants, "Blueberries"));
     }
     void firstResultOfEachKind()
     {
@@ -104,7 +117,7 @@ private slots:
         const auto record = [](const char *name, const char *notes) {
             return Document{IndicationsKind,
                             QString::fromUtf8(name),
-                            QStringLiteral("frmIndications#") + QString::fromUtf8(name),
+                            at(Forms::frmIndications, name),
                             {QString::fromUtf8(notes)}};
         };
         const QList<Document> before{record("Acne", "quietly soothing"), record("Bruises", "arnica compress"),
@@ -115,7 +128,7 @@ private slots:
         SearchIndex index;
         index.add({OilsKind,
                    QStringLiteral("Lavender"),
-                   QStringLiteral("frmEssentialOils8#Lavender"),
+                   at(Forms::frmEssentialOils8, "Lavender"),
                    {QStringLiteral("warming bath")}});
         for (const Document &d : before)
             index.add(d);
@@ -126,12 +139,12 @@ private slots:
             const SearchResults found = index.search(QString::fromUtf8(query));
             return found.groups.isEmpty() ? QString() : found.groups.front().results.front().target;
         };
-        QCOMPARE(firstTarget("zanzibarish"), QStringLiteral("frmIndications#Acne"));
+        QCOMPARE(firstTarget("zanzibarish"), at(Forms::frmIndications, "Acne"));
         QCOMPARE(firstTarget("quietly"), QString());
-        QCOMPARE(firstTarget("arnica"), QStringLiteral("frmIndications#Bruising"));
+        QCOMPARE(firstTarget("arnica"), at(Forms::frmIndications, "Bruising"));
         QCOMPARE(firstTarget("chilblains"), QString());
-        QCOMPARE(firstTarget("scalp"), QStringLiteral("frmIndications#Dandruff"));
-        QCOMPARE(firstTarget("warming"), QStringLiteral("frmEssentialOils8#Lavender")); // not the user's
+        QCOMPARE(firstTarget("scalp"), at(Forms::frmIndications, "Dandruff"));
+        QCOMPARE(firstTarget("warming"), at(Forms::frmEssentialOils8, "Lavender")); // not the user's
         QCOMPARE(index.size(), 4);
     }
 };

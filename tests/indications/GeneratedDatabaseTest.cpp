@@ -21,7 +21,7 @@ private slots:
         ShellFixture shell;
         QVERIFY(QFile::copy(QStringLiteral(GENERATED_MDB),
                             shell.folder.filePath(QStringLiteral("Indications.mdb"))));
-        auto *page = qobject_cast<frmIndications *>(windows().OpenPage(QStringLiteral("frmIndications")));
+        auto *page = qobject_cast<frmIndications *>(windows().OpenPage(Forms::frmIndications));
         QVERIFY(page->data().isOpen());
         QCOMPARE(page->data().recordCount(), 251);
         QVERIFY(shell.messages.isEmpty());

@@ -187,7 +187,7 @@ struct Page
 
 Page openPage()
 {
-    return {qobject_cast<frmIndications *>(windows().OpenPage(QStringLiteral("frmIndications")))};
+    return {qobject_cast<frmIndications *>(windows().OpenPage(Forms::frmIndications))};
 }
 
 } // namespace
@@ -372,9 +372,9 @@ private slots:
         QFETCH(int, entry);
         ShellFixture shell;
         createDatabase(shell);
-        AppWindow *w = windows().OpenPlace({QStringLiteral("frmIndications"), spot});
+        AppWindow *w = windows().OpenPlace({Forms::frmIndications.name(), spot});
         QCOMPARE(w != nullptr, shown);
-        Page page{qobject_cast<frmIndications *>(windows().find(QStringLiteral("frmIndications")))};
+        Page page{qobject_cast<frmIndications *>(windows().find(Forms::frmIndications))};
         QVERIFY(page.window);
         QCOMPARE(page.box("txtNotes")->toPlainText(), notes);
         QCOMPARE(page.list()->selectedItems().isEmpty() ? -1 : page.list()->currentRow(), entry);
@@ -400,22 +400,18 @@ private slots:
     {
         QTest::addColumn<QString>("entry"); // empty: the first record
         QTest::addColumn<QString>("oil");
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("row");
         QTest::newRow("first record") << ""
-                                      << "Lavender"
-                                      << "frmEssentialOils8"
-                                      << "Lavender";
+                                      << "Lavender" << Forms::frmEssentialOils8 << "Lavender";
         QTest::newRow("after a search") << " Abscess, dental"
-                                        << "Clove"
-                                        << "frmEssentialOils4"
-                                        << "Clove";
+                                        << "Clove" << Forms::frmEssentialOils4 << "Clove";
     }
     void anOilOfTheListOpensItsProfile()
     {
         QFETCH(QString, entry);
         QFETCH(QString, oil);
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, row);
         ShellFixture shell;
         createDatabase(shell);
@@ -445,9 +441,9 @@ private slots:
                 entries << (a->isEnabled() ? a->text() : QStringLiteral("(") + a->text() + u')');
             return entries;
         };
-        AppWindow *lavender = windows().OpenPage(QStringLiteral("frmEssentialOils8"));
+        AppWindow *lavender = windows().OpenPage(Forms::frmEssentialOils8);
         QCOMPARE(listed(lavender, 4), QStringList{QStringLiteral("Abscess")});
-        AppWindow *teaTree = windows().OpenPage(QStringLiteral("frmEssentialOils96"));
+        AppWindow *teaTree = windows().OpenPage(Forms::frmEssentialOils96);
         QCOMPARE(listed(teaTree, 1), (QStringList{QStringLiteral("Abscess"), QStringLiteral("acne")}));
         QCOMPARE(listed(lavender, 1), QStringList{QStringLiteral("(No indication names this oil)")});
         QVERIFY(lavender->findChild<QLabel *>(QStringLiteral("lblName4"))
@@ -457,7 +453,7 @@ private slots:
         // The entry opens the record, and an oil typed into it (not yet written) counts.
         auto *menu = lavender->findChild<QMenu *>(QStringLiteral("mnuIndications4"));
         menu->actions().first()->trigger();
-        Page page{windows().find<frmIndications>(QStringLiteral("frmIndications"))};
+        Page page{windows().find<frmIndications>(Forms::frmIndications)};
         QVERIFY(page.window);
         QCOMPARE(page.name()->text(), QStringLiteral("Abscess"));
         page.select(QStringLiteral(" Acne"));
@@ -474,7 +470,7 @@ private slots:
     {
         ShellFixture shell;
         createDatabase(shell);
-        AppWindow *profile = windows().OpenPage(QStringLiteral("frmEssentialOils8"));
+        AppWindow *profile = windows().OpenPage(Forms::frmEssentialOils8);
         profile->activateWindow(); // the keys are the window's shortcuts
         QVERIFY(QTest::qWaitForWindowActive(profile));
         QCOMPARE(oillinks::markedRow(profile), QString());
@@ -485,7 +481,7 @@ private slots:
         QVERIFY(!bottom.isEmpty());
         QTest::keyClick(profile, Qt::Key_Down); // and stays there
         QCOMPARE(oillinks::markedRow(profile), bottom);
-        QVERIFY(windows().OpenPlace({QStringLiteral("frmEssentialOils8"), QStringLiteral("Lavender")}));
+        QVERIFY(windows().OpenPlace({Forms::frmEssentialOils8.name(), QStringLiteral("Lavender")}));
         QTest::keyClick(profile, Qt::Key_Down);
         QTest::keyClick(profile, Qt::Key_Up);
         QCOMPARE(oillinks::markedRow(profile), QStringLiteral("Lavender"));
@@ -495,7 +491,7 @@ private slots:
         QCOMPARE(menu->actions().first()->text(), QStringLiteral("Abscess"));
         menu->actions().first()->trigger();
         menu->hide();
-        Page page{windows().find<frmIndications>(QStringLiteral("frmIndications"))};
+        Page page{windows().find<frmIndications>(Forms::frmIndications)};
         QVERIFY(page.window);
         QCOMPARE(page.name()->text(), QStringLiteral("Abscess"));
     }
@@ -513,7 +509,7 @@ private slots:
                      jet::Value::ofText(EncodeOilList(QStringLiteral("Clove, Lavender")).toStdString()),
                      jet::Value::null(), jet::Value::null()});
         QVERIFY(jet::createDatabase(dbPath(shell).toStdString(), indications::tableDefinition(), rows).ok());
-        AppWindow *profile = windows().OpenPage(QStringLiteral("frmEssentialOils8"));
+        AppWindow *profile = windows().OpenPage(Forms::frmEssentialOils8);
         auto *menu = profile->findChild<QMenu *>(QStringLiteral("mnuIndications4"));
         emit menu->aboutToShow();
         QStringList groups;
@@ -521,7 +517,7 @@ private slots:
             groups << a->text() + u' ' + QString::number(a->menu() ? a->menu()->actions().size() : 0);
         QCOMPARE(groups, (QStringList{QStringLiteral("A 15"), QStringLiteral("B 15")}));
         menu->actions().last()->menu()->actions().first()->trigger();
-        Page page{windows().find<frmIndications>(QStringLiteral("frmIndications"))};
+        Page page{windows().find<frmIndications>(Forms::frmIndications)};
         QVERIFY(page.window);
         QCOMPARE(page.name()->text(), QStringLiteral("B 01"));
     }
@@ -600,7 +596,7 @@ private slots:
         startProgram(windows());
         Page page = openPage();
         page.type("txtNotes", QStringLiteral("Written at the end."));
-        windows().find(QStringLiteral("frmMenu"))->close();
+        windows().find(Forms::frmMenu)->close();
         QVERIFY(windows().programEnded());
         QVERIFY(storedRecords(shell).contains(QStringLiteral("Abscess|Written at the end.")));
     }
@@ -670,7 +666,7 @@ private slots:
         Page page = openPage();
         page.select(QStringLiteral(" Acne"));
         child<QPushButton>(page.window, "cmdPrint")->click();
-        AppWindow *print = windows().find(QStringLiteral("frmPrint"));
+        AppWindow *print = windows().find(Forms::frmPrint);
         QVERIFY(print);
         const QString expected = indications::buildPrintText({"acne", "Tea Tree", "Spot treatment.", ""});
         QVERIFY(expected.endsWith(QStringLiteral("Notes: \r\n\r\n\r\n")));
@@ -678,7 +674,7 @@ private slots:
             QCOMPARE(box->Text().trimmed(), expected.trimmed());
             QVERIFY(!box->Text().contains(EncodeOilList(QStringLiteral("Tea Tree"))));
         }
-        QVERIFY(windows().find(QStringLiteral("frmIndications")));
+        QVERIFY(windows().find(Forms::frmIndications));
     }
 
     void informationOpensTheInformationPage()
@@ -687,7 +683,7 @@ private slots:
         createDatabase(shell);
         Page page = openPage();
         child<QPushButton>(page.window, "cmdInformation")->click();
-        QVERIFY(windows().find(QStringLiteral("frmInformation")));
+        QVERIFY(windows().find(Forms::frmInformation));
     }
 
     void aMissingDatabaseIsReportedOnceAndThePageStillOpens()

@@ -2,6 +2,7 @@
 // names share words do not.
 #include "indications/logic/OilIndications.h"
 
+#include "app/shell/FormId.h"
 #include "indications/logic/IndicationsSchema.h"
 #include "indications/oillist/OilListCoding.h"
 #include "jet/Create.h"
@@ -38,27 +39,26 @@ private slots:
 
     void namesOfAnOil_data()
     {
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("row");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("letter case of the oil, name order") << "frmEssentialOils96"
-                                                            << "Tea Tree" << QStringList{"Abscess", "acne"};
-        QTest::newRow("a name with a comma, not its neighbour") << "frmEssentialOils6"
-                                                                << "Fir, Balsam" << QStringList{"Bronchitis"};
-        QTest::newRow("another name, on a second line") << "frmEssentialOils3"
-                                                        << "Chamomile, Roman" << QStringList{"Cough"};
-        QTest::newRow("not an oil whose name starts alike") << "frmEssentialOils8"
-                                                            << "Lavender" << QStringList{"Abscess", "Burns"};
-        QTest::newRow("named nowhere") << "frmEssentialOils1"
-                                       << "Angelica" << QStringList{};
+        QTest::newRow("letter case of the oil, name order")
+            << Forms::frmEssentialOils96 << "Tea Tree" << QStringList{"Abscess", "acne"};
+        QTest::newRow("a name with a comma, not its neighbour")
+            << Forms::frmEssentialOils6 << "Fir, Balsam" << QStringList{"Bronchitis"};
+        QTest::newRow("another name, on a second line")
+            << Forms::frmEssentialOils3 << "Chamomile, Roman" << QStringList{"Cough"};
+        QTest::newRow("not an oil whose name starts alike")
+            << Forms::frmEssentialOils8 << "Lavender" << QStringList{"Abscess", "Burns"};
+        QTest::newRow("named nowhere") << Forms::frmEssentialOils1 << "Angelica" << QStringList{};
     }
     void namesOfAnOil()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, row);
         QFETCH(QStringList, names);
         QString error;
-        QCOMPARE(indications::indicationsNaming({form, row}, m_path, &error), std::optional(names));
+        QCOMPARE(indications::indicationsNaming({form.name(), row}, m_path, &error), std::optional(names));
         QVERIFY(error.isEmpty());
     }
 
@@ -66,8 +66,9 @@ private slots:
     {
         QString error;
         const QString missing = m_folder.filePath(QStringLiteral("none.mdb"));
-        QCOMPARE(indications::indicationsNaming({"frmEssentialOils8", "Lavender"}, missing, &error),
-                 std::nullopt);
+        QCOMPARE(
+            indications::indicationsNaming({Forms::frmEssentialOils8.name(), "Lavender"}, missing, &error),
+            std::nullopt);
         QVERIFY2(error.contains(missing), qPrintable(error));
     }
 };

@@ -30,8 +30,6 @@ using printservices::FontChoice;
 
 namespace {
 
-const QString PrintPage = QStringLiteral("frmPrint");
-
 // The text the indications page hands over: an empty first line and four headings on lines of their own.
 const QString IndicationText =
     QStringLiteral("\r\nAffliction: Bronchitis\r\n\r\nEssential Oils:\r\nEucalyptus, "
@@ -57,7 +55,7 @@ struct Dialogs
 
 frmPrint *printPage()
 {
-    return windows().find<frmPrint>(PrintPage);
+    return windows().find<frmPrint>(Forms::frmPrint);
 }
 
 void click(const QString &button)
@@ -146,7 +144,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QRect, place);
         ShellFixture shell;
-        auto *page = qobject_cast<frmPrint *>(windows().OpenPage(PrintPage));
+        auto *page = qobject_cast<frmPrint *>(windows().OpenPage(Forms::frmPrint));
         QVERIFY(page);
         auto *widget = page->findChild<QWidget *>(control);
         QVERIFY(widget);
@@ -166,7 +164,7 @@ private slots:
         ShellFixture shell;
         shell.writeFile(QStringLiteral("Screen.txt"), screenMode.toLatin1());
         windows().setScreenModeSource([screenMode] { return screenMode; });
-        auto *page = qobject_cast<frmPrint *>(windows().OpenPage(PrintPage));
+        auto *page = qobject_cast<frmPrint *>(windows().OpenPage(Forms::frmPrint));
         QVERIFY(page);
         QCOMPARE(page->windowTitle(), QStringLiteral("Print Preview"));
         QCOMPARE(page->size(), QSize(528, 414));
@@ -196,7 +194,7 @@ private slots:
     void tabOrderAndFocus()
     {
         ShellFixture shell;
-        auto *page = qobject_cast<frmPrint *>(windows().OpenPage(PrintPage));
+        auto *page = qobject_cast<frmPrint *>(windows().OpenPage(Forms::frmPrint));
         QVERIFY(page);
         QCOMPARE(page->focusWidget(), page->findChild<QWidget *>(QStringLiteral("Text2")));
 
@@ -231,9 +229,10 @@ private slots:
                 return;
             }
             // Referring to the box loads the page; showing it afterwards keeps the text.
-            auto *page = printPage() ? printPage() : qobject_cast<frmPrint *>(windows().OpenPage(PrintPage));
+            auto *page =
+                printPage() ? printPage() : qobject_cast<frmPrint *>(windows().OpenPage(Forms::frmPrint));
             page->rtfPrint()->setText(text);
-            windows().OpenPage(PrintPage);
+            windows().OpenPage(Forms::frmPrint);
         };
 
         handOver(IndicationText);
@@ -250,7 +249,7 @@ private slots:
         box->setSelectionFont(chosenFont());
         placeCursor(box, 4);
         box->insertPlainText(QStringLiteral("typed by the user"));
-        windows().OpenPage(QStringLiteral("frmSources"));
+        windows().OpenPage(Forms::frmSources);
 
         const QString second = QStringLiteral("Action: Antiseptic\r\nOils: Tea Tree, Lavender");
         handOver(second);

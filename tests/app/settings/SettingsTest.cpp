@@ -29,7 +29,7 @@ QByteArray readFile(const QString &path)
 frmMenu *startMenu()
 {
     startProgram(windows());
-    return windows().find<frmMenu>(QStringLiteral("frmMenu"));
+    return windows().find<frmMenu>(Forms::frmMenu);
 }
 
 // A second run of the program on the same application folder.
@@ -51,7 +51,7 @@ void click(QWidget *window, const QString &button)
 
 QString confirmation()
 {
-    AppWindow *resize = windows().find(QStringLiteral("frmResize"));
+    AppWindow *resize = windows().find(Forms::frmResize);
     if (!resize)
         return {};
     auto *label = resize->findChild<QLabel *>(QStringLiteral("lblResize"));
@@ -105,39 +105,35 @@ private slots:
 
     void layout_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<FormId>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QRect>("twipsRect");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Maximize Screen") << "frmSettings"
-                                         << "cmdMaximize" << QRect(4410, 420, 2000, 380) << "Maximize Screen";
-        QTest::newRow("Center Screen") << "frmSettings"
-                                       << "cmdMitte" << QRect(4410, 840, 2000, 380) << "Center Screen";
-        QTest::newRow("Remove Program") << "frmSettings"
-                                        << "cmdAddRemove" << QRect(1980, 2790, 2200, 380) << "Remove Program";
-        QTest::newRow("settings Close")
-            << "frmSettings"
-            << "cmdClose" << QRect(5790, 3030, 700, 330) << "Close"; // clear of the border
+        QTest::newRow("Maximize Screen")
+            << Forms::frmSettings << "cmdMaximize" << QRect(4410, 420, 2000, 380) << "Maximize Screen";
+        QTest::newRow("Center Screen")
+            << Forms::frmSettings << "cmdMitte" << QRect(4410, 840, 2000, 380) << "Center Screen";
+        QTest::newRow("Remove Program")
+            << Forms::frmSettings << "cmdAddRemove" << QRect(1980, 2790, 2200, 380) << "Remove Program";
+        QTest::newRow("settings Close") << Forms::frmSettings << "cmdClose" << QRect(5790, 3030, 700, 330)
+                                        << "Close"; // clear of the border
         QTest::newRow("Label6")
-            << "frmSettings"
-            << "Label6" << QRect(300, 540, 3945, 840) // as high as its three lines
+            << Forms::frmSettings << "Label6" << QRect(300, 540, 3945, 840) // as high as its three lines
             << "You can adjust the Program's Screen Size for what works best on your computer:";
         QTest::newRow("Label8")
-            << "frmSettings"
-            << "Label8" << QRect(300, 1830, 6210, 975) // wide enough for three lines above the button
+            << Forms::frmSettings << "Label8"
+            << QRect(300, 1830, 6210, 975) // wide enough for three lines above the button
             << "If, for any reason, you wish to uninstall this program, click the button below to start "
                "Window's "
                "Remove Program. Then select the program you wish to remove, click Remove and click OK.";
-        QTest::newRow("Shape1") << "frmSettings"
-                                << "Shape1" << QRect(100, 100, 6510, 3375) << "";
-        QTest::newRow("lblResize") << "frmResize"
-                                   << "lblResize" << QRect(270, 330, 3255, 675) << "";
-        QTest::newRow("resize Close") << "frmResize"
-                                      << "cmdClose" << QRect(1500, 1170, 855, 375) << "Close";
+        QTest::newRow("Shape1") << Forms::frmSettings << "Shape1" << QRect(100, 100, 6510, 3375) << "";
+        QTest::newRow("lblResize") << Forms::frmResize << "lblResize" << QRect(270, 330, 3255, 675) << "";
+        QTest::newRow("resize Close")
+            << Forms::frmResize << "cmdClose" << QRect(1500, 1170, 855, 375) << "Close";
     }
     void layout()
     {
-        QFETCH(QString, window);
+        QFETCH(FormId, window);
         QFETCH(QString, control);
         QFETCH(QRect, twipsRect);
         QFETCH(QString, text);
@@ -158,7 +154,7 @@ private slots:
     void settingsTextsFitTheirPlaces()
     {
         ShellFixture shell;
-        AppWindow *settings = windows().OpenPage(QStringLiteral("frmSettings"));
+        AppWindow *settings = windows().OpenPage(Forms::frmSettings);
         for (const char *name : {"Label6", "Label8"}) {
             auto *label = settings->findChild<QLabel *>(QLatin1String(name));
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
@@ -183,7 +179,7 @@ private slots:
     void settingsWindowFrame()
     {
         ShellFixture shell;
-        AppWindow *settings = windows().OpenPage(QStringLiteral("frmSettings"));
+        AppWindow *settings = windows().OpenPage(Forms::frmSettings);
         QCOMPARE(settings->windowTitle(), QStringLiteral("Settings"));
         QCOMPARE(settings->size(), twips::size(6705, 3570));
         QVERIFY(!(settings->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -196,7 +192,7 @@ private slots:
         QCOMPARE(first->objectName(), QStringLiteral("cmdMitte"));
         // Opening and closing writes nothing.
         click(settings, QStringLiteral("cmdClose"));
-        QVERIFY(!windows().find(QStringLiteral("frmSettings")));
+        QVERIFY(!windows().find(Forms::frmSettings));
         QVERIFY(!QFile::exists(shell.folder.filePath(QStringLiteral("Screen.txt"))));
     }
 
@@ -228,10 +224,10 @@ private slots:
             shell.writeFile(QStringLiteral("Screen.txt"), fileBefore);
         frmMenu *menu = startMenu();
         QVERIFY(menu);
-        AppWindow *before = windows().OpenPage(QStringLiteral("frmInformation"));
+        AppWindow *before = windows().OpenPage(Forms::frmInformation);
         const bool beforeMaximised = before->isMaximized();
 
-        AppWindow *settings = windows().OpenPage(QStringLiteral("frmSettings"));
+        AppWindow *settings = windows().OpenPage(Forms::frmSettings);
         click(settings, button);
 
         QCOMPARE(readFile(shell.folder.filePath(QStringLiteral("Screen.txt"))), screenFile(digit));
@@ -240,32 +236,32 @@ private slots:
         if (!maximised)
             QCOMPARE(menu->size(), twips::PageClient);
         QCOMPARE(confirmation(), message);
-        QVERIFY(windows().find(QStringLiteral("frmSettings")));
+        QVERIFY(windows().find(Forms::frmSettings));
         QVERIFY(shell.messages.isEmpty());
         // A page already open keeps its state; one opened now follows the choice.
         QCOMPARE(before->isMaximized(), beforeMaximised);
-        QCOMPARE(windows().OpenPage(QStringLiteral("frmSafety"))->isMaximized(), maximised);
+        QCOMPARE(windows().OpenPage(Forms::frmSafety)->isMaximized(), maximised);
 
         frmMenu *again = restart(shell);
         QVERIFY(again);
         QCOMPARE(again->isMaximized(), maximised);
-        QCOMPARE(windows().OpenPage(QStringLiteral("frmSafety"))->isMaximized(), maximised);
+        QCOMPARE(windows().OpenPage(Forms::frmSafety)->isMaximized(), maximised);
     }
 
     void laterChoiceReplacesTheConfirmation()
     {
         ShellFixture shell;
         startMenu();
-        AppWindow *settings = windows().OpenPage(QStringLiteral("frmSettings"));
+        AppWindow *settings = windows().OpenPage(Forms::frmSettings);
         click(settings, QStringLiteral("cmdMitte"));
-        AppWindow *first = windows().find(QStringLiteral("frmResize"));
+        AppWindow *first = windows().find(Forms::frmResize);
         click(settings, QStringLiteral("cmdMaximize"));
-        QCOMPARE(windows().find(QStringLiteral("frmResize")), first);
+        QCOMPARE(windows().find(Forms::frmResize), first);
         QCOMPARE(confirmation(), Maximized);
         QCOMPARE(readFile(shell.folder.filePath(QStringLiteral("Screen.txt"))), screenFile('2'));
         click(first, QStringLiteral("cmdClose"));
-        QVERIFY(!windows().find(QStringLiteral("frmResize")));
-        QVERIFY(windows().find(QStringLiteral("frmSettings")));
+        QVERIFY(!windows().find(Forms::frmResize));
+        QVERIFY(windows().find(Forms::frmSettings));
     }
 
     void unsavedChoiceHoldsForThisRunOnly_data()
@@ -285,15 +281,15 @@ private slots:
         // A folder in the file's place cannot be replaced by a file, whoever runs the test.
         QVERIFY(QDir(shell.folder.path()).mkdir(QStringLiteral("Screen.txt")));
         frmMenu *menu = startMenu();
-        AppWindow *settings = windows().OpenPage(QStringLiteral("frmSettings"));
+        AppWindow *settings = windows().OpenPage(Forms::frmSettings);
         click(settings, button);
 
         QCOMPARE(shell.messages.size(), 1);
         QVERIFY2(shell.messages[0].contains(QStringLiteral("this run only")), qPrintable(shell.messages[0]));
         QVERIFY2(shell.messages[0].contains(modeWord), qPrintable(shell.messages[0]));
-        QVERIFY(!windows().find(QStringLiteral("frmResize")));
+        QVERIFY(!windows().find(Forms::frmResize));
         QCOMPARE(menu->isMaximized(), maximised);
-        QCOMPARE(windows().OpenPage(QStringLiteral("frmSafety"))->isMaximized(), maximised);
+        QCOMPARE(windows().OpenPage(Forms::frmSafety)->isMaximized(), maximised);
         // The next run knows nothing of it.
         QVERIFY(restart(shell)->isMaximized());
     }
@@ -302,9 +298,9 @@ private slots:
     {
         ShellFixture shell;
         startMenu();
-        AppWindow *settings = windows().OpenPage(QStringLiteral("frmSettings"));
+        AppWindow *settings = windows().OpenPage(Forms::frmSettings);
         click(settings, QStringLiteral("cmdMitte"));
-        QVERIFY(windows().find(QStringLiteral("frmResize")));
+        QVERIFY(windows().find(Forms::frmResize));
         // From now on a folder stands where the file must go.
         const QString path = shell.folder.filePath(QStringLiteral("Screen.txt"));
         QVERIFY(QFile::remove(path));
@@ -312,7 +308,7 @@ private slots:
         click(settings, QStringLiteral("cmdMaximize"));
         QCOMPARE(shell.messages.size(), 1);
         // The old confirmation would now promise the wrong thing.
-        QVERIFY(!windows().find(QStringLiteral("frmResize")));
+        QVERIFY(!windows().find(Forms::frmResize));
     }
 
     void removeProgramEndsTheProgram_data()
@@ -340,9 +336,9 @@ private slots:
         shell.os->startSucceeds = startSucceeds;
         const PathWith path(installed);
         startMenu();
-        windows().OpenPage(QStringLiteral("frmSafety"));
-        windows().OpenPage(QStringLiteral("frmResize"));
-        click(windows().OpenPage(QStringLiteral("frmSettings")), QStringLiteral("cmdAddRemove"));
+        windows().OpenPage(Forms::frmSafety);
+        windows().OpenPage(Forms::frmResize);
+        click(windows().OpenPage(Forms::frmSettings), QStringLiteral("cmdAddRemove"));
 
         if (expectedProgram.isEmpty()) {
             QVERIFY(shell.os->started.empty());

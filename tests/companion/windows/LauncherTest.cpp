@@ -49,7 +49,7 @@ QString outcome(const ShellFixture &shell)
 {
     if (!shell.os->started.empty())
         return shell.os->started.front().program;
-    return windows().find(QStringLiteral("frmDownloadSKP")) ? Download : QString();
+    return windows().find(Forms::frmDownloadSKP) ? Download : QString();
 }
 
 } // namespace
@@ -110,7 +110,7 @@ private slots:
         if (expected != Download) {
             QCOMPARE(shell.os->started.front().style, PlatformServices::WindowStyle::MinimizedWithFocus);
             QVERIFY(shell.os->started.front().arguments.isEmpty());
-            QVERIFY(!windows().find(QStringLiteral("frmDownloadSKP")));
+            QVERIFY(!windows().find(Forms::frmDownloadSKP));
         }
     }
 
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(shell.os->started.size(), size_t(1));
         QCOMPARE(shell.os->started.front().program, Defaults[1]);
         QVERIFY(shell.messages.isEmpty());
-        QVERIFY(!windows().find(QStringLiteral("frmDownloadSKP")));
+        QVERIFY(!windows().find(Forms::frmDownloadSKP));
     }
 
     void menuButtonRunsTheLauncher()
@@ -196,7 +196,7 @@ private slots:
         disk.files.insert(Defaults[2], "MZ");
         LauncherSetupGuard guard(LauncherSetup{[] { return companion::unixCompanionPlatform(Home); },
                                                [&disk] { return disk.probe(); }});
-        AppWindow *menu = windows().OpenPage(QStringLiteral("frmMenu"));
+        AppWindow *menu = windows().OpenPage(Forms::frmMenu);
         auto *button = menu->findChild<QPushButton *>(QStringLiteral("cmdSKP"));
         QVERIFY(button);
 
@@ -205,8 +205,8 @@ private slots:
 
         disk.files.clear();
         button->click();
-        QVERIFY(windows().find(QStringLiteral("frmDownloadSKP")));
-        QVERIFY(windows().find(QStringLiteral("frmMenu")));
+        QVERIFY(windows().find(Forms::frmDownloadSKP));
+        QVERIFY(windows().find(Forms::frmMenu));
         QCOMPARE(shell.os->started.size(), size_t(1));
     }
 };

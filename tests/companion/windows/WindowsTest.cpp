@@ -33,7 +33,7 @@ template <typename T> T *control(AppWindow *window, const QString &name)
 AppWindow *openFolderWindow(ShellFixture &shell)
 {
     shell.os->SetCurrentFolder(shell.folder.path());
-    return windows().OpenPage(QStringLiteral("frmPath"));
+    return windows().OpenPage(Forms::frmPath);
 }
 
 void doubleClick(FolderList *list, const QString &folder)
@@ -85,50 +85,51 @@ class WindowsTest : public QObject
 private slots:
     void texts_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<FormId>("window");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        const auto row = [](const char *window, const char *name, const char *text) {
-            QTest::newRow(QByteArray(window).append(' ').append(name).constData()) << window << name << text;
+        const auto row = [](FormId window, const char *name, const char *text) {
+            QTest::newRow(qPrintable(window.name() + u' ' + QLatin1String(name))) << window << name << text;
         };
-        row("frmDownloadSKP", "Label1", "Stowkeep Companion Program:");
-        row("frmDownloadSKP", "Label2", "Program not installed.");
-        row("frmDownloadSKP", "Label4",
+        row(Forms::frmDownloadSKP, "Label1", "Stowkeep Companion Program:");
+        row(Forms::frmDownloadSKP, "Label2", "Program not installed.");
+        row(Forms::frmDownloadSKP, "Label4",
             "If you've installed SKP in a different file folder location, please locate the path:");
-        row("frmDownloadSKP", "cmdPath", "Locate Installation Folder");
-        row("frmDownloadSKP", "cmdPriceList", "View All Programs Price List");
-        row("frmDownloadSKP", "cmdClose", "Close");
-        row("frmDownloadSKP", "Label5", "Download SKP with these direct links:");
-        row("frmDownloadSKP", "Label6", "Bonus Companion Program");
-        row("frmDownloadSKP", "Label7", "SKP is a toolkit and databank for personal use.");
-        row("frmDownloadSKP", "Label8",
+        row(Forms::frmDownloadSKP, "cmdPath", "Locate Installation Folder");
+        row(Forms::frmDownloadSKP, "cmdPriceList", "View All Programs Price List");
+        row(Forms::frmDownloadSKP, "cmdClose", "Close");
+        row(Forms::frmDownloadSKP, "Label5", "Download SKP with these direct links:");
+        row(Forms::frmDownloadSKP, "Label6", "Bonus Companion Program");
+        row(Forms::frmDownloadSKP, "Label7", "SKP is a toolkit and databank for personal use.");
+        row(Forms::frmDownloadSKP, "Label8",
             "SKP is designed so that your entries are not deleted when any program is updated.");
-        row("frmDownloadSKP", "Label9",
+        row(Forms::frmDownloadSKP, "Label9",
             "SKP is FREE with the purchase of any Varnholt Publishing software program.");
-        row("frmDownloadSKP", "Label10",
+        row(Forms::frmDownloadSKP, "Label10",
             "If you prefer not to purchase any Varnholt Publishing software product, you can purchase SKP "
             "separately for $9.95 Canadian.");
-        row("frmDownloadSKP", "Label11", "Or visit:");
-        row("frmDownloadSKP", "lblDownloadSKP", "Download SKP");
-        row("frmDownloadSKP", "lblDownloadSKPUpgrade", "Alternative Download");
-        row("frmPath", "Label1", "Unable to find Installation Path for:");
-        row("frmPath", "lblPath", "SKP");
-        row("frmPath", "Label2", "Please find the Installation Folder for the Program:");
-        row("frmPath", "Label3", "To select, double click the folder. The path will appear below.");
-        row("frmPath", "Label4", "Or, type in the Installation Path where the program was saved.");
-        row("frmPath", "Label5", "To finish, click Store to save the new Installation Path:");
-        row("frmPath", "cmdStore", "Store");
-        row("frmPath", "Label6", "The required file could not be found at that location.");
-        row("frmPath", "Label7", "This may not be the right path or the program may not be installed yet.");
-        row("frmPath", "Label8",
+        row(Forms::frmDownloadSKP, "Label11", "Or visit:");
+        row(Forms::frmDownloadSKP, "lblDownloadSKP", "Download SKP");
+        row(Forms::frmDownloadSKP, "lblDownloadSKPUpgrade", "Alternative Download");
+        row(Forms::frmPath, "Label1", "Unable to find Installation Path for:");
+        row(Forms::frmPath, "lblPath", "SKP");
+        row(Forms::frmPath, "Label2", "Please find the Installation Folder for the Program:");
+        row(Forms::frmPath, "Label3", "To select, double click the folder. The path will appear below.");
+        row(Forms::frmPath, "Label4", "Or, type in the Installation Path where the program was saved.");
+        row(Forms::frmPath, "Label5", "To finish, click Store to save the new Installation Path:");
+        row(Forms::frmPath, "cmdStore", "Store");
+        row(Forms::frmPath, "Label6", "The required file could not be found at that location.");
+        row(Forms::frmPath, "Label7",
+            "This may not be the right path or the program may not be installed yet.");
+        row(Forms::frmPath, "Label8",
             "If you have installed the program, and still can't get it to link with the main menu,");
-        row("frmPath", "Label9", "please send a Support Form to Varnholt Publishing.");
-        row("frmPath", "cmdBack", "Back");
-        row("frmPath", "cmdClose", "Close");
+        row(Forms::frmPath, "Label9", "please send a Support Form to Varnholt Publishing.");
+        row(Forms::frmPath, "cmdBack", "Back");
+        row(Forms::frmPath, "cmdClose", "Close");
     }
     void texts()
     {
-        QFETCH(QString, window);
+        QFETCH(FormId, window);
         QFETCH(QString, name);
         QFETCH(QString, text);
         ShellFixture shell;
@@ -143,7 +144,7 @@ private slots:
     void framesAndCaptions()
     {
         ShellFixture shell;
-        AppWindow *download = windows().OpenPage(QStringLiteral("frmDownloadSKP"));
+        AppWindow *download = windows().OpenPage(Forms::frmDownloadSKP);
         AppWindow *path = openFolderWindow(shell);
         QCOMPARE(download->windowTitle(), QStringLiteral("Download Stowkeep"));
         QCOMPARE(path->windowTitle(), QStringLiteral("Application Path"));
@@ -158,18 +159,18 @@ private slots:
     {
         ShellFixture shell;
         {
-            AppWindow *download = windows().OpenPage(QStringLiteral("frmDownloadSKP"));
+            AppWindow *download = windows().OpenPage(Forms::frmDownloadSKP);
 #ifdef Q_OS_WIN
             const QString expected = QStringLiteral("Default folder is: C:\\Program Files\\Greenhollow\\SKP");
 #else
             const QString expected = QStringLiteral("Default folder is: /opt/greenhollow/SKP");
 #endif
             QCOMPARE(control<QLabel>(download, "lblDefaultFolder")->text(), expected);
-            windows().ClosePage(QStringLiteral("frmDownloadSKP"));
+            windows().ClosePage(Forms::frmDownloadSKP);
         }
         const companion::CompanionPlatform elsewhere{u'/', {QStringLiteral("/srv/tools/SKP/SKP.exe")}};
         LauncherSetupGuard guard({[elsewhere] { return elsewhere; }, {}});
-        AppWindow *download = windows().OpenPage(QStringLiteral("frmDownloadSKP"));
+        AppWindow *download = windows().OpenPage(Forms::frmDownloadSKP);
         QCOMPARE(control<QLabel>(download, "lblDefaultFolder")->text(),
                  QStringLiteral("Default folder is: /srv/tools/SKP"));
     }
@@ -182,7 +183,7 @@ private slots:
         QVERIFY(config.companionMirrorDownloadUrl.startsWith(QStringLiteral("https://")));
         QVERIFY(config.companionDownloadUrl != config.companionMirrorDownloadUrl);
 
-        AppWindow *download = windows().OpenPage(QStringLiteral("frmDownloadSKP"));
+        AppWindow *download = windows().OpenPage(Forms::frmDownloadSKP);
         auto *first = control<ClickableLabel>(download, "lblDownloadSKP");
         auto *mirror = control<ClickableLabel>(download, "lblDownloadSKPUpgrade");
         QCOMPARE(first->toolTip(), "Downloads File: " + config.companionDownloadUrl);
@@ -199,14 +200,14 @@ private slots:
     void downloadButtonsOpenAndClose()
     {
         ShellFixture shell;
-        AppWindow *download = windows().OpenPage(QStringLiteral("frmDownloadSKP"));
+        AppWindow *download = windows().OpenPage(Forms::frmDownloadSKP);
         control<QPushButton>(download, "cmdPath")->click();
         control<QPushButton>(download, "cmdPriceList")->click();
-        QVERIFY(windows().find(QStringLiteral("frmPath")));
-        QVERIFY(windows().find(QStringLiteral("frmPriceList")));
+        QVERIFY(windows().find(Forms::frmPath));
+        QVERIFY(windows().find(Forms::frmPriceList));
         control<QPushButton>(download, "cmdClose")->click();
-        QVERIFY(!windows().find(QStringLiteral("frmDownloadSKP")));
-        QVERIFY(windows().find(QStringLiteral("frmPath")));
+        QVERIFY(!windows().find(Forms::frmDownloadSKP));
+        QVERIFY(windows().find(Forms::frmPath));
     }
 
     void doubleClickChoosesTheFolder()
@@ -302,7 +303,7 @@ private slots:
         const QString app = QDir(shell.folder.path()).canonicalPath();
         QVERIFY(QDir(app).mkpath(QFileInfo(program).path()));
         shell.writeFile(program, "MZ");
-        windows().OpenPage(QStringLiteral("frmDownloadSKP"));
+        windows().OpenPage(Forms::frmDownloadSKP);
         AppWindow *path = openFolderWindow(shell);
         shell.os->SetCurrentFolder(QDir::tempPath()); // Store itself returns to the application folder
         control<QLineEdit>(path, "txtPath")->setText(typed.replace("<app>", app));
@@ -315,11 +316,11 @@ private slots:
             QVERIFY(shell.messages.isEmpty());
             QVERIFY(!shows(path, "fraLocate"));
             QVERIFY(shows(path, "fraNotFound"));
-            QVERIFY(windows().find(QStringLiteral("frmDownloadSKP")));
+            QVERIFY(windows().find(Forms::frmDownloadSKP));
         } else {
             QCOMPARE(contents(pathFile), stored.replace("<app>", app.toUtf8()));
             QCOMPARE(shell.messages, QStringList{StoredMessage});
-            QCOMPARE(windows().openWindows(), QStringList());
+            QVERIFY(windows().openWindows().isEmpty());
         }
         QCOMPARE(QDir::currentPath(), app);
     }
@@ -339,7 +340,7 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("/nowhere/at/all/"));
 
         control<QPushButton>(path, "cmdClose")->click();
-        QVERIFY(!windows().find(QStringLiteral("frmPath")));
+        QVERIFY(!windows().find(Forms::frmPath));
     }
 
     // A folder in the path file's place makes the write fail even for a user who may write anywhere.
@@ -350,7 +351,7 @@ private slots:
         QVERIFY(QDir(app).mkpath(QStringLiteral("PathSKP.txt")));
         QVERIFY(QDir(app).mkpath(QStringLiteral("SKP")));
         shell.writeFile(QStringLiteral("SKP/SKP.exe"), "MZ");
-        windows().OpenPage(QStringLiteral("frmDownloadSKP"));
+        windows().OpenPage(Forms::frmDownloadSKP);
         AppWindow *path = openFolderWindow(shell);
         control<QLineEdit>(path, "txtPath")->setText(app + QStringLiteral("/SKP/"));
 
@@ -360,7 +361,7 @@ private slots:
         QVERIFY(
             shell.messages.first().startsWith(QStringLiteral("The installation path could not be stored.")));
         QVERIFY(shell.messages.first().contains(app + QStringLiteral("/PathSKP.txt")));
-        QCOMPARE(windows().openWindows(), QStringList({"frmDownloadSKP", "frmPath"}));
+        QCOMPARE(windows().openWindows(), QList<FormId>({Forms::frmDownloadSKP, Forms::frmPath}));
         QVERIFY(shows(path, "fraLocate"));
     }
 
@@ -375,13 +376,13 @@ private slots:
         LauncherSetupGuard guard({[nowhere] { return nowhere; }, {}});
 
         companion::cmdSKP_Click();
-        AppWindow *download = windows().find(QStringLiteral("frmDownloadSKP"));
+        AppWindow *download = windows().find(Forms::frmDownloadSKP);
         QVERIFY(download);
         control<QPushButton>(download, "cmdPath")->click();
-        AppWindow *path = windows().find(QStringLiteral("frmPath"));
+        AppWindow *path = windows().find(Forms::frmPath);
         control<QLineEdit>(path, "txtPath")->setText(app + QStringLiteral("/Tools/SKP/"));
         control<QPushButton>(path, "cmdStore")->click();
-        QCOMPARE(windows().openWindows(), QStringList());
+        QVERIFY(windows().openWindows().isEmpty());
 
         companion::cmdSKP_Click();
         QCOMPARE(shell.os->started.size(), size_t(1));

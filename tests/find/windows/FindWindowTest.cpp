@@ -30,7 +30,7 @@ struct FindSession
 
     AppWindow *open()
     {
-        window = windows().OpenPage(FindWindowName);
+        window = windows().OpenPage(Forms::frmFind);
         return window;
     }
     QLineEdit *text() const { return window->findChild<QLineEdit *>(QStringLiteral("txtFind")); }
@@ -94,27 +94,28 @@ private slots:
 
     void ctrlFOpensFindFromEveryKindOfWindow_data()
     {
-        QTest::addColumn<QString>("form");
-        for (const char *form : {"frmMenu", "frmEssentialOils1", "frmIndications", "frmActions",
-                                 "frmBachFlowers", "frmSafety2", "frmBlend", "frmAbout"})
-            QTest::newRow(form) << QString::fromLatin1(form);
+        QTest::addColumn<FormId>("form");
+        for (const FormId form :
+             {Forms::frmMenu, Forms::frmEssentialOils1, Forms::frmIndications, Forms::frmActions,
+              Forms::frmBachFlowers, Forms::frmSafety2, Forms::frmBlend, Forms::frmAbout})
+            QTest::newRow(qPrintable(form.name())) << form;
     }
     void ctrlFOpensFindFromEveryKindOfWindow()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         FindSession session;
         AppWindow *window = windows().OpenPage(form);
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowActive(window));
         QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
         QTest::keyClick(focus, Qt::Key_F, Qt::ControlModifier);
-        QVERIFY2(windows().find(FindWindowName), qPrintable(form));
+        QVERIFY2(windows().find(Forms::frmFind), qPrintable(form.name()));
     }
 
     void theIndicationsListKeepsItsOwnKeys()
     {
         FindSession session;
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmIndications"));
+        AppWindow *page = windows().OpenPage(Forms::frmIndications);
         QVERIFY(QTest::qWaitForWindowActive(page));
         auto *list = page->findChild<QListWidget *>(QStringLiteral("lstAfflictions"));
         auto *name = page->findChild<QLineEdit *>(QStringLiteral("txtIndications"));
@@ -124,73 +125,69 @@ private slots:
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(list->currentRow(), 1);
         QCOMPARE(name->text().toLower(), list->item(1)->text().trimmed().toLower());
-        QVERIFY(!windows().find(FindWindowName));
+        QVERIFY(!windows().find(Forms::frmFind));
         QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(windows().find(FindWindowName));
+        QVERIFY(windows().find(Forms::frmFind));
         QCOMPARE(list->currentRow(), 1);
     }
 
     void theMainMenuHasAFindButton()
     {
         FindSession session;
-        AppWindow *menu = windows().OpenPage(QStringLiteral("frmMenu"));
+        AppWindow *menu = windows().OpenPage(Forms::frmMenu);
         auto *button = menu->findChild<QPushButton *>(QStringLiteral("cmdFind"));
         QVERIFY(button);
         QVERIFY(button->isVisible());
         button->click();
-        QVERIFY(windows().find(FindWindowName));
+        QVERIFY(windows().find(Forms::frmFind));
     }
 
     void enterOpensEachKindAtItsPlace_data()
     {
         QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("target");
+        QTest::addColumn<FormId>("form");
+        QTest::addColumn<QString>("spot");
         QTest::addColumn<QString>("control"); // in the opened window, showing the spot; empty: the window
         QTest::addColumn<QString>("shows");
-        QTest::newRow("oil") << "rosemarry"
-                             << "frmEssentialOils94#Rosemary" << QString() << QString();
-        QTest::newRow("indication") << "sleeplessness"
-                                    << "frmIndications#Insomnia"
+        QTest::newRow("oil") << "rosemarry" << Forms::frmEssentialOils94 << "Rosemary" << QString()
+                             << QString();
+        QTest::newRow("indication") << "sleeplessness" << Forms::frmIndications << "Insomnia"
                                     << "txtIndications"
                                     << "Insomnia";
-        QTest::newRow("action") << "analgesic"
-                                << "frmActions#Analgesic"
+        QTest::newRow("action") << "analgesic" << Forms::frmActions << "Analgesic"
                                 << "txtActions"
                                 << "Analgesic Essential Oils:";
-        QTest::newRow("remedy") << "centaury"
-                                << "frmBachFlowers#Centaury"
+        QTest::newRow("remedy") << "centaury" << Forms::frmBachFlowers << "Centaury"
                                 << "lblRemedy"
                                 << "Centaury";
-        QTest::newRow("remedies' history") << "bacteriologist"
-                                           << "frmBachFlowers#History"
+        QTest::newRow("remedies' history") << "bacteriologist" << Forms::frmBachFlowers << "History"
                                            << "Text1"
                                            << "bacteriologist";
-        QTest::newRow("safety section") << "photosensitizing"
-                                        << "frmSafety3#Photosensitizing Oils:" << QString() << QString();
-        QTest::newRow("base oil") << "wheatgerm"
-                                  << "frmBaseOils2#Wheatgerm Oil" << QString() << QString();
+        QTest::newRow("safety section")
+            << "photosensitizing" << Forms::frmSafety3 << "Photosensitizing Oils:" << QString() << QString();
+        QTest::newRow("base oil") << "wheatgerm" << Forms::frmBaseOils2 << "Wheatgerm Oil" << QString()
+                                  << QString();
         QTest::newRow("information section")
-            << "limbic"
-            << "frmInformation#How Aromatherapy Works" << QString() << QString();
-        QTest::newRow("antioxidant") << "blueberries"
-                                     << "frmAntioxidants#Blueberries" << QString() << QString();
+            << "limbic" << Forms::frmInformation << "How Aromatherapy Works" << QString() << QString();
+        QTest::newRow("antioxidant") << "blueberries" << Forms::frmAntioxidants << "Blueberries" << QString()
+                                     << QString();
     }
     void enterOpensEachKindAtItsPlace()
     {
         QFETCH(QString, query);
-        QFETCH(QString, target);
+        QFETCH(FormId, form);
+        QFETCH(QString, spot);
         QFETCH(QString, control);
         QFETCH(QString, shows);
         FindSession session;
         session.open();
         QVERIFY(session.find(query));
-        QCOMPARE(session.selectedTarget(), target);
+        QCOMPARE(session.selectedTarget(), form.name() + QLatin1Char('#') + spot);
         QTest::keyClick(session.text(), Qt::Key_Return);
-        const QString form = target.section(QLatin1Char('#'), 0, 0);
         AppWindow *opened = windows().find(form);
-        QVERIFY2(opened && opened->isVisible(), qPrintable(form));
+        QVERIFY2(opened && opened->isVisible(), qPrintable(form.name()));
         // The window knows the spot the result names.
-        QVERIFY2(opened->showSpot(target.section(QLatin1Char('#'), 1)), qPrintable(target));
+        QVERIFY2(opened->showSpot(spot), qPrintable(spot));
         if (control.isEmpty())
             return;
         const auto *shown = opened->findChild<QWidget *>(control);
@@ -244,7 +241,7 @@ private slots:
         // A double click is a press, a release, then the second press: the view opens what both presses hit.
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QVERIFY(windows().find(first.section(QLatin1Char('#'), 0, 0)));
+        QVERIFY(windows().find(formNamed(first.section(QLatin1Char('#'), 0, 0)).value_or(FormId())));
     }
 
     void escapeClosesTheWindow()
@@ -253,7 +250,7 @@ private slots:
         session.open();
         QVERIFY(QTest::qWaitForWindowActive(session.window));
         QTest::keyClick(session.text(), Qt::Key_Escape);
-        QTRY_VERIFY(!windows().find(FindWindowName));
+        QTRY_VERIFY(!windows().find(Forms::frmFind));
     }
 
     void nothingFoundSuggestsTheNearestSpelling()
@@ -280,7 +277,7 @@ private slots:
         QVERIFY(session.find(QStringLiteral("zanzibarish")));
         QCOMPARE(session.results()->count(), 0);
 
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmIndications"));
+        AppWindow *page = windows().OpenPage(Forms::frmIndications);
         const QString record = page->findChild<QLineEdit *>(QStringLiteral("txtIndications"))->text();
         auto *notes = page->findChild<QPlainTextEdit *>(QStringLiteral("txtNotes"));
         notes->setPlainText(QStringLiteral("A zanzibarish remark of the user's own."));
@@ -291,7 +288,7 @@ private slots:
 
         // The index is built again away from the window; the words typed are searched again when it is ready.
         QTRY_VERIFY_WITH_TIMEOUT(session.results()->count() > 0, 20000);
-        QCOMPARE(session.selectedTarget(), QStringLiteral("frmIndications#") + record);
+        QCOMPARE(session.selectedTarget(), Forms::frmIndications.name() + QLatin1Char('#') + record);
     }
 };
 

@@ -61,10 +61,9 @@ Fields with(Fields fields, const QString &name, const QString &text)
     return fields;
 }
 
-QString reviewButton(const QString &form)
+QString reviewButton(FormId form)
 {
-    return form == QLatin1String("frmSecureOrder") ? QStringLiteral("cmdCallEmail")
-                                                   : QStringLiteral("cmdCallFax");
+    return form == Forms::frmSecureOrder ? QStringLiteral("cmdCallEmail") : QStringLiteral("cmdCallFax");
 }
 
 void click(AppWindow *window, const QString &button)
@@ -86,7 +85,7 @@ class StandInPrintPage final : public AppWindow, public PrintTarget
 {
 public:
     StandInPrintPage()
-        : AppWindow(PrintWindowName), m_box(new RichTextBox(this)) // the box is owned by the page
+        : AppWindow(Forms::frmPrint), m_box(new RichTextBox(this)) // the box is owned by the page
     {
         m_box->setObjectName(QStringLiteral("rtfPrint"));
     }
@@ -118,13 +117,13 @@ private slots:
 
     void checksRunInOrderWithTheirMessages_data()
     {
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<Fields>("fields");
         QTest::addColumn<QString>("message");
-        for (const QString &form : {QStringLiteral("frmSecureOrder"), QStringLiteral("frmFax")}) {
-            const bool secure = form == QLatin1String("frmSecureOrder");
+        for (const FormId form : {Forms::frmSecureOrder, Forms::frmFax}) {
+            const bool secure = form == Forms::frmSecureOrder;
             const auto row = [&](const char *name) -> QTestData & {
-                return QTest::addRow("%s: %s", qPrintable(form), name);
+                return QTest::addRow("%s: %s", qPrintable(form.name()), name);
             };
             row("no first name") << form << with(ValidOrder, "txtFirstName", "")
                                  << "Name has not been entered.";
@@ -155,7 +154,7 @@ private slots:
     }
     void checksRunInOrderWithTheirMessages()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(Fields, fields);
         QFETCH(QString, message);
         ShellFixture shell;
@@ -163,13 +162,13 @@ private slots:
         fill(window, fields);
         click(window, reviewButton(form));
         QCOMPARE(shell.messages, QStringList{message});
-        QCOMPARE(windows().openWindows(), QStringList{form});
+        QCOMPARE(windows().openWindows(), QList<FormId>{form});
     }
 
     void properCaseStaysAfterALaterCheckFails()
     {
         ShellFixture shell;
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmFax"));
+        AppWindow *window = windows().OpenPage(Forms::frmFax);
         fill(window, with(with(ValidOrder, "txtCardNumber3", ""), "txtFirstName", "aDA mARIE"));
         click(window, QStringLiteral("cmdCallFax"));
         QCOMPARE(shell.messages, QStringList{"Card number should have 16 digits."});
@@ -181,22 +180,20 @@ private slots:
 
     void twinsShowTheirOwnTexts_data()
     {
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("buttonCaption");
         QTest::newRow("e-mail order")
-            << "frmSecureOrder"
-            << "Secure Order Form."
+            << Forms::frmSecureOrder << "Secure Order Form."
             << "SECURE ORDER FORM "
             << "Email order with encrypted MasterCard, VISA, or AmericanExpress card "
                "number directly to Varnholt Publishing."
             << "cmdCallEmail"
             << "Review / Generate / Encrypt";
-        QTest::newRow("mail order") << "frmFax"
-                                    << "Mail Order Form"
+        QTest::newRow("mail order") << Forms::frmFax << "Mail Order Form"
                                     << "MAIL ORDER FORM"
                                     << "Mail your order to Varnholt Publishing."
                                     << "cmdCallFax"
@@ -204,7 +201,7 @@ private slots:
     }
     void twinsShowTheirOwnTexts()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, caption);
         QFETCH(QString, heading);
         QFETCH(QString, line);
@@ -240,7 +237,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, cardType);
         ShellFixture shell;
-        for (const QString &form : {QStringLiteral("frmSecureOrder"), QStringLiteral("frmFax")}) {
+        for (const FormId form : {Forms::frmSecureOrder, Forms::frmFax}) {
             AppWindow *window = windows().OpenPage(form);
             click(window, button);
             QCOMPARE(box(window, "txtMasterVisa")->text(), cardType);
@@ -272,7 +269,7 @@ private slots:
         QFETCH(bool, refused);
         ShellFixture shell;
         QApplication::clipboard()->setText(QStringLiteral("99"));
-        for (const QString &form : {QStringLiteral("frmSecureOrder"), QStringLiteral("frmFax")}) {
+        for (const FormId form : {Forms::frmSecureOrder, Forms::frmFax}) {
             shell.messages.clear();
             AppWindow *window = windows().OpenPage(form);
             QLineEdit *edit = box(window, boxName);
@@ -320,7 +317,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, focus);
         ShellFixture shell;
-        for (const QString &form : {QStringLiteral("frmSecureOrder"), QStringLiteral("frmFax")}) {
+        for (const FormId form : {Forms::frmSecureOrder, Forms::frmFax}) {
             AppWindow *window = windows().OpenPage(form);
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window));
@@ -354,13 +351,13 @@ private slots:
         QFETCH(QString, optionalLines);
         QFETCH(QString, cardNumber);
         ShellFixture shell;
-        AppWindow *form = windows().OpenPage(QStringLiteral("frmSecureOrder"));
+        AppWindow *form = windows().OpenPage(Forms::frmSecureOrder);
         fill(form, fields);
         click(form, QStringLiteral("cmdCallEmail"));
         QVERIFY(shell.messages.isEmpty());
-        AppWindow *review = windows().find(QStringLiteral("frmReviewInfo"));
+        AppWindow *review = windows().find(Forms::frmReviewInfo);
         QVERIFY(review);
-        QVERIFY(windows().find(QStringLiteral("frmSecureOrder")));
+        QVERIFY(windows().find(Forms::frmSecureOrder));
 
         const QString orderText = "Ambrelis: $18.95 CAD\r\n"
                                   "Email address: ada@example.org\r\n"
@@ -389,17 +386,17 @@ private slots:
                                     orderText.toLatin1() + "\r\nYour message: Thanks!\r\n";
         QCOMPARE(readAll(path), expected);
         QCOMPARE(shell.os->opened, QStringList{"Open|" + path});
-        QVERIFY(windows().find(QStringLiteral("frmReviewInfo")));
+        QVERIFY(windows().find(Forms::frmReviewInfo));
     }
 
     void mailOrderIsPrintedWithTheMailHeader()
     {
         ShellFixture shell;
-        shell.manager->registerFactory(PrintWindowName, standInPrintPage);
-        AppWindow *form = windows().OpenPage(QStringLiteral("frmFax"));
+        shell.manager->registerFactory(Forms::frmPrint, standInPrintPage);
+        AppWindow *form = windows().OpenPage(Forms::frmFax);
         fill(form, ValidOrder);
         click(form, QStringLiteral("cmdCallFax"));
-        AppWindow *review = windows().find(QStringLiteral("frmReviewFax"));
+        AppWindow *review = windows().find(Forms::frmReviewFax);
         QVERIFY(review);
         const QString orderText = "Essential Oils: $18.95 CAD\r\n"
                                   "Email address: ada@example.org\r\n"
@@ -418,7 +415,7 @@ private slots:
         review->findChild<QPlainTextEdit *>(QStringLiteral("txtMessage"))
             ->setPlainText(QStringLiteral("Call me."));
         click(review, QStringLiteral("cmdPrintFax"));
-        AppWindow *print = windows().find(QStringLiteral("frmPrint"));
+        AppWindow *print = windows().find(Forms::frmPrint);
         QVERIFY(print);
         QVERIFY(print->isVisible());
         QCOMPARE(print->findChild<RichTextBox *>(QStringLiteral("rtfPrint"))->Text(),
@@ -436,23 +433,19 @@ private slots:
 
     void backShowsTheFormAndAFreshReviewFollowsTheEdits_data()
     {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("review");
+        QTest::addColumn<FormId>("form");
+        QTest::addColumn<FormId>("review");
         QTest::addColumn<QString>("reviewBox");
         QTest::addColumn<QString>("back");
-        QTest::newRow("e-mail order") << "frmSecureOrder"
-                                      << "frmReviewInfo"
-                                      << "txtReview"
+        QTest::newRow("e-mail order") << Forms::frmSecureOrder << Forms::frmReviewInfo << "txtReview"
                                       << "cmdSecureOrder";
-        QTest::newRow("mail order") << "frmFax"
-                                    << "frmReviewFax"
-                                    << "txtFax"
+        QTest::newRow("mail order") << Forms::frmFax << Forms::frmReviewFax << "txtFax"
                                     << "cmdFax";
     }
     void backShowsTheFormAndAFreshReviewFollowsTheEdits()
     {
-        QFETCH(QString, form);
-        QFETCH(QString, review);
+        QFETCH(FormId, form);
+        QFETCH(FormId, review);
         QFETCH(QString, reviewBox);
         QFETCH(QString, back);
         ShellFixture shell;
@@ -460,7 +453,7 @@ private slots:
         fill(order, ValidOrder);
         click(order, reviewButton(form));
         click(windows().find(review), back);
-        QCOMPARE(windows().openWindows(), QStringList{form});
+        QCOMPARE(windows().openWindows(), QList<FormId>{form});
         QCOMPARE(windows().find(form), order);
         QVERIFY(order->isVisible());
         QCOMPARE(box(order, "txtCardNumber4")->text(), QStringLiteral("1111"));
@@ -483,10 +476,10 @@ private slots:
     {
         ShellFixture shell;
         QVERIFY(QDir(shell.folder.path()).mkdir(QStringLiteral("Order.eml")));
-        AppWindow *form = windows().OpenPage(QStringLiteral("frmSecureOrder"));
+        AppWindow *form = windows().OpenPage(Forms::frmSecureOrder);
         fill(form, ValidOrder);
         click(form, QStringLiteral("cmdCallEmail"));
-        click(windows().find(QStringLiteral("frmReviewInfo")), QStringLiteral("cmdSecureEmail"));
+        click(windows().find(Forms::frmReviewInfo), QStringLiteral("cmdSecureEmail"));
         QCOMPARE(shell.messages.size(), 1);
         QVERIFY(shell.messages.first().startsWith(QString::fromLatin1(mail::kDraftNotCreated)));
         QVERIFY(shell.os->opened.isEmpty());

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -33,16 +34,14 @@ private slots:
     // An address box longer than its text shows the start of the address, where it can be read and copied.
     void addressBoxesShowTheStartOfTheAddress_data()
     {
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("box");
-        QTest::newRow("ordering information") << "frmOrder"
-                                              << "Text3";
-        QTest::newRow("price list") << "frmPriceList"
-                                    << "Text1";
+        QTest::newRow("ordering information") << Forms::frmOrder << "Text3";
+        QTest::newRow("price list") << Forms::frmPriceList << "Text1";
     }
     void addressBoxesShowTheStartOfTheAddress()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, box);
         ShellFixture shell;
         AppWindow *window = windows().OpenPage(form);
@@ -54,24 +53,21 @@ private slots:
 
     void webButtonsOpenTheMakersPages_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<FormId>("window");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("address");
-        QTest::newRow("secure web order") << "frmOrder"
-                                          << "cmdWebSite"
+        QTest::newRow("secure web order") << Forms::frmOrder << "cmdWebSite"
                                           << "https://secure.varnholt-publishing.example/order/ambrelis.html";
         QTest::newRow("pricing from the ordering page")
-            << "frmOrder"
-            << "cmdPricing"
+            << Forms::frmOrder << "cmdPricing"
             << "https://www.varnholt-publishing.example/pricing/currencies.html";
         QTest::newRow("pricing from the price list")
-            << "frmPriceList"
-            << "cmdPricing"
+            << Forms::frmPriceList << "cmdPricing"
             << "https://www.varnholt-publishing.example/pricing/currencies.html";
     }
     void webButtonsOpenTheMakersPages()
     {
-        QFETCH(QString, window);
+        QFETCH(FormId, window);
         QFETCH(QString, button);
         QFETCH(QString, address);
         ShellFixture shell;
@@ -79,7 +75,7 @@ private slots:
         click(page, button);
         // No verb: the desktop's default action for a web address.
         QCOMPARE(shell.os->opened, QStringList{"|" + address});
-        QCOMPARE(windows().openWindows(), QStringList{window});
+        QCOMPARE(windows().openWindows(), QList<FormId>{window});
     }
 
     void addressesShownForCopying()
@@ -87,12 +83,12 @@ private slots:
         ShellFixture shell;
         const QString pricing =
             QStringLiteral("https://www.varnholt-publishing.example/pricing/currencies.html");
-        AppWindow *order = windows().OpenPage(QStringLiteral("frmOrder"));
+        AppWindow *order = windows().OpenPage(Forms::frmOrder);
         QCOMPARE(order->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), pricing);
         QCOMPARE(
             order->findChild<QPushButton *>(QStringLiteral("cmdWebSite"))->toolTip(),
             QStringLiteral("Opens Website: https://secure.varnholt-publishing.example/order/ambrelis.html"));
-        AppWindow *prices = windows().OpenPage(QStringLiteral("frmPriceList"));
+        AppWindow *prices = windows().OpenPage(Forms::frmPriceList);
         QCOMPARE(prices->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), pricing);
         QCOMPARE(prices->findChild<QPushButton *>(QStringLiteral("cmdPricing"))->toolTip(),
                  "Opens Website: " + pricing);
@@ -100,56 +96,44 @@ private slots:
 
     void buttonsOpenTheirWindows_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<FormId>("window");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("target");
-        QTest::newRow("order") << "frmOrderRegInfo"
-                               << "cmdOrder"
-                               << "frmOrder";
-        QTest::newRow("upgrade") << "frmOrderRegInfo"
-                                 << "cmdUpgrade"
-                                 << "frmUpgradeInfo";
-        QTest::newRow("e-mail order form") << "frmOrder"
-                                           << "cmdSecureOrder"
-                                           << "frmSecureOrder";
-        QTest::newRow("mail order form") << "frmOrder"
-                                         << "cmdFax"
-                                         << "frmFax";
-        QTest::newRow("bonus offer") << "frmPriceList"
-                                     << "cmdBonus"
-                                     << "frmBonus";
+        QTest::addColumn<FormId>("target");
+        QTest::newRow("order") << Forms::frmOrderRegInfo << "cmdOrder" << Forms::frmOrder;
+        QTest::newRow("upgrade") << Forms::frmOrderRegInfo << "cmdUpgrade" << Forms::frmUpgradeInfo;
+        QTest::newRow("e-mail order form") << Forms::frmOrder << "cmdSecureOrder" << Forms::frmSecureOrder;
+        QTest::newRow("mail order form") << Forms::frmOrder << "cmdFax" << Forms::frmFax;
+        QTest::newRow("bonus offer") << Forms::frmPriceList << "cmdBonus" << Forms::frmBonus;
     }
     void buttonsOpenTheirWindows()
     {
-        QFETCH(QString, window);
+        QFETCH(FormId, window);
         QFETCH(QString, button);
-        QFETCH(QString, target);
+        QFETCH(FormId, target);
         ShellFixture shell;
         click(windows().OpenPage(window), button);
-        QStringList open = windows().openWindows();
-        open.sort();
-        QStringList expected{window, target};
-        expected.sort();
-        QCOMPARE(open, expected);
+        QList<FormId> expected{window, target};
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(windows().openWindows(), expected); // in the order of their names
         QVERIFY(windows().find(target)->isVisible());
     }
 
     void closeUnloadsTheOrderingWindow()
     {
         ShellFixture shell;
-        click(windows().OpenPage(QStringLiteral("frmOrderRegInfo")), QStringLiteral("cmdClose"));
+        click(windows().OpenPage(Forms::frmOrderRegInfo), QStringLiteral("cmdClose"));
         QVERIFY(windows().openWindows().isEmpty());
     }
 
     void anOpenOrderFormComesForwardUnchanged()
     {
         ShellFixture shell;
-        AppWindow *order = windows().OpenPage(QStringLiteral("frmOrder"));
+        AppWindow *order = windows().OpenPage(Forms::frmOrder);
         click(order, QStringLiteral("cmdSecureOrder"));
-        AppWindow *form = windows().find(QStringLiteral("frmSecureOrder"));
+        AppWindow *form = windows().find(Forms::frmSecureOrder);
         form->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("Ada"));
         click(order, QStringLiteral("cmdSecureOrder"));
-        QCOMPARE(windows().find(QStringLiteral("frmSecureOrder")), form);
+        QCOMPARE(windows().find(Forms::frmSecureOrder), form);
         QCOMPARE(form->findChild<QLineEdit *>(QStringLiteral("txtFirstName"))->text(), QStringLiteral("Ada"));
     }
 
@@ -171,7 +155,7 @@ private slots:
         QFETCH(QString, program);
         QFETCH(QString, price);
         ShellFixture shell;
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmPriceList"));
+        AppWindow *page = windows().OpenPage(Forms::frmPriceList);
         QCOMPARE(labelText(page, QStringLiteral("lblProgram%1").arg(row)), program);
         QCOMPARE(labelText(page, QStringLiteral("lblProgramPrice%1").arg(row)), price);
         QVERIFY(!page->findChild<QLabel *>(QStringLiteral("lblProgram7")));
@@ -180,7 +164,7 @@ private slots:
     void discountPanelShowsTheBundleAndHidesAgain()
     {
         ShellFixture shell;
-        AppWindow *page = windows().OpenPage(QStringLiteral("frmPriceList"));
+        AppWindow *page = windows().OpenPage(Forms::frmPriceList);
         auto *panel = page->findChild<QFrame *>(QStringLiteral("fraPriceCollection"));
         auto *table = page->findChild<QFrame *>(QStringLiteral("fraPrices"));
         QVERIFY(!panel->isVisible());

@@ -36,7 +36,7 @@ private slots:
     void questionnaireEndsWithTheProgramPath()
     {
         ShellFixture shell;
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmSupport"));
+        AppWindow *window = windows().OpenPage(Forms::frmSupport);
         QVERIFY(window);
         const QStringList lines = supportBox(window)->toPlainText().split(u'\n');
         const QStringList expected{"Full Name (required): ",
@@ -61,11 +61,11 @@ private slots:
     void reopeningRebuildsTheQuestionnaire()
     {
         ShellFixture shell;
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmSupport"));
+        AppWindow *window = windows().OpenPage(Forms::frmSupport);
         const QString fresh = supportBox(window)->toPlainText();
         supportBox(window)->setPlainText(QStringLiteral("scribbled over"));
-        windows().ClosePage(QStringLiteral("frmSupport"));
-        window = windows().OpenPage(QStringLiteral("frmSupport"));
+        windows().ClosePage(Forms::frmSupport);
+        window = windows().OpenPage(Forms::frmSupport);
         QCOMPARE(supportBox(window)->toPlainText(), fresh);
     }
 
@@ -85,7 +85,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QByteArray, body);
         ShellFixture shell;
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmSupport"));
+        AppWindow *window = windows().OpenPage(Forms::frmSupport);
         if (!typed.isNull()) {
             supportBox(window)->setPlainText(typed);
         } else {
@@ -100,13 +100,13 @@ private slots:
         QCOMPARE(readAll(path), SupportHeader + body + "\r\n");
         QCOMPARE(shell.os->opened, QStringList{"Open|" + path});
         QVERIFY(shell.messages.isEmpty());
-        QVERIFY(windows().find(QStringLiteral("frmSupport")));
+        QVERIFY(windows().find(Forms::frmSupport));
     }
 
     void sendingTwiceReplacesTheDraft()
     {
         ShellFixture shell;
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmSupport"));
+        AppWindow *window = windows().OpenPage(Forms::frmSupport);
         auto *send = window->findChild<QPushButton *>(QStringLiteral("cmdCallEmail"));
         send->click();
         supportBox(window)->setPlainText(QStringLiteral("second"));
@@ -121,7 +121,7 @@ private slots:
         ShellFixture shell;
         // A folder in the draft's place cannot be opened as a file, whoever runs the test.
         QVERIFY(QDir(shell.folder.path()).mkdir(QStringLiteral("Support.eml")));
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmSupport"));
+        AppWindow *window = windows().OpenPage(Forms::frmSupport);
         window->findChild<QPushButton *>(QStringLiteral("cmdCallEmail"))->click();
         QCOMPARE(shell.messages.size(), 1);
         QVERIFY(shell.messages.first().startsWith(QString::fromLatin1(mail::kDraftNotCreated)));

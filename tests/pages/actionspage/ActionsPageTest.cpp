@@ -50,9 +50,9 @@ const std::pair<const char *, const char *> ActionButtons[] = {
 
 frmActions *openActions(const QString &screenMode = QStringLiteral("2"))
 {
-    auto *menu = qobject_cast<frmMenu *>(windows().OpenPage(QStringLiteral("frmMenu")));
+    auto *menu = qobject_cast<frmMenu *>(windows().OpenPage(Forms::frmMenu));
     menu->rtfScreen()->setText(screenMode);
-    return qobject_cast<frmActions *>(windows().OpenPage(QStringLiteral("frmActions")));
+    return qobject_cast<frmActions *>(windows().OpenPage(Forms::frmActions));
 }
 
 template <typename T> T *control(QWidget *window, const char *name)
@@ -80,24 +80,22 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("oil");
         QTest::addColumn<bool>("byKey");
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("row");
         QTest::newRow("click") << "cmdAnalgesic"
-                               << "Roman chamomile" << false << "frmEssentialOils3"
+                               << "Roman chamomile" << false << Forms::frmEssentialOils3
                                << "Chamomile, Roman";
         QTest::newRow("key") << "cmdAnalgesic"
-                             << "Black pepper" << true << "frmEssentialOils2"
-                             << "Black Pepper";
+                             << "Black pepper" << true << Forms::frmEssentialOils2 << "Black Pepper";
         QTest::newRow("last action") << "cmdRelaxants"
-                                     << "Lavender" << false << "frmEssentialOils8"
-                                     << "Lavender";
+                                     << "Lavender" << false << Forms::frmEssentialOils8 << "Lavender";
     }
     void anOilOfTheListOpensItsProfile()
     {
         QFETCH(QString, button);
         QFETCH(QString, oil);
         QFETCH(bool, byKey);
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, row);
         ShellFixture shell;
         frmActions *page = openActions();
@@ -117,10 +115,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("Frame1") << "Frame1"
-                                << "frmActions" << place(165, 0, 2580, 7890);
-        QTest::newRow("fraPeppermint") << "fraPeppermint"
-                                       << "frmActions" << place(2955, 60, 8880, 7875);
+        QTest::newRow("Frame1") << "Frame1" << Forms::frmActions.name() << place(165, 0, 2580, 7890);
+        QTest::newRow("fraPeppermint")
+            << "fraPeppermint" << Forms::frmActions.name() << place(2955, 60, 8880, 7875);
         QTest::newRow("Image2") << "Image2"
                                 << "fraPeppermint" << place(-15, 165, 8820, 7660);
         QTest::newRow("lblPeppermint") << "lblPeppermint"
@@ -200,11 +197,11 @@ private slots:
 
         // Print before any action does nothing.
         control<QPushButton>(page, "cmdPrintActions")->click();
-        QVERIFY(!windows().find(QStringLiteral("frmPrint")));
+        QVERIFY(!windows().find(Forms::frmPrint));
 
         // Closing forgets everything shown.
         clickAction(page, QStringLiteral("cmdTonics"));
-        windows().ClosePage(QStringLiteral("frmActions"));
+        windows().ClosePage(Forms::frmActions);
         page = openActions(screenMode);
         QVERIFY(control<QGroupBox>(page, "fraActions")->isHidden());
         QCOMPARE(page->actionsText(), QString());
@@ -264,10 +261,10 @@ private slots:
         QCOMPARE(page->actionsText(), edited);
 
         print->click();
-        AppWindow *printPage = windows().find(QStringLiteral("frmPrint"));
+        AppWindow *printPage = windows().find(Forms::frmPrint);
         QVERIFY(printPage);
         QVERIFY(printPage->isVisible());
-        QVERIFY(windows().find(QStringLiteral("frmActions")));
+        QVERIFY(windows().find(Forms::frmActions));
         auto *rtfPrint = printPage->findChild<RichTextBox *>(QStringLiteral("rtfPrint"));
         if (rtfPrint)
             QCOMPARE(rtfPrint->Text(), edited);
@@ -276,12 +273,12 @@ private slots:
         clickAction(page, QStringLiteral("cmdRelaxants"));
         QVERIFY(print->isEnabled());
         print->click();
-        QCOMPARE(windows().find(QStringLiteral("frmPrint")), printPage);
-        QCOMPARE(windows().openWindows().count(QStringLiteral("frmPrint")), 1);
+        QCOMPARE(windows().find(Forms::frmPrint), printPage);
+        QCOMPARE(windows().openWindows().count(Forms::frmPrint), 1);
         if (rtfPrint)
             QCOMPARE(rtfPrint->Text(), actions::buildActionText(entries.at(22)));
         else
-            qInfo("frmPrint has no rtfPrint box in this build; only its opening was checked");
+            qInfo("the print page has no rtfPrint box in this build; only its opening was checked");
     }
 };
 

@@ -38,9 +38,9 @@ QList<Remedy> remedies()
 
 frmBachFlowers *openBach(const QString &screenMode = QStringLiteral("2"))
 {
-    auto *menu = qobject_cast<frmMenu *>(windows().OpenPage(QStringLiteral("frmMenu")));
+    auto *menu = qobject_cast<frmMenu *>(windows().OpenPage(Forms::frmMenu));
     menu->rtfScreen()->setText(screenMode);
-    return qobject_cast<frmBachFlowers *>(windows().OpenPage(QStringLiteral("frmBachFlowers")));
+    return qobject_cast<frmBachFlowers *>(windows().OpenPage(Forms::frmBachFlowers));
 }
 
 const QStringList CentreViews = {QStringLiteral("imgHoneysuckle"), QStringLiteral("fraMental"),
@@ -111,24 +111,26 @@ private slots:
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("expected");
         QTest::addColumn<QString>("text");
-        const auto row = [](const char *name, const char *container, QRect expected, const char *text = "") {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container) << expected
+        const auto row = [](const char *name, const QString &container, QRect expected,
+                            const char *text = "") {
+            QTest::newRow(name) << QString::fromLatin1(name) << container << expected
                                 << QString::fromLatin1(text);
         };
-        row("Frame1", "frmBachFlowers", place(150, 120, 2445, 7815), "Remedies");
-        row("Frame2", "frmBachFlowers", place(9270, 120, 2445, 7815), "Remedies");
-        row("Label1", "frmBachFlowers", place(3390, 210, 5085, 435), "Bach Flower Remedies");
-        row("Image4", "frmBachFlowers", place(2850, 120, 480, 480));
-        row("Image5", "frmBachFlowers", place(8550, 120, 480, 480));
-        row("imgHoneysuckle", "frmBachFlowers", place(2910, 780, 6060, 4875));
-        row("Label3", "frmBachFlowers", place(6660, 5310, 2235, 345), "Twining Honeysuckle");
-        row("fraMental", "frmBachFlowers", place(2910, 570, 6075, 5165));
-        row("fraHistory", "frmBachFlowers", place(2910, 720, 6075, 4995), "History");
-        row("fraReferences", "frmBachFlowers", place(2910, 720, 6075, 4995), "References");
-        row("cmdHistory", "frmBachFlowers", place(2910, 5850, 1125, 355), "History");
-        row("Label42", "frmBachFlowers", place(4140, 5850, 3450, 375), "Suggested use: 4 drops 4x daily.");
-        row("cmdReferences", "frmBachFlowers", place(7710, 5850, 1275, 355), "References");
-        row("Frame3", "frmBachFlowers", place(2880, 6330, 6120, 1605), "Rescue Remedy");
+        row("Frame1", Forms::frmBachFlowers.name(), place(150, 120, 2445, 7815), "Remedies");
+        row("Frame2", Forms::frmBachFlowers.name(), place(9270, 120, 2445, 7815), "Remedies");
+        row("Label1", Forms::frmBachFlowers.name(), place(3390, 210, 5085, 435), "Bach Flower Remedies");
+        row("Image4", Forms::frmBachFlowers.name(), place(2850, 120, 480, 480));
+        row("Image5", Forms::frmBachFlowers.name(), place(8550, 120, 480, 480));
+        row("imgHoneysuckle", Forms::frmBachFlowers.name(), place(2910, 780, 6060, 4875));
+        row("Label3", Forms::frmBachFlowers.name(), place(6660, 5310, 2235, 345), "Twining Honeysuckle");
+        row("fraMental", Forms::frmBachFlowers.name(), place(2910, 570, 6075, 5165));
+        row("fraHistory", Forms::frmBachFlowers.name(), place(2910, 720, 6075, 4995), "History");
+        row("fraReferences", Forms::frmBachFlowers.name(), place(2910, 720, 6075, 4995), "References");
+        row("cmdHistory", Forms::frmBachFlowers.name(), place(2910, 5850, 1125, 355), "History");
+        row("Label42", Forms::frmBachFlowers.name(), place(4140, 5850, 3450, 375),
+            "Suggested use: 4 drops 4x daily.");
+        row("cmdReferences", Forms::frmBachFlowers.name(), place(7710, 5850, 1275, 355), "References");
+        row("Frame3", Forms::frmBachFlowers.name(), place(2880, 6330, 6120, 1605), "Rescue Remedy");
         row("Label40", "Frame3", place(150, 360, 5835, 585));
         row("Label41", "Frame3", place(150, 960, 5805, 585));
         row("lblRemedy", "fraMental", place(540, 330, 4965, 375));
@@ -220,7 +222,7 @@ private slots:
 
         // Reopening after a panel was shown starts from the picture again.
         QVERIFY(clickOnShow(page, QStringLiteral("lblGorse")));
-        windows().ClosePage(QStringLiteral("frmBachFlowers"));
+        windows().ClosePage(Forms::frmBachFlowers);
         page = openBach(screenMode);
         QCOMPARE(visibleView(page), QStringLiteral("imgHoneysuckle"));
     }

@@ -18,10 +18,9 @@
 
 namespace {
 
-QString oilPage(int n)
+FormId oilPage(int n)
 {
-    return n <= 9 ? QStringLiteral("frmEssentialOils%1").arg(n)
-                  : QStringLiteral("frmEssentialOils9%1").arg(n - 9);
+    return Forms::essentialOilsPages[n - 1];
 }
 
 QStringList split(const char *names)
@@ -104,7 +103,7 @@ bool textFits(const QLabel *l)
 void click(AppWindow *window, const QString &button)
 {
     auto *b = child<QPushButton>(window, button);
-    QVERIFY2(b, qPrintable(window->formName() + QLatin1Char('.') + button));
+    QVERIFY2(b, qPrintable(window->formName().name() + QLatin1Char('.') + button));
     b->click();
 }
 
@@ -117,14 +116,13 @@ bool hasPixelOf(const QImage &image, const QColor &colour)
     return false;
 }
 
-const QStringList AllReferenceWindows = [] {
-    QStringList names;
+const QList<FormId> AllReferenceWindows = [] {
+    QList<FormId> names;
     for (int n = 1; n <= 15; ++n)
         names << oilPage(n);
-    names << QStringLiteral("frmBaseOils") << QStringLiteral("frmBaseOils2") << QStringLiteral("frmSafety")
-          << QStringLiteral("frmSafety2") << QStringLiteral("frmSafety3") << QStringLiteral("frmInformation")
-          << QStringLiteral("frmAntioxidants") << QStringLiteral("frmReflexology")
-          << QStringLiteral("frmAbout");
+    names << Forms::frmBaseOils << Forms::frmBaseOils2 << Forms::frmSafety << Forms::frmSafety2
+          << Forms::frmSafety3 << Forms::frmInformation << Forms::frmAntioxidants << Forms::frmReflexology
+          << Forms::frmAbout;
     return names;
 }();
 
@@ -140,7 +138,7 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("caption");
         for (int n = 1; n <= 15; ++n)
-            QTest::newRow(qPrintable(oilPage(n)))
+            QTest::newRow(qPrintable(oilPage(n).name()))
                 << n << (n == 1 ? programtitle::Title : QStringLiteral("Essential Oils %1/15").arg(n));
     }
     void oilPageShowsItsRowsInOrder()
@@ -172,7 +170,7 @@ private slots:
     {
         QTest::addColumn<int>("page");
         for (int n = 1; n <= 15; ++n)
-            QTest::newRow(qPrintable(oilPage(n))) << n;
+            QTest::newRow(qPrintable(oilPage(n).name())) << n;
     }
     void oilTableFillsItsFrame()
     {
@@ -271,7 +269,7 @@ private slots:
                                << QStringList{QStringLiteral("Command1"), QStringLiteral("Command2"),
                                               QStringLiteral("cmdClose")};
         for (int n : {2, 9, 10, 14})
-            QTest::newRow(qPrintable(oilPage(n)))
+            QTest::newRow(qPrintable(oilPage(n).name()))
                 << n
                 << QStringList{QStringLiteral("Command2 < 10770 495"), QStringLiteral("Command1 > 11250 495")}
                 << QStringList{QStringLiteral("cmdNext"), QStringLiteral("cmdClose")};
@@ -369,13 +367,13 @@ private slots:
     void aPlaceOpensThePageOnItsRow()
     {
         ShellFixture shell;
-        AppWindow *w = windows().OpenPlace({oilPage(8), QStringLiteral("Lavender")});
+        AppWindow *w = windows().OpenPlace({oilPage(8).name(), QStringLiteral("Lavender")});
         QVERIFY(w);
         QVERIFY(child<QWidget>(w, QStringLiteral("shpMark4"))->isVisible());
-        QCOMPARE(windows().OpenPlace({oilPage(8), QStringLiteral("Lemon")}), w);
+        QCOMPARE(windows().OpenPlace({oilPage(8).name(), QStringLiteral("Lemon")}), w);
         QVERIFY(!child<QWidget>(w, QStringLiteral("shpMark4"))->isVisible());
         QVERIFY(child<QWidget>(w, QStringLiteral("shpMark6"))->isVisible());
-        QVERIFY(!windows().OpenPlace({oilPage(8), QStringLiteral("Lemongrass")}));
+        QVERIFY(!windows().OpenPlace({oilPage(8).name(), QStringLiteral("Lemongrass")}));
         QVERIFY(child<QWidget>(w, QStringLiteral("shpMark6"))->isVisible());
     }
 
@@ -402,14 +400,14 @@ private slots:
 
     void baseOilPages_data()
     {
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("names");
-        QTest::newRow("page 1") << QStringLiteral("frmBaseOils") << programtitle::Title
+        QTest::newRow("page 1") << Forms::frmBaseOils << programtitle::Title
                                 << QStringLiteral("Aloe; Avocado Oil; Apricot Kernel Oil; Black Currant Oil; "
                                                   "Borage Seed Oil; Calendula Oil; Comfrey Oil; Carrot Oil; "
                                                   "Corn Oil; Evening Primrose Oil");
-        QTest::newRow("page 2") << QStringLiteral("frmBaseOils2") << QStringLiteral("Base Oils  2/2")
+        QTest::newRow("page 2") << Forms::frmBaseOils2 << QStringLiteral("Base Oils  2/2")
                                 << QStringLiteral(
                                        "Grape Seed Oil; Hazelnut Oil; Jojoba Oil; Olive Oil; "
                                        "Safflower Oil; Sesame Seed Oil; Soya Bean Oil; Sunflower Oil; "
@@ -417,7 +415,7 @@ private slots:
     }
     void baseOilPages()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, caption);
         QFETCH(QString, names);
         ShellFixture shell;
@@ -460,36 +458,36 @@ private slots:
     void baseOilChain()
     {
         ShellFixture shell;
-        AppWindow *one = windows().OpenPage(QStringLiteral("frmBaseOils"));
+        AppWindow *one = windows().OpenPage(Forms::frmBaseOils);
         QVERIFY(!child<QPushButton>(one, QStringLiteral("cmdBase")));
         QVERIFY(!child<QPushButton>(one, QStringLiteral("cmdClose")));
         QCOMPARE(child<QPushButton>(one, QStringLiteral("cmdBaseOils2"))->text(), QStringLiteral(">"));
         click(one, QStringLiteral("cmdBaseOils2"));
-        AppWindow *two = windows().find(QStringLiteral("frmBaseOils2"));
+        AppWindow *two = windows().find(Forms::frmBaseOils2);
         QVERIFY(two);
-        QVERIFY(!windows().find(QStringLiteral("frmBaseOils")));
+        QVERIFY(!windows().find(Forms::frmBaseOils));
         QVERIFY(!child<QPushButton>(two, QStringLiteral("cmdBaseOils2")));
         QCOMPARE(child<QPushButton>(two, QStringLiteral("cmdBase"))->text(), QStringLiteral("<"));
         QVERIFY(child<QPushButton>(two, QStringLiteral("cmdBase"))->x() <
                 child<QPushButton>(two, QStringLiteral("cmdClose"))->x());
         click(two, QStringLiteral("cmdBase"));
-        QVERIFY(windows().find(QStringLiteral("frmBaseOils")));
-        QVERIFY(!windows().find(QStringLiteral("frmBaseOils2")));
-        click(windows().OpenPage(QStringLiteral("frmBaseOils2")), QStringLiteral("cmdClose"));
-        QVERIFY(!windows().find(QStringLiteral("frmBaseOils2")));
+        QVERIFY(windows().find(Forms::frmBaseOils));
+        QVERIFY(!windows().find(Forms::frmBaseOils2));
+        click(windows().OpenPage(Forms::frmBaseOils2), QStringLiteral("cmdClose"));
+        QVERIFY(!windows().find(Forms::frmBaseOils2));
     }
 
     void safetyPages_data()
     {
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("headings");
         QTest::addColumn<QString>("names");
-        QTest::newRow("1/3") << QStringLiteral("frmSafety") << QStringLiteral("Safety Rules 1/3")
+        QTest::newRow("1/3") << Forms::frmSafety << QStringLiteral("Safety Rules 1/3")
                              << QStringList{QStringLiteral("Essential Oils Safety"),
                                             QStringLiteral("Before trying any new oil:")}
                              << QString();
-        QTest::newRow("2/3") << QStringLiteral("frmSafety2") << QStringLiteral("Safety Rules 2/3")
+        QTest::newRow("2/3") << Forms::frmSafety2 << QStringLiteral("Safety Rules 2/3")
                              << QStringList{QStringLiteral("Quality:"), QStringLiteral("Storage:"),
                                             QStringLiteral("Essential Oils to Avoid:")}
                              << QStringLiteral(
@@ -497,7 +495,7 @@ private slots:
                                     "Jaborandi Leaf; Mugwort; Mustard; Pennyroyal; Rue; Sassafras; "
                                     "Savin; Southernwood; Tansy; Thuja; Wintergreen; Wormseed; Wormwood");
         QTest::newRow("3/3")
-            << QStringLiteral("frmSafety3") << QStringLiteral("Safety Rules 3/3")
+            << Forms::frmSafety3 << QStringLiteral("Safety Rules 3/3")
             << QStringList{QStringLiteral("Photosensitizing Oils:"), QStringLiteral("Pregnancy:")}
             << QStringLiteral("Angelica 0.8%; Bergamot 0.4%; Cumin 0.4%; Citrus Hystrix; Grapefruit 4%; "
                               "Lemon 2%; Lime 0.7%; Orange; Tagetes 0.25%; Tangerine; Angelica; Aniseed; "
@@ -508,7 +506,7 @@ private slots:
     }
     void safetyPages()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, caption);
         QFETCH(QStringList, headings);
         QFETCH(QString, names);
@@ -530,7 +528,7 @@ private slots:
     void safetyRulesAreNumbered()
     {
         ShellFixture shell;
-        AppWindow *w = windows().OpenPage(QStringLiteral("frmSafety"));
+        AppWindow *w = windows().OpenPage(Forms::frmSafety);
         QStringList rules;
         for (const QLabel *l : w->findChildren<QLabel *>())
             if (l->text().size() > 2 && l->text().at(0).isDigit() && l->text().at(1) == QLatin1Char('.'))
@@ -556,20 +554,22 @@ private slots:
 
     void safetyChain_data()
     {
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QStringList>("buttons"); // name caption left width target
-        QTest::newRow("1/3") << QStringLiteral("frmSafety")
-                             << QStringList{QStringLiteral("cmdNext > 11250 495 frmSafety2")};
-        QTest::newRow("2/3") << QStringLiteral("frmSafety2")
-                             << QStringList{QStringLiteral("cmdBack < 10770 495 frmSafety"),
-                                            QStringLiteral("cmdNext > 11250 495 frmSafety3")};
-        QTest::newRow("3/3") << QStringLiteral("frmSafety3")
-                             << QStringList{QStringLiteral("cmdBack < 10560 495 frmSafety2"),
+        QTest::newRow("1/3") << Forms::frmSafety
+                             << QStringList{QStringLiteral("cmdNext > 11250 495 ") +
+                                            Forms::frmSafety2.name()};
+        QTest::newRow("2/3") << Forms::frmSafety2
+                             << QStringList{QStringLiteral("cmdBack < 10770 495 ") + Forms::frmSafety.name(),
+                                            QStringLiteral("cmdNext > 11250 495 ") +
+                                                Forms::frmSafety3.name()};
+        QTest::newRow("3/3") << Forms::frmSafety3
+                             << QStringList{QStringLiteral("cmdBack < 10560 495 ") + Forms::frmSafety2.name(),
                                             QStringLiteral("cmdClose Close 11040 705 -")};
     }
     void safetyChain()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QStringList, buttons);
         for (const QString &b : buttons) {
             const QStringList f = b.split(QLatin1Char(' '));
@@ -583,14 +583,14 @@ private slots:
             click(w, f[0]);
             QVERIFY(!windows().find(form));
             if (f[4] != QLatin1String("-"))
-                QCOMPARE(windows().openWindows(), QStringList{f[4]});
+                QCOMPARE(windows().openWindows(), QList<FormId>{formNamed(f[4]).value_or(FormId())});
         }
     }
 
     void informationButtons()
     {
         ShellFixture shell;
-        AppWindow *info = windows().OpenPage(QStringLiteral("frmInformation"));
+        AppWindow *info = windows().OpenPage(Forms::frmInformation);
         QCOMPARE(info->windowTitle(), QStringLiteral("Basic Information"));
         const auto *chart = child<QPushButton>(info, QStringLiteral("cmdFootChart"));
         const auto *safety = child<QPushButton>(info, QStringLiteral("cmdSafety"));
@@ -603,31 +603,31 @@ private slots:
         QCOMPARE(pixelAt(info, safety->geometry().topLeft() + QPoint(4, 4)), QColor(255, 255, 192));
 
         click(info, QStringLiteral("cmdFootChart"));
-        QVERIFY(windows().find(QStringLiteral("frmReflexology")));
-        QVERIFY(windows().find(QStringLiteral("frmInformation")));
+        QVERIFY(windows().find(Forms::frmReflexology));
+        QVERIFY(windows().find(Forms::frmInformation));
         // Opened a second time from elsewhere, the chart is the same one window.
-        AppWindow *chartWindow = windows().find(QStringLiteral("frmReflexology"));
-        QCOMPARE(windows().OpenPage(QStringLiteral("frmReflexology")), chartWindow);
+        AppWindow *chartWindow = windows().find(Forms::frmReflexology);
+        QCOMPARE(windows().OpenPage(Forms::frmReflexology), chartWindow);
 
         click(info, QStringLiteral("cmdSafety"));
-        QVERIFY(windows().find(QStringLiteral("frmSafety")));
-        QVERIFY(!windows().find(QStringLiteral("frmInformation")));
+        QVERIFY(windows().find(Forms::frmSafety));
+        QVERIFY(!windows().find(Forms::frmInformation));
 
-        click(windows().OpenPage(QStringLiteral("frmInformation")), QStringLiteral("cmdClose"));
-        QVERIFY(!windows().find(QStringLiteral("frmInformation")));
+        click(windows().OpenPage(Forms::frmInformation), QStringLiteral("cmdClose"));
+        QVERIFY(!windows().find(Forms::frmInformation));
     }
 
     // Text blocks read top to bottom without running into each other or into the buttons.
     void textPagesKeepTheirBlocksApart_data()
     {
-        QTest::addColumn<QString>("form");
-        for (const char *form :
-             {"frmSafety", "frmSafety2", "frmSafety3", "frmInformation", "frmAntioxidants"})
-            QTest::newRow(form) << QString::fromLatin1(form);
+        QTest::addColumn<FormId>("form");
+        for (const FormId form : {Forms::frmSafety, Forms::frmSafety2, Forms::frmSafety3,
+                                  Forms::frmInformation, Forms::frmAntioxidants})
+            QTest::newRow(qPrintable(form.name())) << form;
     }
     void textPagesKeepTheirBlocksApart()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         ShellFixture shell;
         windows().setScreenModeSource([] { return QStringLiteral("0"); });
         AppWindow *w = windows().OpenPage(form);
@@ -651,7 +651,7 @@ private slots:
     void antioxidantTables()
     {
         ShellFixture shell;
-        AppWindow *w = windows().OpenPage(QStringLiteral("frmAntioxidants"));
+        AppWindow *w = windows().OpenPage(Forms::frmAntioxidants);
         QCOMPARE(w->windowTitle(), QStringLiteral("Essential Oil Antioxidants"));
         QCOMPARE(labelText(w, QStringLiteral("lblHeading")), QStringLiteral("Essential Oil Antioxidants"));
         QCOMPARE(
@@ -713,7 +713,7 @@ private slots:
     void reflexologyChart()
     {
         ShellFixture shell;
-        AppWindow *w = windows().OpenPage(QStringLiteral("frmReflexology"));
+        AppWindow *w = windows().OpenPage(Forms::frmReflexology);
         QCOMPARE(w->windowTitle(), QStringLiteral("Reflexology: Chart for Feet"));
         QVERIFY(w->findChildren<QPushButton *>().isEmpty());
         auto *chart = child<PictureBox>(w, QStringLiteral("imgChart"));
@@ -743,7 +743,7 @@ private slots:
     void aboutWindowTexts()
     {
         ShellFixture shell;
-        AppWindow *w = windows().OpenPage(QStringLiteral("frmAbout"));
+        AppWindow *w = windows().OpenPage(Forms::frmAbout);
         QCOMPARE(w->windowTitle(), QStringLiteral("AboutBox"));
         QCOMPARE(w->size(), twips::size(6105, 4920));
         QCOMPARE(pixelAt(w, QPoint(w->width() - 3, 3)), QColor(224, 224, 224));
@@ -777,7 +777,7 @@ private slots:
     void aboutWindowButtons()
     {
         ShellFixture shell;
-        AppWindow *w = windows().OpenPage(QStringLiteral("frmAbout"));
+        AppWindow *w = windows().OpenPage(Forms::frmAbout);
         const auto *history = child<QPushButton>(w, QStringLiteral("cmdHistory"));
         const auto *upgrade = child<QPushButton>(w, QStringLiteral("cmdUpgrade"));
         QVERIFY(history && upgrade);
@@ -790,10 +790,10 @@ private slots:
                  QSet<int>({twips::toPixels(3570), twips::toPixels(4740)}));
         QCOMPARE(pixelAt(w, history->geometry().topLeft() + QPoint(4, 4)), QColor(224, 224, 224));
         click(w, QStringLiteral("cmdHistory"));
-        QVERIFY(windows().find(QStringLiteral("frmHistory")));
+        QVERIFY(windows().find(Forms::frmHistory));
         click(w, QStringLiteral("cmdUpgrade"));
-        QVERIFY(windows().find(QStringLiteral("frmUpgradeInfo")));
-        QVERIFY(windows().find(QStringLiteral("frmAbout")));
+        QVERIFY(windows().find(Forms::frmUpgradeInfo));
+        QVERIFY(windows().find(Forms::frmAbout));
     }
 
     void makerPlaceholders_data()
@@ -831,21 +831,19 @@ private slots:
     // A page restored to the normal state and then enlarged scales its controls with the window.
     void enlargedPageScalesItsControls_data()
     {
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<FormId>("form");
         QTest::addColumn<QString>("control");
-        QTest::newRow("oil page") << QStringLiteral("frmEssentialOils3") << QStringLiteral("lblActions2");
-        QTest::newRow("oil page chain button")
-            << QStringLiteral("frmEssentialOils3") << QStringLiteral("Command1");
-        QTest::newRow("base oils, in the frame")
-            << QStringLiteral("frmBaseOils") << QStringLiteral("lblIndication4");
-        QTest::newRow("safety") << QStringLiteral("frmSafety2") << QStringLiteral("lblBlock2");
-        QTest::newRow("information") << QStringLiteral("frmInformation") << QStringLiteral("cmdFootChart");
-        QTest::newRow("antioxidants") << QStringLiteral("frmAntioxidants") << QStringLiteral("lblOil9");
-        QTest::newRow("reflexology") << QStringLiteral("frmReflexology") << QStringLiteral("lblLeftFoot");
+        QTest::newRow("oil page") << Forms::frmEssentialOils3 << QStringLiteral("lblActions2");
+        QTest::newRow("oil page chain button") << Forms::frmEssentialOils3 << QStringLiteral("Command1");
+        QTest::newRow("base oils, in the frame") << Forms::frmBaseOils << QStringLiteral("lblIndication4");
+        QTest::newRow("safety") << Forms::frmSafety2 << QStringLiteral("lblBlock2");
+        QTest::newRow("information") << Forms::frmInformation << QStringLiteral("cmdFootChart");
+        QTest::newRow("antioxidants") << Forms::frmAntioxidants << QStringLiteral("lblOil9");
+        QTest::newRow("reflexology") << Forms::frmReflexology << QStringLiteral("lblLeftFoot");
     }
     void enlargedPageScalesItsControls()
     {
-        QFETCH(QString, form);
+        QFETCH(FormId, form);
         QFETCH(QString, control);
         ShellFixture shell;
         windows().setScreenModeSource([] { return QStringLiteral("0"); });
@@ -872,16 +870,14 @@ private slots:
     void resizerHidesControlsOnTablePages()
     {
         ShellFixture shell;
-        for (const QString &form : AllReferenceWindows) {
+        for (const FormId form : AllReferenceWindows) {
             AppWindow *w = windows().OpenPage(form);
-            const ResizerMode expected =
-                form == QLatin1String("frmAbout") ? ResizerMode::None
-                : form == QLatin1String("frmInformation") || form == QLatin1String("frmReflexology")
-                    ? ResizerMode::Scale
-                    : ResizerMode::ScaleHidingControls;
-            QVERIFY2(w->spec().resizer == expected, qPrintable(form));
-            QCOMPARE(w->spec().kind,
-                     form == QLatin1String("frmAbout") ? WindowKind::Dialog : WindowKind::Page);
+            const ResizerMode expected = form == Forms::frmAbout ? ResizerMode::None
+                                         : form == Forms::frmInformation || form == Forms::frmReflexology
+                                             ? ResizerMode::Scale
+                                             : ResizerMode::ScaleHidingControls;
+            QVERIFY2(w->spec().resizer == expected, qPrintable(form.name()));
+            QCOMPARE(w->spec().kind, form == Forms::frmAbout ? WindowKind::Dialog : WindowKind::Page);
             windows().ClosePage(form);
         }
     }
@@ -903,9 +899,9 @@ private slots:
         ShellFixture shell;
         windows().setScreenModeSource([] { return QStringLiteral("0"); });
         const QString shots = qEnvironmentVariable("AMBRELIS_REFERENCE_SNAPSHOTS");
-        for (const QString &form : AllReferenceWindows) {
+        for (const FormId form : AllReferenceWindows) {
             AppWindow *w = windows().OpenPage(form);
-            QVERIFY2(w, qPrintable(form));
+            QVERIFY2(w, qPrintable(form.name()));
             if (w->spec().kind != WindowKind::Page) {
                 windows().ClosePage(form);
                 continue;
@@ -915,7 +911,7 @@ private slots:
             for (const QLabel *l : w->findChildren<QLabel *>()) {
                 if (!l->isVisibleTo(w))
                     continue;
-                const QString where = form + QLatin1Char('.') + l->objectName();
+                const QString where = form.name() + QLatin1Char('.') + l->objectName();
                 QVERIFY2(textFits(l), qPrintable(QStringLiteral("%1 %2: needs %3x%4, has %5x%6 at %7 pt")
                                                      .arg(where, l->text().left(40))
                                                      .arg(l->sizeHint().width())
@@ -929,11 +925,13 @@ private slots:
             for (const QPushButton *b : w->findChildren<QPushButton *>()) {
                 if (b->isVisibleTo(w))
                     QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width(),
-                             qPrintable(form + QLatin1Char('.') + b->objectName()));
+                             qPrintable(form.name() + QLatin1Char('.') + b->objectName()));
             }
             if (!shots.isEmpty())
-                w->grab().save(QDir(shots).filePath(
-                    QStringLiteral("%1-%2x%3.png").arg(form).arg(client.width()).arg(client.height())));
+                w->grab().save(QDir(shots).filePath(QStringLiteral("%1-%2x%3.png")
+                                                        .arg(form.name())
+                                                        .arg(client.width())
+                                                        .arg(client.height())));
             windows().ClosePage(form);
         }
     }
@@ -943,9 +941,9 @@ private slots:
     {
         ShellFixture shell;
         const QString shots = qEnvironmentVariable("AMBRELIS_REFERENCE_SNAPSHOTS");
-        for (const QString &form : AllReferenceWindows) {
+        for (const FormId form : AllReferenceWindows) {
             AppWindow *w = windows().OpenPage(form);
-            QVERIFY2(w, qPrintable(form));
+            QVERIFY2(w, qPrintable(form.name()));
             QVERIFY(w->findChildren<QLineEdit *>().isEmpty());
             QVERIFY(w->findChildren<QTextEdit *>().isEmpty());
             QVERIFY(w->findChildren<QPlainTextEdit *>().isEmpty());
@@ -956,7 +954,7 @@ private slots:
             if (!shots.isEmpty()) {
                 w->showNormal();
                 w->resize(w->spec().kind == WindowKind::Page ? twips::PageClient : w->size());
-                w->grab().save(QDir(shots).filePath(form + QStringLiteral(".png")));
+                w->grab().save(QDir(shots).filePath(form.name() + QStringLiteral(".png")));
             }
             windows().ClosePage(form);
         }

@@ -119,12 +119,12 @@ private slots:
         ShellFixture shell;
         for (const QString &name : present)
             shell.writeFile(name, document(qPrintable(Texts[name])));
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmDisclaimer"));
+        AppWindow *window = windows().OpenPage(Forms::frmDisclaimer);
         QCOMPARE(shown(window),
                  present.contains(QStringLiteral("Disclaim.rtf")) ? Texts["Disclaim.rtf"] : QString());
         for (int i = 0; i < commands.size(); ++i) {
             trigger(window, commands[i]);
-            QCOMPARE(windows().find(QStringLiteral("frmDisclaimer")), window);
+            QCOMPARE(windows().find(Forms::frmDisclaimer), window);
             QCOMPARE(shown(window), expected[i]);
         }
         QVERIFY(shell.messages.isEmpty());
@@ -135,7 +135,7 @@ private slots:
         ShellFixture shell;
         shell.writeFile(QStringLiteral("Disclaim.rtf"), document("Medical disclaimer"));
         shell.writeFile(QStringLiteral("Privacy.rtf"), "Privacy notes, but as plain text\r\n");
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmDisclaimer"));
+        AppWindow *window = windows().OpenPage(Forms::frmDisclaimer);
         trigger(window, QStringLiteral("cmdPrivacy"));
         QCOMPARE(shown(window), QString());
         trigger(window, QStringLiteral("mnuBack"));
@@ -150,7 +150,7 @@ private slots:
         shell.writeFile(QStringLiteral("Privacy.rtf"),
                         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Times New Roman;}}\\f0\\fs22 Files:\\par\n"
                         "\\pard\\li360\\sa60\\bullet\\tab Screen.txt, your choice\\par }");
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmDisclaimer"));
+        AppWindow *window = windows().OpenPage(Forms::frmDisclaimer);
         trigger(window, QStringLiteral("cmdPrivacy"));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -169,7 +169,7 @@ private slots:
     void sourcesKeepAMargin()
     {
         ShellFixture shell;
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmSources"));
+        AppWindow *window = windows().OpenPage(Forms::frmSources);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         auto *box = window->findChild<RichTextBox *>(QStringLiteral("rtfSources"));
@@ -181,7 +181,7 @@ private slots:
     void disclaimerFrame()
     {
         ShellFixture shell;
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmDisclaimer"));
+        AppWindow *window = windows().OpenPage(Forms::frmDisclaimer);
         QCOMPARE(window->windowTitle(), QStringLiteral("Disclaimer /  Licence Agreement"));
         auto *bar = window->findChild<QMenuBar *>();
         QVERIFY(bar);
@@ -200,40 +200,37 @@ private slots:
         QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("Text1"))->nextInFocusChain(), box);
 
         trigger(window, QStringLiteral("mnuClose"));
-        QVERIFY(!windows().find(QStringLiteral("frmDisclaimer")));
+        QVERIFY(!windows().find(Forms::frmDisclaimer));
         QVERIFY(!shell.manager->programEnded());
     }
 
     void escapeEndsTheProgramOnlyFromTheDisclaimer_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<FormId>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("ends");
-        QTest::newRow("Escape in the document") << "frmDisclaimer"
-                                                << "rtfDisclaimer" << int(Qt::Key_Escape) << true;
-        QTest::newRow("Escape in Text1") << "frmDisclaimer"
-                                         << "Text1" << int(Qt::Key_Escape) << true;
-        QTest::newRow("Escape on the window") << "frmDisclaimer"
-                                              << "" << int(Qt::Key_Escape) << true;
-        QTest::newRow("other key in the document") << "frmDisclaimer"
-                                                   << "rtfDisclaimer" << int(Qt::Key_A) << false;
-        QTest::newRow("Enter in Text1") << "frmDisclaimer"
-                                        << "Text1" << int(Qt::Key_Return) << false;
-        QTest::newRow("Escape in the history") << "frmHistory"
-                                               << "rtfHistory" << int(Qt::Key_Escape) << false;
-        QTest::newRow("Escape in the sources") << "frmSources"
-                                               << "rtfSources" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Escape in the document")
+            << Forms::frmDisclaimer << "rtfDisclaimer" << int(Qt::Key_Escape) << true;
+        QTest::newRow("Escape in Text1") << Forms::frmDisclaimer << "Text1" << int(Qt::Key_Escape) << true;
+        QTest::newRow("Escape on the window") << Forms::frmDisclaimer << "" << int(Qt::Key_Escape) << true;
+        QTest::newRow("other key in the document")
+            << Forms::frmDisclaimer << "rtfDisclaimer" << int(Qt::Key_A) << false;
+        QTest::newRow("Enter in Text1") << Forms::frmDisclaimer << "Text1" << int(Qt::Key_Return) << false;
+        QTest::newRow("Escape in the history")
+            << Forms::frmHistory << "rtfHistory" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Escape in the sources")
+            << Forms::frmSources << "rtfSources" << int(Qt::Key_Escape) << false;
     }
     void escapeEndsTheProgramOnlyFromTheDisclaimer()
     {
-        QFETCH(QString, window);
+        QFETCH(FormId, window);
         QFETCH(QString, control);
         QFETCH(int, key);
         QFETCH(bool, ends);
         ShellFixture shell;
         startProgram(windows());
-        windows().OpenPage(QStringLiteral("frmSafety"));
+        windows().OpenPage(Forms::frmSafety);
         AppWindow *w = windows().OpenPage(window);
         QWidget *target = control.isEmpty() ? w : w->findChild<QWidget *>(control);
         QVERIFY(target);
@@ -251,20 +248,20 @@ private slots:
             shell.writeFile(it.key(), document(qPrintable(it.value())));
         frmMenu *menu = nullptr;
         startProgram(windows());
-        menu = windows().find<frmMenu>(QStringLiteral("frmMenu"));
+        menu = windows().find<frmMenu>(Forms::frmMenu);
         menu->findChild<QPushButton *>(QStringLiteral("cmdReadFirst"))->click();
-        AppWindow *window = windows().find(QStringLiteral("frmDisclaimer"));
+        AppWindow *window = windows().find(Forms::frmDisclaimer);
         QVERIFY(window);
         trigger(window, QStringLiteral("cmdPrivacy"));
         menu->findChild<QPushButton *>(QStringLiteral("cmdReadFirst"))->click();
-        QCOMPARE(windows().find(QStringLiteral("frmDisclaimer")), window);
+        QCOMPARE(windows().find(Forms::frmDisclaimer), window);
         QCOMPARE(shown(window), Texts["Privacy.rtf"]);
     }
 
     void historyDocument()
     {
         ShellFixture shell;
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmHistory"));
+        AppWindow *window = windows().OpenPage(Forms::frmHistory);
         QCOMPARE(window->windowTitle(), QStringLiteral("History of Changes"));
         QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
         auto *box = window->findChild<RichTextBox *>(QStringLiteral("rtfHistory"));
@@ -316,7 +313,7 @@ private slots:
     void sourcesDocument()
     {
         ShellFixture shell;
-        AppWindow *window = windows().OpenPage(QStringLiteral("frmSources"));
+        AppWindow *window = windows().OpenPage(Forms::frmSources);
         QCOMPARE(window->windowTitle(), QStringLiteral("Sources"));
         auto *box = window->findChild<RichTextBox *>(QStringLiteral("rtfSources"));
         QCOMPARE(box->geometry(), QRect(QPoint(0, 0), twips::size(6975, 5895)));
