@@ -22,13 +22,14 @@ constexpr int Settled = 5;
 constexpr long GoalKb = 2 * 1024;
 
 // Opens and closes the page, with its pictures drawn in between; returns the growth in kB from cycle 5 to 50.
-long cycle(WindowManager &manager, const QString &page)
+long cycle(WindowManager &manager, FormId page)
 {
     long settledKb = 0;
     long lastKb = 0;
     for (int i = 1; i <= Cycles; ++i) {
         if (!manager.OpenPage(page)) {
-            std::fprintf(stderr, "%s did not open; run from the application folder\n", qPrintable(page));
+            std::fprintf(stderr, "%s did not open; run from the application folder\n",
+                         qPrintable(page.name()));
             std::exit(1);
         }
         settle();
@@ -40,7 +41,7 @@ long cycle(WindowManager &manager, const QString &page)
         if (i == Settled)
             settledKb = lastKb;
         if (i == 1 || i == Settled || i % 10 == 0)
-            std::printf("  %-18s cycle %2d: %ld kB\n", qPrintable(page), i, lastKb);
+            std::printf("  %-18s cycle %2d: %ld kB\n", qPrintable(page.name()), i, lastKb);
     }
     return lastKb - settledKb;
 }
@@ -60,8 +61,8 @@ int main(int argc, char *argv[])
                 benchmemory::statusKb("VmRSS"));
     for (const FormId page : {Forms::frmIndications, Forms::frmEssentialOils1}) {
         const long growth = cycle(manager, page);
-        std::printf("%s: memory from cycle %d to %d grew %ld kB (goal <= %ld)\n", qPrintable(page), Settled,
-                    Cycles, growth, GoalKb);
+        std::printf("%s: memory from cycle %d to %d grew %ld kB (goal <= %ld)\n", qPrintable(page.name()),
+                    Settled, Cycles, growth, GoalKb);
     }
     return 0;
 }

@@ -232,10 +232,10 @@ int main(int argc, char *argv[])
             manager.ClosePage(spec.name);
             settle();
         });
-        std::printf("  %-22s %.2f  (%.2f)\n", qPrintable(spec.name), t / bareStart, t / bare);
+        std::printf("  %-22s %.2f  (%.2f)\n", qPrintable(spec.name.name()), t / bareStart, t / bare);
         if (t > slowest) {
             slowest = t;
-            slowestName = spec.name;
+            slowestName = spec.name.name();
         }
     }
     std::printf(
