@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QPainter>
 #include <QTextDocument>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
