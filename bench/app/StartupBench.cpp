@@ -35,6 +35,7 @@ namespace {
 const char *const BareChild = "--start-bare-window";
 const char *const ProgramChild = "--start-program";
 const char *const StartsOnly = "--starts-only"; // leaves out the in-process figures
+const char *const Against = "--against";        // followed by another build's start-up benchmark
 const char *const Maximised = "maximised";
 const char *const Centred = "centred";
 
@@ -130,6 +131,37 @@ struct StartFigures
     long settledPeakKb; // once the pictures are drawn as well
 };
 
+// One start of a child (this benchmark, or another build's, started as a child) to its first paint, in
+// microseconds; the child's peak memory goes into figures.
+double timeChildStart(const QString &program, const char *kind, const char *mode, StartFigures &figures)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess child;
+    child.setProcessChannelMode(QProcess::SeparateChannels);
+    child.setReadChannel(QProcess::StandardOutput);
+    child.start(program, {QString::fromLatin1(kind), QString::fromLatin1(mode)});
+    while (!child.canReadLine() && child.waitForReadyRead(60000)) {
+    }
+    const double micros = double(timer.nsecsElapsed()) / 1000.0;
+    const bool painted = child.canReadLine();
+    const bool ended = child.waitForFinished(60000);
+    if (!painted || !ended || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        // Why it failed tells a window that was never painted from a child that did not end or crashed.
+        std::fprintf(stderr, "a timed start failed: %s %s %s (%s; %s, exit code %d)\n%s", qPrintable(program),
+                     kind, mode, painted ? "painted" : "no first paint within 60 s",
+                     !ended                                      ? "did not end"
+                     : child.exitStatus() == QProcess::CrashExit ? "crashed"
+                                                                 : "ended",
+                     child.exitCode(), child.readAllStandardError().constData());
+        std::exit(1);
+    }
+    const QList<QByteArray> peaks = child.readAllStandardOutput().split('\n');
+    figures.peakKb = std::max(figures.peakKb, peaks.value(0).trimmed().toLong());
+    figures.settledPeakKb = std::max(figures.settledPeakKb, peaks.value(1).trimmed().toLong());
+    return micros;
+}
+
 // Process start to the first paint, median of several starts; the two kinds of
 // start alternate so that a busy spell of the machine weighs on both alike.
 std::pair<StartFigures, StartFigures> processStart(int runs, const char *mode)
@@ -140,31 +172,7 @@ std::pair<StartFigures, StartFigures> processStart(int runs, const char *mode)
     StartFigures programFigures{0, 0, 0};
     const QString self = QCoreApplication::applicationFilePath();
     auto timeStart = [&](const char *kind, StartFigures &figures) {
-        QElapsedTimer timer;
-        timer.start();
-        QProcess child;
-        child.setProcessChannelMode(QProcess::SeparateChannels);
-        child.setReadChannel(QProcess::StandardOutput);
-        child.start(self, {QString::fromLatin1(kind), QString::fromLatin1(mode)});
-        while (!child.canReadLine() && child.waitForReadyRead(60000)) {
-        }
-        const double micros = double(timer.nsecsElapsed()) / 1000.0;
-        const bool painted = child.canReadLine();
-        const bool ended = child.waitForFinished(60000);
-        if (!painted || !ended || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
-            // Why it failed tells a window that was never painted from a child that did not end or crashed.
-            std::fprintf(stderr, "a timed start failed: %s %s (%s; %s, exit code %d)\n%s", kind, mode,
-                         painted ? "painted" : "no first paint within 60 s",
-                         !ended                                      ? "did not end"
-                         : child.exitStatus() == QProcess::CrashExit ? "crashed"
-                                                                     : "ended",
-                         child.exitCode(), child.readAllStandardError().constData());
-            std::exit(1);
-        }
-        const QList<QByteArray> peaks = child.readAllStandardOutput().split('\n');
-        figures.peakKb = std::max(figures.peakKb, peaks.value(0).trimmed().toLong());
-        figures.settledPeakKb = std::max(figures.settledPeakKb, peaks.value(1).trimmed().toLong());
-        return micros;
+        return timeChildStart(self, kind, mode, figures);
     };
     for (int i = 0; i < runs; ++i) {
         bare.push_back(timeStart(BareChild, bareFigures));
@@ -181,6 +189,40 @@ std::pair<StartFigures, StartFigures> processStart(int runs, const char *mode)
     return {bareFigures, programFigures};
 }
 
+// This build's program against another build's (its start-up benchmark, given by path): start to the menu's
+// first paint in alternating pairs of fresh processes, in both screen modes, the first of a pair taking
+// turns.
+int compareWithOtherBuild(const QString &other)
+{
+    constexpr int Pairs = 15;
+    const QString self = QCoreApplication::applicationFilePath();
+    for (const char *mode : {Maximised, Centred}) {
+        std::vector<double> theirs;
+        std::vector<double> ours;
+        std::vector<double> ratios;
+        StartFigures theirFigures{0, 0, 0};
+        StartFigures ourFigures{0, 0, 0};
+        for (int i = 0; i < Pairs; ++i) {
+            if (i % 2 == 0)
+                theirs.push_back(timeChildStart(other, ProgramChild, mode, theirFigures));
+            ours.push_back(timeChildStart(self, ProgramChild, mode, ourFigures));
+            if (i % 2 == 1)
+                theirs.push_back(timeChildStart(other, ProgramChild, mode, theirFigures));
+            ratios.push_back(ours.back() / theirs.back());
+        }
+        std::sort(ratios.begin(), ratios.end());
+        const double oursMedian = benchtiming::median(ours);
+        const double theirsMedian = benchtiming::median(theirs);
+        std::printf("%s: start to the menu's first paint, this build %.0f us, the other %.0f us: %.2f x "
+                    "(median of the %d pairs' own ratios %.2f, from %.2f to %.2f); peak memory %ld kB, the "
+                    "other %ld kB\n",
+                    mode, oursMedian, theirsMedian, oursMedian / theirsMedian, Pairs,
+                    benchtiming::median(ratios), ratios.front(), ratios.back(), ourFigures.peakKb,
+                    theirFigures.peakKb);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -190,6 +232,8 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    if (argc > 2 && std::strcmp(argv[1], Against) == 0)
+        return compareWithOtherBuild(QString::fromLocal8Bit(argv[2]));
     constexpr int Runs = 15;
     constexpr int StartPairs = 11;
 

@@ -152,16 +152,38 @@ const QStringList &SearchIndex::sortedTerms() const
         std::sort(sortedTerms_.begin(), sortedTerms_.end()); // as QString compares, for lower_bound
         termLetters_.clear();
         termLetters_.reserve(std::size_t(sortedTerms_.size()));
-        for (const QString &t : sortedTerms_)
-            termLetters_.push_back({t, lettersOf(t), store_->documentsWith(t.toStdString())});
+        for (const QString &t : sortedTerms_) {
+            const std::string term = t.toStdString();
+            termLetters_.push_back({t, lettersOf(t), store_->documentsWith(term), store_->titlesWith(term)});
+        }
+        readTitleStarts();
         writtenLetters_.clear();
         for (const auto &[word, documents] : store_->words()) {
             const QString written = QString::fromStdString(word);
-            writtenLetters_.push_back({written, lettersOf(written), documents});
+            writtenLetters_.push_back({written, lettersOf(written), documents, 0});
         }
         termsRead_ = true;
     }
     return sortedTerms_;
+}
+
+void SearchIndex::readTitleStarts() const
+{
+    QHash<QString, std::vector<const Letters *>> starting;
+    for (const Letters &t : termLetters_) {
+        if (t.titles > 0 && t.text.size() >= textPrefixFrom)
+            starting[t.text.left(textPrefixFrom - 1)].push_back(&t);
+    }
+    titleStarts_.clear();
+    for (auto it = starting.begin(); it != starting.end(); ++it) {
+        std::vector<const Letters *> &terms = it.value();
+        const std::size_t kept = std::min(terms.size(), prefixTerms);
+        std::partial_sort(terms.begin(), terms.begin() + kept, terms.end(),
+                          [](const Letters *a, const Letters *b) { return a->titles > b->titles; });
+        QStringList &starts = titleStarts_[it.key()];
+        for (std::size_t i = 0; i < kept; ++i)
+            starts.append(terms[i]->text);
+    }
 }
 
 SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefixToo) const
@@ -171,7 +193,11 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
     const auto at = std::lower_bound(terms.cbegin(), terms.cend(), term);
     if (at != terms.cend() && *at == term)
         found.insert(term, exactMatch);
-    if (prefixToo && term.size() >= 2) {
+    if (prefixToo && term.size() == textPrefixFrom - 1) {
+        // What the first letters begin is looked for in titles only, and that list is made with the index.
+        for (const QString &t : titleStarts_.value(term))
+            found.insert(t, prefixMatch);
+    } else if (prefixToo && term.size() >= textPrefixFrom) {
         std::vector<const Letters *> starting;
         for (auto it = at; it != terms.cend() && it->startsWith(term); ++it) {
             if (*it != term)
@@ -250,12 +276,13 @@ SearchResults SearchIndex::search(const QString &query) const
         return results;
     }
     // Snippets look their words up by number: hashing each word's text was most of a snippet's cost.
-    std::vector<bool> isMatched(std::size_t(terms_.size()), false);
+    auto isMatched = std::make_shared<std::vector<bool>>(std::size_t(terms_.size()), false);
     for (auto it = matched.cbegin(); it != matched.cend(); ++it) {
         const auto number = termNumbers_.constFind(it.key());
         if (number != termNumbers_.cend())
-            isMatched[std::size_t(number.value())] = true;
+            (*isMatched)[std::size_t(number.value())] = true;
     }
+    results.matched = std::move(isMatched);
     // The library orders equal scores by when a document came in; the title reads better.
     std::stable_sort(ranked.begin(), ranked.end(), [this](const auto &a, const auto &b) {
         if (a.second != b.second)
@@ -272,8 +299,7 @@ SearchResults SearchIndex::search(const QString &query) const
             group = results.groups.end() - 1;
         }
         if (group->results.size() < resultsPerKind)
-            group->results.append(
-                {d.title, d.target, snippetFor(d, fieldTerms_[std::size_t(id)], isMatched), score});
+            group->results.append({d.title, d.target, score, id});
     }
     // Groups already stand in the order of their best results; equal bests keep the order kinds were added
     // in.
@@ -285,10 +311,18 @@ SearchResults SearchIndex::search(const QString &query) const
     return results;
 }
 
-Snippet SearchIndex::snippetFor(const Document &document, const FieldTerms &terms,
-                                const std::vector<bool> &matched) const
+Snippet SearchIndex::snippet(const Result &result, const SearchResults &from) const
 {
-    const auto isMatch = [&](const TermAt &w) { return matched[std::size_t(w.term)]; };
+    const auto id = std::size_t(result.document);
+    if (id >= documents_.size() || !documents_[id] || !from.matched)
+        return {};
+    const Document &document = *documents_[id];
+    const FieldTerms &terms = fieldTerms_[id];
+    const std::vector<bool> &matched = *from.matched;
+    // A record saved since the search may hold terms that are newer than the search: they were not matched.
+    const auto isMatch = [&](const TermAt &w) {
+        return std::size_t(w.term) < matched.size() && matched[std::size_t(w.term)];
+    };
     for (qsizetype f = 0; f < document.fields.size() && f < terms.size(); ++f) {
         const QString &field = document.fields[f];
         const QList<TermAt> &words = terms[f];

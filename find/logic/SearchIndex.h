@@ -34,8 +34,8 @@ struct Result
 {
     QString title;
     QString target;
-    Snippet snippet;
     double score = 0;
+    int document = -1; // the index's own number for it, by which snippet() finds its text
 };
 
 struct ResultGroup
@@ -48,6 +48,8 @@ struct SearchResults
 {
     QList<ResultGroup> groups; // the group holding the best result first
     QString suggestion; // when nothing was found: the query with its words spelt as the index knows them
+    // The index's terms the query matched, by their numbers: what a snippet marks.
+    std::shared_ptr<const std::vector<bool>> matched;
 };
 
 // Searching goes through a full-text library (see TermStore.h); this class reads the words of documents and
@@ -66,6 +68,10 @@ public:
     void replace(const QString &target, const Document &document);
     void remove(const QString &target);
     SearchResults search(const QString &query) const;
+    // A few words of the result's text around its first match, with the matched words marked. Made on
+    // request, as a list shows the result, since a keystroke finds many more results than a list shows. Empty
+    // when the result's document has left the index since.
+    Snippet snippet(const Result &result, const SearchResults &from) const;
     // Reads now what the first search after a change would otherwise read: call it where the index is built,
     // so that the first keystroke does not wait for it.
     void prepare() const;
@@ -89,14 +95,14 @@ private:
         QString text;
         quint64 letters = 0;
         int documents = 0; // how many documents hold it: the more common of two candidates wins
+        int titles = 0;    // how many hold it in the title
     };
 
     void put(int id, const Document &document);
     TermWeights candidates(const QString &term, bool prefixToo) const;
-    Snippet snippetFor(const Document &document, const FieldTerms &terms,
-                       const std::vector<bool> &matched) const;
     QString suggestionFor(const QString &query) const;
     const QStringList &sortedTerms() const;
+    void readTitleStarts() const;
     int termFor(const QString &folded);
 
     std::unique_ptr<TermStore> store_;
@@ -111,6 +117,9 @@ private:
     mutable QStringList sortedTerms_; // for prefixes and typos; read again by the first search after a change
     mutable std::vector<Letters> termLetters_;    // the same terms
     mutable std::vector<Letters> writtenLetters_; // the words as written, for suggestions
+    // For each pair of first letters, the title terms longer than the pair that begin with it, the most
+    // common first and no more than a word being typed stands for: all that two letters typed look for.
+    mutable QHash<QString, QStringList> titleStarts_;
     mutable bool termsRead_ = true;
 };
 

@@ -116,6 +116,11 @@ int TermStore::documentsWith(const std::string &term) const
     return int(db.get_termfreq(term) + db.get_termfreq(titlePrefix + term));
 }
 
+int TermStore::titlesWith(const std::string &term) const
+{
+    return int(library_->database.get_termfreq(titlePrefix + term));
+}
+
 std::vector<std::string> TermStore::allTerms() const
 {
     std::vector<std::string> terms;

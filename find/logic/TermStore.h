@@ -52,7 +52,8 @@ public:
     bool hasTerm(const std::string &term) const;
     // How many documents hold the term in the title or the text (one holding it in both counts twice).
     int documentsWith(const std::string &term) const;
-    std::vector<std::string> allTerms() const; // sorted
+    int titlesWith(const std::string &term) const; // how many documents hold the term in the title
+    std::vector<std::string> allTerms() const;     // sorted
     // The written words with the number of documents holding each.
     std::vector<std::pair<std::string, int>> words() const;
 

@@ -5,6 +5,7 @@
 #include "app/shell/WindowManager.h"
 #include "find/windows/FindIndex.h"
 #include "find/windows/ResultDelegate.h"
+#include "find/windows/ResultItem.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,24 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int TargetRole = Qt::UserRole;
-
-// The snippet's text with its matched words in bold, everything else escaped.
-QString snippetHtml(const find::Snippet &snippet)
-{
-    QString html;
-    qsizetype at = 0;
-    for (const auto &[start, length] : snippet.marks) {
-        if (start < at)
-            continue; // a mark inside one already drawn
-        html += snippet.text.mid(at, start - at).toHtmlEscaped();
-        html +=
-            QStringLiteral("<b>") + snippet.text.mid(start, length).toHtmlEscaped() + QStringLiteral("</b>");
-        at = start + length;
-    }
-    return html + snippet.text.mid(at).toHtmlEscaped();
-}
 
 bool isResult(const QListWidgetItem *item)
 {
@@ -118,11 +101,13 @@ void frmFind::search()
         m_status->show();
         return;
     }
-    showResults(index->search(m_text->text()));
+    showResults(index, index->search(m_text->text()));
 }
 
-void frmFind::showResults(const find::SearchResults &results)
+void frmFind::showResults(const std::shared_ptr<const find::SearchIndex> &index, find::SearchResults answer)
 {
+    const auto shared = std::make_shared<const find::SearchResults>(std::move(answer));
+    const find::SearchResults &results = *shared;
     m_results->clear();
     for (const find::ResultGroup &group : results.groups) {
         auto *title = new QListWidgetItem(group.kind, m_results); // owned by the list
@@ -133,14 +118,8 @@ void frmFind::showResults(const find::SearchResults &results)
         bold.setBold(true);
         title->setFont(bold);
         title->setBackground(QColor(240, 224, 228));
-        for (const find::Result &result : group.results) {
-            auto *item = new QListWidgetItem(m_results);
-            item->setText(result.title + QStringLiteral(": ") + result.snippet.text);
-            item->setData(TargetRole, result.target);
-            item->setData(ResultDelegate::HtmlRole, QStringLiteral("<b>") + result.title.toHtmlEscaped() +
-                                                        QStringLiteral("</b><br>") +
-                                                        snippetHtml(result.snippet));
-        }
+        for (const find::Result &result : group.results)
+            m_results->addItem(new ResultItem(index, shared, result)); // owned by the list
     }
     const bool found = !results.groups.isEmpty();
     if (found)
@@ -180,7 +159,7 @@ bool frmFind::openSelected()
     const QListWidgetItem *item = m_results->currentItem();
     if (!isResult(item))
         return false;
-    windows().OpenPlace(Place::fromText(item->data(TargetRole).toString()));
+    windows().OpenPlace(Place::fromText(item->data(ResultItem::TargetRole).toString()));
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include "app/shell/AppWindow.h"
 #include "find/logic/SearchIndex.h"
 
+#include <memory>
+
 class FindIndex;
 class QLabel;
 class QLineEdit;
@@ -30,7 +32,8 @@ protected:
 
 private:
     void search();
-    void showResults(const find::SearchResults &results);
+    // Each result's item keeps the index and the results, to make its snippet when the list shows it.
+    void showResults(const std::shared_ptr<const find::SearchIndex> &index, find::SearchResults answer);
     void showSuggestion(const QString &suggestion);
     // Moves the selection by step results, passing over the group titles.
     void moveSelection(int step);

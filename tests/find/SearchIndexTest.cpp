@@ -304,13 +304,34 @@ private slots:
         QCOMPARE(there, found);
     }
 
+    // Two letters begin many words of the text; the titles they begin must not give way to them.
+    void twoLettersFindATitleAmongManyCommonWordsOfTheText()
+    {
+        SearchIndex index;
+        QStringList common;
+        for (char a = 'a'; a <= 'f'; ++a) {
+            for (char b = 'a'; b <= 'f'; ++b)
+                common.append(QStringLiteral("ca%1%2ble").arg(QLatin1Char(a)).arg(QLatin1Char(b)));
+        }
+        for (int i = 0; i < 40; ++i)
+            index.add({"Pages",
+                       QStringLiteral("Page %1").arg(i),
+                       QStringLiteral("page:%1").arg(i),
+                       {common.join(QLatin1Char(' '))}});
+        index.add({"Oils", "Cajeput", "oil:cajeput", {"Melaleuca cajuputi"}});
+        const SearchResults results = index.search(QStringLiteral("ca"));
+        QVERIFY(!results.groups.isEmpty());
+        QCOMPARE(results.groups.front().results.front().target, QStringLiteral("oil:cajeput"));
+    }
+
     void snippetMarksTheMatch()
     {
-        const SearchResults results = sampleIndex().search(QStringLiteral("headache"));
+        const SearchIndex index = sampleIndex();
+        const SearchResults results = index.search(QStringLiteral("headache"));
         const auto &oils =
             *std::find_if(results.groups.cbegin(), results.groups.cend(),
                           [](const ResultGroup &g) { return g.kind == QLatin1String("Oils"); });
-        const Snippet &s = oils.results.front().snippet;
+        const Snippet s = index.snippet(oils.results.front(), results);
         QCOMPARE(s.text, QStringLiteral("Calming, relaxing; headaches, insomnia, burns"));
         QCOMPARE(s.marks.size(), 1);
         QCOMPARE(marked(s, 0), QStringLiteral("headaches"));
@@ -318,14 +339,40 @@ private slots:
 
     void longTextIsCutAroundTheMatch()
     {
-        const SearchResults results = sampleIndex().search(QStringLiteral("oxidized"));
+        const SearchIndex index = sampleIndex();
+        const SearchResults results = index.search(QStringLiteral("oxidized"));
         QVERIFY(!results.groups.isEmpty());
-        const Snippet &s = results.groups.front().results.front().snippet;
+        const Snippet s = index.snippet(results.groups.front().results.front(), results);
         QVERIFY2(s.text.startsWith(QStringLiteral("\u2026")), qPrintable(s.text));
         QVERIFY2(s.text.endsWith(QStringLiteral("\u2026")), qPrintable(s.text));
         QVERIFY(s.text.size() < 140);
         QCOMPARE(s.marks.size(), 1);
         QCOMPARE(marked(s, 0), QStringLiteral("oxidised"));
+    }
+
+    // A list asks for a result's snippet when it shows the row, which may be after the user saved a record:
+    // the snippet then reads the record as it is now, and one removed has none.
+    void aSnippetAskedAfterAnEditReadsTheRecordAsItIsNow()
+    {
+        SearchIndex index = sampleIndex();
+        const SearchResults results = index.search(QStringLiteral("tingle"));
+        QCOMPARE(results.groups.size(), 1);
+        const Result herpes = results.groups.front().results.front();
+        QCOMPARE(herpes.target, QStringLiteral("indication:herpes"));
+
+        index.replace(herpes.target, {"Indications",
+                                      "Herpes",
+                                      "indication:herpes",
+                                      {"Tea tree", "Neat", "A brand new word, then the tingle again"}});
+        const Snippet edited = index.snippet(herpes, results);
+        QCOMPARE(edited.text, QStringLiteral("A brand new word, then the tingle again"));
+        QCOMPARE(edited.marks.size(), 1);
+        QCOMPARE(marked(edited, 0), QStringLiteral("tingle"));
+
+        index.remove(herpes.target);
+        const Snippet removed = index.snippet(herpes, results);
+        QVERIFY(removed.text.isEmpty());
+        QVERIFY(removed.marks.isEmpty());
     }
 
     void nothingFoundSuggestsASpelling_data()

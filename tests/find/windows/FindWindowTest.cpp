@@ -244,6 +244,26 @@ private slots:
         QVERIFY(windows().find(formNamed(first.section(QLatin1Char('#'), 0, 0)).value_or(FormId())));
     }
 
+    // A row's text is made when the list shows it: the title in bold, then the words around the match, the
+    // match in bold too; the plain text (what a screen reader says) holds both.
+    void aResultShowsItsTitleAndTheMatchInItsText()
+    {
+        FindSession session;
+        session.open();
+        QVERIFY(session.find(QStringLiteral("limbic")));
+        const QListWidgetItem *item = session.results()->currentItem();
+        QVERIFY(item);
+        QCOMPARE(item->data(Qt::UserRole).toString(),
+                 QStringLiteral("frmInformation#How Aromatherapy Works"));
+        const QString html = item->data(Qt::UserRole + 1).toString();
+        QVERIFY2(html.startsWith(QStringLiteral("<b>How Aromatherapy Works</b><br>")), qPrintable(html));
+        QVERIFY2(html.contains(QStringLiteral("<b>limbic</b>"), Qt::CaseInsensitive), qPrintable(html));
+        QVERIFY2(item->text().startsWith(QStringLiteral("How Aromatherapy Works: ")),
+                 qPrintable(item->text()));
+        QVERIFY2(item->text().contains(QStringLiteral("limbic"), Qt::CaseInsensitive),
+                 qPrintable(item->text()));
+    }
+
     void escapeClosesTheWindow()
     {
         FindSession session;
