@@ -1,6 +1,7 @@
 #include "mail/windows/frmOrder.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/WindowManager.h"
 #include "shared/MakerConfig.h"
@@ -11,6 +12,7 @@ frmOrder::frmOrder(QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     setWindowTitle(spec().caption);
     const maker::MakerConfig &maker = maker::makerConfig();
     ui->cmdWebSite->setToolTip(QStringLiteral("Opens Website: ") + maker.secureWebOrderUrl);

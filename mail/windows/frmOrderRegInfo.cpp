@@ -1,6 +1,7 @@
 #include "mail/windows/frmOrderRegInfo.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/WindowManager.h"
 #include "ui_frmOrderRegInfo.h"
@@ -10,6 +11,7 @@ frmOrderRegInfo::frmOrderRegInfo(QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     setWindowTitle(spec().caption);
     connect(ui->cmdOrder, &QPushButton::clicked, this,
             [] { windows().OpenPage(QStringLiteral("frmOrder")); });

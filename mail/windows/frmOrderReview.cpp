@@ -1,6 +1,7 @@
 #include "mail/windows/frmOrderReview.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/PrintHandOver.h"
 #include "app/shell/WindowManager.h"
@@ -16,6 +17,7 @@ OrderReviewWindow::OrderReviewWindow(const QString &formName, QString orderForm,
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     setWindowTitle(spec().caption);
     ui->txtOrder->setObjectName(design.orderBox);
     ui->cmdAction->setObjectName(design.actionButton);
