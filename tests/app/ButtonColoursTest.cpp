@@ -6,7 +6,7 @@
 
 namespace {
 
-// A window of one button of that colour and size, its colour given as the menu's design gave it.
+// A window of one button of that colour and size, coloured by a style sheet or by its design colour.
 QImage buttonGrab(const QColor &colour, QSize size, bool bySheet)
 {
     QWidget window;
@@ -32,7 +32,7 @@ class ButtonColoursTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The menu's buttons look exactly as they did when a style sheet gave them their colour.
+    // Coloured buttons look exactly as they did when a style sheet gave them their colour.
     void aColouredButtonLooksAsWithItsStyleSheet_data()
     {
         QTest::addColumn<QColor>("colour");
