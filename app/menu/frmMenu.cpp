@@ -3,6 +3,7 @@
 #include "app/platform/PlatformServices.h"
 #include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/ScreenMode.h"
 #include "app/shell/WindowManager.h"
@@ -60,6 +61,7 @@ frmMenu::frmMenu(QWidget *parent) : AppWindow(Forms::frmMenu, parent), ui(std::m
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     new KeepDesignWrap(ui->Label4); // owned by the label
     ui->rtfScreen->setText(QStringLiteral("2"));
     fillBaseOilsIntroduction();

@@ -82,10 +82,23 @@ void PictureBox::drawInBackground(const QString &key, qreal ratio)
     if (m_pendingKey == key)
         return;
     m_pendingKey = key;
+    // The drawing starts once this paint is over and the window is on screen: on a busy machine a worker
+    // started now would take turns with the rest of the window's first paint and delay it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, key, logical = size(), ratio] {
+            if (key == m_pendingKey)
+                startDrawing(key, logical, ratio);
+        },
+        Qt::QueuedConnection);
+}
+
+void PictureBox::startDrawing(const QString &key, QSize logical, qreal ratio)
+{
     // Each drawing reads its own copy of the picture: a renderer belongs to the thread that uses it. The box
     // may be gone when the drawing is done; it is only looked at back on the main thread.
     QThreadPool::globalInstance()->start(
-        [box = QPointer<PictureBox>(this), key, source = m_source, logical = size(), ratio] {
+        [box = QPointer<PictureBox>(this), key, source = m_source, logical, ratio] {
             QImage drawing = picturedrawing::draw(source, logical, ratio);
             QCoreApplication *app = QCoreApplication::instance();
             if (!app)

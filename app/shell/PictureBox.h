@@ -31,6 +31,7 @@ protected:
 private:
     bool paintsToScreen() const;
     void drawInBackground(const QString &key, qreal ratio);
+    void startDrawing(const QString &key, QSize logical, qreal ratio);
     void takeDrawing(const QString &key, QImage drawing);
     void paintPlaceholder(QPainter &painter);
 

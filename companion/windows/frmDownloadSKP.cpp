@@ -1,6 +1,7 @@
 #include "companion/windows/frmDownloadSKP.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/WindowManager.h"
 #include "companion/windows/Launcher.h"
@@ -18,6 +19,7 @@ frmDownloadSKP::frmDownloadSKP(QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
 
     const maker::MakerConfig &config = maker::makerConfig();
     ui->lblDefaultFolder->setText(QStringLiteral("Default folder is: ") +

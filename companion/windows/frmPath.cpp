@@ -2,6 +2,7 @@
 
 #include "app/platform/PlatformServices.h"
 #include "app/platform/UserFiles.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/WindowManager.h"
@@ -15,6 +16,7 @@ frmPath::frmPath(QWidget *parent) : AppWindow(Forms::frmPath, parent), ui(std::m
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
 
     // The lists open on the current folder; the path box stays empty until the user chooses.
     const QString current = platform().CurrentFolder();

@@ -2,6 +2,7 @@
 
 #include "app/platform/PlatformServices.h"
 #include "app/platform/UserFiles.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/OilNameLinks.h"
@@ -26,6 +27,7 @@ frmIndications::frmIndications(QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     ui->lstAfflictions->addItems(indications::afflictionListEntries());
     ui->lstAfflictions->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->txtOilsDec->raise();

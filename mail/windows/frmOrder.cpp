@@ -1,6 +1,7 @@
 #include "mail/windows/frmOrder.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/WindowManager.h"
 #include "shared/MakerConfig.h"
@@ -10,6 +11,7 @@ frmOrder::frmOrder(QWidget *parent) : AppWindow(Forms::frmOrder, parent), ui(std
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     const maker::MakerConfig &maker = maker::makerConfig();
     ui->cmdWebSite->setToolTip(QStringLiteral("Opens Website: ") + maker.secureWebOrderUrl);
     ui->Text3->setText(maker.pricingUrl);

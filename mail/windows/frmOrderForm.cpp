@@ -1,6 +1,7 @@
 #include "mail/windows/frmOrderForm.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/WindowManager.h"
@@ -25,6 +26,7 @@ OrderFormWindow::OrderFormWindow(FormId formName, mail::OrderForm kind, FormId r
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     const mail::OrderFormTexts &texts = mail::orderFormTexts(kind);
     setWindowTitle(texts.caption);
     ui->lblFormHeading->setText(texts.heading);

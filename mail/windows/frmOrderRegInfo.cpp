@@ -1,6 +1,7 @@
 #include "mail/windows/frmOrderRegInfo.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/WindowManager.h"
 #include "ui_frmOrderRegInfo.h"
@@ -10,6 +11,7 @@ frmOrderRegInfo::frmOrderRegInfo(QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     connect(ui->cmdOrder, &QPushButton::clicked, this, [] { windows().OpenPage(Forms::frmOrder); });
     connect(ui->cmdUpgrade, &QPushButton::clicked, this, [] { windows().OpenPage(Forms::frmUpgradeInfo); });
     connect(ui->cmdClose, &QPushButton::clicked, this, [] { windows().ClosePage(Forms::frmOrderRegInfo); });

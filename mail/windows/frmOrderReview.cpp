@@ -1,6 +1,7 @@
 #include "mail/windows/frmOrderReview.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/PrintHandOver.h"
 #include "app/shell/WindowManager.h"
@@ -14,6 +15,7 @@ OrderReviewWindow::OrderReviewWindow(FormId formName, FormId orderForm, const De
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     setWindowTitle(design.caption);
     ui->txtOrder->setObjectName(design.orderBox);
     ui->cmdAction->setObjectName(design.actionButton);

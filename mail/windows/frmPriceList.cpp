@@ -1,6 +1,7 @@
 #include "mail/windows/frmPriceList.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/WindowManager.h"
 #include "shared/MakerConfig.h"
@@ -53,6 +54,7 @@ frmPriceList::frmPriceList(QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     const maker::MakerConfig &maker = maker::makerConfig();
 
     for (int row = 0; row < maker.priceList.size(); ++row) {

@@ -1,6 +1,7 @@
 #include "mail/windows/frmSupport.h"
 
 #include "app/platform/PlatformServices.h"
+#include "app/shell/ButtonColours.h"
 #include "app/shell/DesignFonts.h"
 #include "mail/logic/SupportRequest.h"
 #include "mail/windows/DraftHandOff.h"
@@ -25,6 +26,7 @@ frmSupport::frmSupport(QWidget *parent)
 {
     ui->setupUi(this);
     applyDesignFontSizes(this);
+    applyButtonColours(this);
     const maker::MakerConfig &maker = maker::makerConfig();
     const auto [local, domain] = splitMailbox(maker.supportMailbox);
     ui->Label1->setText(local);

@@ -91,6 +91,9 @@ private slots:
         box->setSource(path);
         box->repaint();
         QVERIFY(onScreen(*box) != Red);
+        // Nor does the drawing begin before the paint has gone to the screen: a worker started within the
+        // paint would compete with it for the processor.
+        QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
         QTRY_COMPARE(onScreen(*box), Red);
 
         // A missing picture comes to the plain frame the same way.
