@@ -3,6 +3,7 @@
 #include "app/platform/PlatformServices.h"
 #include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
+#include "app/shell/DatabankLauncher.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/ScreenMode.h"
 #include "app/shell/WindowManager.h"
@@ -17,12 +18,6 @@
 #include <QPointer>
 
 namespace {
-
-std::function<void()> &databankLauncher()
-{
-    static std::function<void()> launcher = [] { windows().OpenPage(QStringLiteral("frmDownloadSKP")); };
-    return launcher;
-}
 
 const QString ScreenFile = QStringLiteral("Screen.txt");
 
@@ -78,11 +73,6 @@ RichTextBox *frmMenu::rtfScreen() const
     return ui->rtfScreen;
 }
 
-void frmMenu::setDatabankLauncher(std::function<void()> launcher)
-{
-    databankLauncher() = std::move(launcher);
-}
-
 void frmMenu::Form_Load()
 {
     // Each step skips its own failure.
@@ -118,7 +108,7 @@ void frmMenu::connectHandlers()
     connect(ui->cmdActions, &QPushButton::clicked, this, open(QStringLiteral("frmActions")));
     connect(ui->cmdIndications, &QPushButton::clicked, this, open(QStringLiteral("frmIndications")));
     connect(ui->cmdBachFlowers, &QPushButton::clicked, this, open(QStringLiteral("frmBachFlowers")));
-    connect(ui->cmdSKP, &QPushButton::clicked, this, [] { databankLauncher()(); });
+    connect(ui->cmdSKP, &QPushButton::clicked, this, &databanklauncher::launch);
     connect(ui->cmdSources, &QPushButton::clicked, this, open(QStringLiteral("frmSources")));
     connect(ui->cmdBlend, &QPushButton::clicked, this, open(QStringLiteral("frmBlend")));
     connect(ui->cmdFind, &QPushButton::clicked, this, open(FindWindowName));
