@@ -1,7 +1,7 @@
 #include "app/shell/WindowManager.h"
 
 #include "app/shell/AppWindow.h"
-#include "app/shell/Place.h"
+#include "shared/Place.h"
 
 #include <QCoreApplication>
 

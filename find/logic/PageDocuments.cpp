@@ -1,6 +1,6 @@
 #include "find/logic/PageDocuments.h"
 
-#include "find/logic/Places.h"
+#include "shared/Place.h"
 
 namespace find {
 
@@ -36,7 +36,7 @@ QList<Document> textPageDocuments(const content::TextPageContent &page, const QS
     const auto flush = [&] {
         if (!fields.isEmpty())
             documents.append({PagesKind, heading.isEmpty() ? untitled : withoutColon(heading),
-                              placeText(page.form, heading), fields});
+                              Place{page.form, heading}.toText(), fields});
         fields.clear();
     };
     for (const content::TextBlock &block : page.blocks) {
@@ -58,8 +58,10 @@ QList<Document> baseOilDocuments(const content::BaseOilBook &book)
     QList<Document> documents;
     for (const content::BaseOilBook::Page &page : book.pages)
         for (const content::BaseOilRow &row : page.rows)
-            documents.append(
-                {PagesKind, row.name, placeText(page.form, row.name), {row.application, row.indication}});
+            documents.append({PagesKind,
+                              row.name,
+                              Place{page.form, row.name}.toText(),
+                              {row.application, row.indication}});
     return documents;
 }
 
@@ -72,7 +74,7 @@ QList<Document> antioxidantDocuments(const content::AntioxidantsPage &page)
         for (const content::AntioxidantValue &entry : *table)
             documents.append({PagesKind,
                               entry.name,
-                              placeText(form, entry.name),
+                              Place{form, entry.name}.toText(),
                               {QStringLiteral("Antioxidant value (ORAC) ") + entry.text}});
     return documents;
 }
