@@ -14,9 +14,9 @@
 
 namespace {
 
-// The strokes that underline the text from start to end, document positions within one line of the box's
-// document: one stroke for each line of the box the text runs over, in viewport coordinates, below pixels
-// under the top of the line. One caret is asked for; the rest comes from the line layout.
+// The strokes that underline the text from start to end (document positions within one paragraph): one for
+// each line of the box that the text runs over, in viewport coordinates, `below` pixels under the line's top.
+// The box is asked for one caret; the rest comes from the paragraph's line layout.
 std::vector<QLine> underlineStrokes(const QPlainTextEdit *box, int start, int end, int below)
 {
     std::vector<QLine> strokes;
