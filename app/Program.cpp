@@ -2,9 +2,11 @@
 
 #include "app/menu/frmMenu.h"
 #include "app/platform/UserFiles.h"
+#include "app/shell/DatabankLauncher.h"
 #include "app/shell/IndicationsOfOil.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/WindowManager.h"
+#include "companion/windows/Launcher.h"
 #include "indications/logic/OilIndications.h"
 #include "indications/windows/frmIndications.h"
 
@@ -41,6 +43,8 @@ void registerProgramWindows(WindowManager &manager)
     manager.registerFactory(Forms::frmMenu, [] { return std::make_unique<frmMenu>(); });
     registerFeatureWindows(manager);
     indicationsofoil::setProvider(&indicationsNamingOil);
+    // The menu's "Databank" button runs the companion's launcher; neither folder names the other.
+    databanklauncher::setLauncher(&companion::cmdSKP_Click);
 }
 
 void startProgram(WindowManager &manager)

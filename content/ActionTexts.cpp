@@ -17,8 +17,7 @@ Parsed<QList<ActionEntry>> parseActions(const QByteArray &json)
         entry.closing = a.texts("closing");
         entries << entry;
     }
-    root.finish();
-    return {std::move(entries), root.problem()};
+    return finished(root, std::move(entries));
 }
 
 const QList<ActionEntry> &actionEntries()

@@ -8,8 +8,7 @@ Parsed<QStringList> parsePanel(const QString &file, const QByteArray &json)
 {
     ObjectReader root(file, json);
     QStringList lines = root.texts("lines");
-    root.finish();
-    return {std::move(lines), root.problem()};
+    return finished(root, std::move(lines));
 }
 
 } // namespace
@@ -21,8 +20,7 @@ Parsed<QList<BachRemedy>> parseBachRemedies(const QByteArray &json)
     for (ObjectReader &r : root.objects("remedies"))
         remedies << BachRemedy{r.text("label"), r.text("name"), r.text("stateOfMind"),
                                r.text("autosuggestion")};
-    root.finish();
-    return {std::move(remedies), root.problem()};
+    return finished(root, std::move(remedies));
 }
 
 Parsed<QStringList> parseBachHistory(const QByteArray &json)
@@ -39,8 +37,7 @@ Parsed<RescueTexts> parseRescue(const QByteArray &json)
 {
     ObjectReader root(RescueFile, json);
     RescueTexts texts{root.text("Label40"), root.text("Label41")};
-    root.finish();
-    return {std::move(texts), root.problem()};
+    return finished(root, std::move(texts));
 }
 
 const QList<BachRemedy> &bachRemedies()

@@ -13,8 +13,7 @@ Parsed<BaseOilsPanel> parseBaseOilsPanel(const QByteArray &json)
         for (ObjectReader &row : p.objects("measurements"))
             panel.measurements.push_back({row.text("baseOil"), row.text("essentialOil")});
     }
-    root.finish();
-    return {std::move(panel), root.problem()};
+    return finished(root, std::move(panel));
 }
 
 const BaseOilsPanel &baseOilsPanel()

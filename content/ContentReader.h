@@ -10,6 +10,7 @@
 #include <QtDebug>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // Reads a JSON content file into the struct of its kind. Every key the struct needs must be there with the
@@ -84,6 +85,14 @@ template <typename T> struct Parsed
     T value;
     QString problem;
 };
+
+// The end of every reader: the keys nothing asked for are reported, then the struct goes out with the file's
+// first problem.
+template <typename T> Parsed<T> finished(ObjectReader &root, T value)
+{
+    root.finish();
+    return {std::move(value), root.problem()};
+}
 
 // A compiled-in file read by the reader of its kind. A problem is logged once and leaves what could be read:
 // the tests over the content set make sure that there is none.

@@ -6,8 +6,7 @@ Parsed<QStringList> parseAfflictionNames(const QByteArray &json)
 {
     ObjectReader root(AfflictionNamesFile, json);
     QStringList names = root.texts("");
-    root.finish();
-    return {std::move(names), root.problem()};
+    return finished(root, std::move(names));
 }
 
 Parsed<QList<IndicationRecord>> parseIndicationRecords(const QString &file, const QByteArray &json)
@@ -16,8 +15,7 @@ Parsed<QList<IndicationRecord>> parseIndicationRecords(const QString &file, cons
     QList<IndicationRecord> records;
     for (ObjectReader &r : root.objects(""))
         records << IndicationRecord{r.text("Indications"), r.text("Oils"), r.text("Method"), r.text("Notes")};
-    root.finish();
-    return {std::move(records), root.problem()};
+    return finished(root, std::move(records));
 }
 
 const QStringList &afflictionNames()

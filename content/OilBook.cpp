@@ -24,8 +24,7 @@ Parsed<OilBook> parseOilBook(const QByteArray &json)
         }
         book.pages.push_back(std::move(p));
     }
-    root.finish();
-    return {std::move(book), root.problem()};
+    return finished(root, std::move(book));
 }
 
 const OilBook &oilBook()

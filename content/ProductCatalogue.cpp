@@ -21,8 +21,7 @@ Parsed<ProductCatalogue> parseProductCatalogue(const QByteArray &json)
     }
     c.upgrade = root.text("upgrade");
     c.bonus = root.text("bonus");
-    root.finish();
-    return {std::move(c), root.problem()};
+    return finished(root, std::move(c));
 }
 
 } // namespace content

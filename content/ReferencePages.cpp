@@ -73,12 +73,6 @@ QMap<QString, QString> readNamedTexts(ObjectReader &parent, const char *key, con
     return texts;
 }
 
-template <typename T> Parsed<T> done(ObjectReader &root, T value)
-{
-    root.finish();
-    return {std::move(value), root.problem()};
-}
-
 } // namespace
 
 Parsed<std::vector<TextPageContent>> parseSafetyPages(const QByteArray &json)
@@ -87,14 +81,14 @@ Parsed<std::vector<TextPageContent>> parseSafetyPages(const QByteArray &json)
     std::vector<TextPageContent> pages;
     for (ObjectReader &page : root.objects("pages"))
         pages.push_back(readTextPage(page));
-    return done(root, std::move(pages));
+    return finished(root, std::move(pages));
 }
 
 Parsed<TextPageContent> parseInformationPage(const QByteArray &json)
 {
     ObjectReader root(InformationPageFile, json);
     TextPageContent page = readTextPage(root);
-    return done(root, std::move(page));
+    return finished(root, std::move(page));
 }
 
 Parsed<BaseOilBook> parseBaseOilBook(const QByteArray &json)
@@ -111,7 +105,7 @@ Parsed<BaseOilBook> parseBaseOilBook(const QByteArray &json)
             p.rows.push_back({row.text("name"), row.text("application"), row.text("indication")});
         book.pages.push_back(std::move(p));
     }
-    return done(root, std::move(book));
+    return finished(root, std::move(book));
 }
 
 Parsed<AntioxidantsPage> parseAntioxidants(const QByteArray &json)
@@ -124,7 +118,7 @@ Parsed<AntioxidantsPage> parseAntioxidants(const QByteArray &json)
     page.foodsIntro = root.text("foodsIntro");
     page.oils = readValues(root, "oils");
     page.foods = readValues(root, "foods");
-    return done(root, std::move(page));
+    return finished(root, std::move(page));
 }
 
 Parsed<ReflexologyLabels> parseReflexology(const QByteArray &json)
@@ -136,7 +130,7 @@ Parsed<ReflexologyLabels> parseReflexology(const QByteArray &json)
         labels.right = l.text("right");
         labels.left = l.text("left");
     }
-    return done(root, std::move(labels));
+    return finished(root, std::move(labels));
 }
 
 Parsed<AboutTexts> parseAbout(const QByteArray &json)
@@ -145,7 +139,7 @@ Parsed<AboutTexts> parseAbout(const QByteArray &json)
     AboutTexts texts;
     texts.labels = readNamedTexts(root, "labels", AboutLabelNames);
     texts.buttons = readNamedTexts(root, "buttons", AboutButtonNames);
-    return done(root, std::move(texts));
+    return finished(root, std::move(texts));
 }
 
 const std::vector<TextPageContent> &safetyPages()

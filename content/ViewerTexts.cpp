@@ -8,8 +8,7 @@ Parsed<QList<HistoryEntry>> parseHistory(const QByteArray &json)
     QList<HistoryEntry> entries;
     for (ObjectReader &entry : root.objects("entries"))
         entries << HistoryEntry{entry.text("version"), entry.text("date"), entry.texts("changes")};
-    root.finish();
-    return {std::move(entries), root.problem()};
+    return finished(root, std::move(entries));
 }
 
 Parsed<SourcesText> parseSources(const QByteArray &json)
@@ -24,8 +23,7 @@ Parsed<SourcesText> parseSources(const QByteArray &json)
         text.sections << s;
     }
     text.contactHeading = root.text("contactHeading");
-    root.finish();
-    return {std::move(text), root.problem()};
+    return finished(root, std::move(text));
 }
 
 const QList<HistoryEntry> &history()

@@ -198,7 +198,7 @@ std::optional<MakerConfig> parseMakerConfig(const QByteArray &json, QString *err
 const MakerConfig &makerConfig()
 {
     static const MakerConfig config = [] {
-        QFile file(QStringLiteral(":/config/maker.json"));
+        QFile file(QStringLiteral(":/") + MakerConfigFile);
         QString error = QStringLiteral("resource missing");
         if (file.open(QIODevice::ReadOnly)) {
             if (std::optional<MakerConfig> parsed = parseMakerConfig(file.readAll(), &error))

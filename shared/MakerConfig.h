@@ -10,6 +10,9 @@
 // into the program from config/maker.json so that a change of address needs no change of code.
 namespace maker {
 
+// Below the source tree; the program holds it as the resource ":/" + MakerConfigFile.
+inline const QString MakerConfigFile = QStringLiteral("config/maker.json");
+
 struct PostalAddress
 {
     QString street;

@@ -4,6 +4,7 @@
 #include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/ButtonColours.h"
+#include "app/shell/DatabankLauncher.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/ScreenMode.h"
 #include "app/shell/WindowManager.h"
@@ -18,12 +19,6 @@
 #include <QPointer>
 
 namespace {
-
-std::function<void()> &databankLauncher()
-{
-    static std::function<void()> launcher = [] { windows().OpenPage(Forms::frmDownloadSKP); };
-    return launcher;
-}
 
 const QString ScreenFile = QStringLiteral("Screen.txt");
 
@@ -79,11 +74,6 @@ RichTextBox *frmMenu::rtfScreen() const
     return ui->rtfScreen;
 }
 
-void frmMenu::setDatabankLauncher(std::function<void()> launcher)
-{
-    databankLauncher() = std::move(launcher);
-}
-
 void frmMenu::Form_Load()
 {
     // Each step skips its own failure.
@@ -119,7 +109,7 @@ void frmMenu::connectHandlers()
     connect(ui->cmdActions, &QPushButton::clicked, this, open(Forms::frmActions));
     connect(ui->cmdIndications, &QPushButton::clicked, this, open(Forms::frmIndications));
     connect(ui->cmdBachFlowers, &QPushButton::clicked, this, open(Forms::frmBachFlowers));
-    connect(ui->cmdSKP, &QPushButton::clicked, this, [] { databankLauncher()(); });
+    connect(ui->cmdSKP, &QPushButton::clicked, this, &databanklauncher::launch);
     connect(ui->cmdSources, &QPushButton::clicked, this, open(Forms::frmSources));
     connect(ui->cmdBlend, &QPushButton::clicked, this, open(Forms::frmBlend));
     connect(ui->cmdFind, &QPushButton::clicked, this, open(Forms::frmFind));

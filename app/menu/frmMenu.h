@@ -2,7 +2,6 @@
 
 #include "app/shell/AppWindow.h"
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -22,9 +21,6 @@ public:
 
     // The invisible box whose plain text is the screen mode.
     RichTextBox *rtfScreen() const;
-
-    // What "Databank" runs; the companion launcher installs itself here.
-    static void setDatabankLauncher(std::function<void()> launcher);
 
     void cmdEssentialOils_Click();
     void cmdBaseOils_Click();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/Place.h"
+#include "shared/Place.h"
 
 #include <QList>
 #include <QString>

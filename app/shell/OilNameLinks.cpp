@@ -9,9 +9,51 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QToolTip>
 
 namespace {
+
+// The strokes that underline the text from start to end (document positions within one paragraph): one for
+// each line of the box that the text runs over, in viewport coordinates, `below` pixels under the line's top.
+// The box is asked for one caret; the rest comes from the paragraph's line layout.
+std::vector<QLine> underlineStrokes(const QPlainTextEdit *box, int start, int end, int below)
+{
+    std::vector<QLine> strokes;
+    const QTextBlock block = box->document()->findBlock(start);
+    QTextCursor cursor(block);
+    cursor.setPosition(start);
+    const QRect caret = box->cursorRect(cursor); // lays the block out as well
+    const QTextLayout *layout = block.layout();
+    const int from = start - block.position();
+    const int to = end - block.position();
+    const QTextLine first = layout ? layout->lineForTextPosition(from) : QTextLine();
+    if (!first.isValid())
+        return strokes;
+    // Where the block's layout lies in the viewport, measured at the caret.
+    const qreal left = caret.left() - first.cursorToX(from);
+    const qreal top = caret.top() - first.y();
+    const QString text = block.text();
+    for (int n = first.lineNumber(); n < layout->lineCount(); ++n) {
+        const QTextLine line = layout->lineAt(n);
+        const int lineStart = std::max(from, line.textStart());
+        const int lineEnd = line.textStart() + line.textLength();
+        if (lineStart >= to)
+            break;
+        int strokeEnd = std::min(to, lineEnd);
+        // A name wrapped at a blank is not underlined under the blank that ends the line.
+        if (to > lineEnd) {
+            while (strokeEnd > lineStart && text.at(strokeEnd - 1).isSpace())
+                --strokeEnd;
+        }
+        if (strokeEnd == lineStart)
+            continue;
+        const int y = qRound(top + line.y()) + below;
+        strokes.emplace_back(qRound(left + line.cursorToX(lineStart)), y,
+                             qRound(left + line.cursorToX(strokeEnd)), y);
+    }
+    return strokes;
+}
 
 // Draws the links' underlines over the box's text. The text's own formats stay as the page set them, and the
 // box's extra selections stay free for other marks.
@@ -32,20 +74,11 @@ protected:
         QPainter painter(this);
         painter.setPen(QPen(m_box->palette().color(QPalette::Link), 1));
         const QFontMetrics metrics(m_box->font());
-        const auto caretAt = [this](int position) {
-            QTextCursor cursor(m_box->document());
-            cursor.setPosition(position);
-            return m_box->cursorRect(cursor);
-        };
+        const int below = metrics.ascent() + std::max(1, metrics.underlinePos());
         for (const OilNameLinks::Link &link : m_links.links()) {
-            // A name wrapped over two lines is underlined on each of them.
-            for (int p = link.start; p < link.start + link.length; ++p) {
-                const QRect from = caretAt(p);
-                const QRect to = caretAt(p + 1);
-                if (from.top() != to.top() || !rect().intersects(from))
-                    continue;
-                const int y = from.top() + metrics.ascent() + std::max(1, metrics.underlinePos());
-                painter.drawLine(from.left(), y, to.left(), y);
+            for (const QLine &stroke : underlineStrokes(m_box, link.start, link.start + link.length, below)) {
+                if (stroke.y1() >= 0 && stroke.y1() < height())
+                    painter.drawLine(stroke);
             }
         }
     }

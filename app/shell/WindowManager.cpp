@@ -1,8 +1,8 @@
 #include "app/shell/WindowManager.h"
 
 #include "app/shell/AppWindow.h"
-#include "app/shell/Place.h"
 #include "app/shell/WindowCatalog.h"
+#include "shared/Place.h"
 
 #include <QCoreApplication>
 

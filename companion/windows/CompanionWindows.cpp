@@ -1,6 +1,4 @@
-#include "app/menu/frmMenu.h"
 #include "app/shell/WindowManager.h"
-#include "companion/windows/Launcher.h"
 #include "companion/windows/frmDownloadSKP.h"
 #include "companion/windows/frmPath.h"
 
@@ -8,5 +6,4 @@ void registerCompanionWindows(WindowManager &manager)
 {
     manager.registerFactory(Forms::frmDownloadSKP, [] { return std::make_unique<frmDownloadSKP>(); });
     manager.registerFactory(Forms::frmPath, [] { return std::make_unique<frmPath>(); });
-    frmMenu::setDatabankLauncher(&companion::cmdSKP_Click);
 }

@@ -1,6 +1,6 @@
 #include "find/logic/ActionDocuments.h"
 
-#include "find/logic/Places.h"
+#include "shared/Place.h"
 
 namespace find {
 
@@ -11,7 +11,7 @@ QList<Document> actionDocuments(const QList<actions::ActionEntry> &entries)
     for (const actions::ActionEntry &entry : entries) {
         documents.append({ActionsKind,
                           entry.caption,
-                          placeText(ActionsForm, entry.caption),
+                          Place{ActionsForm, entry.caption}.toText(),
                           {entry.heading, actions::oilListLine(entry.oils), entry.oilsExtra.join(line),
                            entry.application.join(line), entry.closing.join(line)}});
     }

@@ -1,8 +1,8 @@
 #include "find/logic/IndicationDocuments.h"
 
-#include "find/logic/Places.h"
 #include "indications/logic/IndicationsData.h"
 #include "indications/oillist/OilListCoding.h"
+#include "shared/Place.h"
 
 namespace find {
 
@@ -31,7 +31,7 @@ QList<Document> indicationDocuments(const QList<IndicationRecord> &records)
             continue; // a record without a name cannot be shown by name
         documents.append({IndicationsKind,
                           record.name,
-                          placeText(IndicationsForm, record.name),
+                          Place{IndicationsForm, record.name}.toText(),
                           {record.oils, record.method, record.notes}});
     }
     return documents;

@@ -1,6 +1,6 @@
 #include "find/logic/OilDocuments.h"
 
-#include "find/logic/Places.h"
+#include "shared/Place.h"
 
 namespace find {
 
@@ -11,7 +11,7 @@ QList<Document> oilDocuments(const content::OilBook &book)
         for (const content::OilRow &row : page.rows) {
             documents.append({OilsKind,
                               row.name,
-                              placeText(page.form, row.name),
+                              Place{page.form, row.name}.toText(),
                               {row.botanical, row.actions, row.indications}});
         }
     }

@@ -1,7 +1,7 @@
 #include "find/logic/PageDocuments.h"
 
 #include "app/shell/FormId.h"
-#include "find/logic/Places.h"
+#include "shared/Place.h"
 
 namespace find {
 
@@ -37,7 +37,7 @@ QList<Document> textPageDocuments(const content::TextPageContent &page, const QS
     const auto flush = [&] {
         if (!fields.isEmpty())
             documents.append({PagesKind, heading.isEmpty() ? untitled : withoutColon(heading),
-                              placeText(page.form, heading), fields});
+                              Place{page.form, heading}.toText(), fields});
         fields.clear();
     };
     for (const content::TextBlock &block : page.blocks) {
@@ -59,8 +59,10 @@ QList<Document> baseOilDocuments(const content::BaseOilBook &book)
     QList<Document> documents;
     for (const content::BaseOilBook::Page &page : book.pages)
         for (const content::BaseOilRow &row : page.rows)
-            documents.append(
-                {PagesKind, row.name, placeText(page.form, row.name), {row.application, row.indication}});
+            documents.append({PagesKind,
+                              row.name,
+                              Place{page.form, row.name}.toText(),
+                              {row.application, row.indication}});
     return documents;
 }
 
@@ -73,7 +75,7 @@ QList<Document> antioxidantDocuments(const content::AntioxidantsPage &page)
         for (const content::AntioxidantValue &entry : *table)
             documents.append({PagesKind,
                               entry.name,
-                              placeText(form, entry.name),
+                              Place{form, entry.name}.toText(),
                               {QStringLiteral("Antioxidant value (ORAC) ") + entry.text}});
     return documents;
 }

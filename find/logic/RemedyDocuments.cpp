@@ -1,6 +1,6 @@
 #include "find/logic/RemedyDocuments.h"
 
-#include "find/logic/Places.h"
+#include "shared/Place.h"
 
 namespace find {
 
@@ -11,16 +11,16 @@ QList<Document> remedyDocuments(const QList<content::BachRemedy> &remedies, cons
     for (const content::BachRemedy &remedy : remedies)
         documents.append({RemediesKind,
                           remedy.name,
-                          placeText(RemediesForm, remedy.name),
+                          Place{RemediesForm, remedy.name}.toText(),
                           {remedy.stateOfMind, remedy.autosuggestion}});
     const QChar line = QLatin1Char('\n');
     documents.append({RemediesKind,
                       QStringLiteral("History of the Bach remedies"),
-                      placeText(RemediesForm, HistorySpot),
+                      Place{RemediesForm, HistorySpot}.toText(),
                       {history.join(line)}});
     documents.append({RemediesKind,
                       QStringLiteral("Books on the Bach remedies"),
-                      placeText(RemediesForm, ReferencesSpot),
+                      Place{RemediesForm, ReferencesSpot}.toText(),
                       {references.join(line)}});
     return documents;
 }

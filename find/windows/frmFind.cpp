@@ -1,7 +1,7 @@
 #include "find/windows/frmFind.h"
 
 #include "app/shell/MessageBox.h"
-#include "app/shell/Place.h"
+#include "shared/Place.h"
 #include "app/shell/WindowManager.h"
 #include "find/windows/FindIndex.h"
 #include "find/windows/ResultDelegate.h"

@@ -5,6 +5,7 @@
 #include "OilLinkClicks.h"
 #include "ShellFixture.h"
 
+#include <QImage>
 #include <QTextBlock>
 
 namespace {
@@ -25,6 +26,15 @@ struct Box
         edit.show();
     }
 };
+
+// Whether any pixel of the column at x, from top to bottom, has the colour.
+bool columnHolds(const QImage &image, int x, int top, int bottom, QColor colour)
+{
+    for (int y = std::max(0, top); y <= bottom && y < image.height(); ++y)
+        if (image.pixelColor(x, y) == colour)
+            return true;
+    return false;
+}
 
 const char ActionLike[] =
     "\nAnalgesic Essential Oils:\nClove, Roman chamomile, Fir, Balsam.\n\nTopical: clove.";
@@ -104,6 +114,69 @@ private slots:
         QTest::keyClick(&box.edit, Qt::Key_Return);
         QCOMPARE(box.edit.toPlainText().count(u'\n'), 1);
         checkOpened({}, {});
+    }
+
+    // Each character of a link is underlined in the link colour, on whichever line of the box it stands, and
+    // no other character is; a blank where a name wraps to the next line is not.
+    void underlinesRunUnderTheLinksOnly_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("wraps"); // whether some name must run over two lines of the box
+        const QString list =
+            QStringLiteral("Tea Tree, Lavender, Chamomile, Roman, Black pepper, Fir, Balsam, "
+                           "Clove, Dragon blood, Ylang ylang, Tea Tree\nLavender and Clove");
+        QTest::newRow("on one line each") << list << 2000 << false;
+        QTest::newRow("wrapped in a narrow box") << list << 0 << true;
+    }
+    void underlinesRunUnderTheLinksOnly()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(bool, wraps);
+        ShellFixture shell;
+        Box box(text, {0});
+        QPalette palette = box.edit.palette();
+        const QColor link(255, 0, 0);
+        palette.setColor(QPalette::Link, link);
+        box.edit.setPalette(palette);
+        const auto caret = [&box](int position) {
+            QTextCursor cursor(box.edit.document());
+            cursor.setPosition(position);
+            return box.edit.cursorRect(cursor);
+        };
+        const auto wrapped = [&] {
+            for (const OilNameLinks::Link &l : box.links->links())
+                if (caret(l.start).top() != caret(l.start + l.length).top())
+                    return true;
+            return false;
+        };
+        // The narrow box is narrowed until a name wraps, whatever the font's widths.
+        box.edit.resize(width > 0 ? width : 400, 400);
+        for (int narrower = 400; wraps && !wrapped() && narrower > 100; narrower -= 10)
+            box.edit.resize(narrower, 400);
+        QCOMPARE(wrapped(), wraps);
+
+        const QImage image = box.edit.viewport()->grab().toImage();
+        for (int p = 0; p + 1 < int(text.size()); ++p) {
+            const QRect from = caret(p);
+            const QRect to = caret(p + 1);
+            if (from.top() != to.top() || from.bottom() >= image.height())
+                continue; // the last character of a line of the box
+            const OilNameLinks::Link *on = box.links->linkAt(p);
+            const bool linked = on && p < on->start + on->length;
+            const int middle = (from.left() + to.left()) / 2;
+            QVERIFY2(columnHolds(image, middle, from.top(), from.bottom(), link) == linked,
+                     qPrintable(QStringLiteral("%1 at %2").arg(text.at(p)).arg(p)));
+        }
+        // A wrapped name: the blank at the end of the first line stays plain.
+        for (const OilNameLinks::Link &l : box.links->links()) {
+            for (int p = l.start; p < l.start + l.length; ++p) {
+                const QRect from = caret(p);
+                if (from.top() != caret(p + 1).top() && text.at(p).isSpace())
+                    QVERIFY(!columnHolds(image, from.left() + 2, from.top(), from.bottom(), link));
+            }
+        }
     }
 
     // The links follow the text as it is edited.

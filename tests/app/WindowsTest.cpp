@@ -3,7 +3,7 @@
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/AppWindow.h"
 #include "app/shell/MessageBox.h"
-#include "app/shell/Place.h"
+#include "shared/Place.h"
 #include "app/shell/Twips.h"
 #include "app/shell/WindowCatalog.h"
 

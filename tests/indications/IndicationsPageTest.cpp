@@ -3,7 +3,7 @@
 #include "ShellFixture.h"
 #include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
-#include "app/shell/Place.h"
+#include "shared/Place.h"
 #include "indications/logic/IndicationsSchema.h"
 #include "indications/logic/IndicationsText.h"
 #include "indications/oillist/OilListCoding.h"

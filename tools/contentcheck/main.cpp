@@ -1,11 +1,11 @@
-// Reads the content files of a source tree through their typed readers and fails with each file's first
-// problem ("reference/about.json: labels.Label3: missing"), so that a misspelt key stops the build instead of
-// showing an empty label.
+// Reads the content files of a source tree, and the maker's values, through their typed readers and fails
+// with each file's first problem ("reference/about.json: labels.Label3: missing"), so that a misspelt key
+// stops the build instead of showing an empty label.
 //
-// ambrelis_contentcheck CONTENT_DIR [STAMP] [--only FILE...]
-//   CONTENT_DIR  the content/ folder to read
+// ambrelis_contentcheck SOURCE_DIR [STAMP] [--only FILE...]
+//   SOURCE_DIR   the source tree whose content/ and config/ are read
 //   STAMP        written when every file reads without a problem, for the build to depend on
-//   --only FILE  checks only these files (paths below CONTENT_DIR)
+//   --only FILE  checks only these files (paths below SOURCE_DIR, such as "content/oils/pages.json")
 #include "content/ContentChecks.h"
 
 #include <QFile>
@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     if (only >= 0)
         args = args.mid(0, only);
     if (args.isEmpty() || args.size() > 2) {
-        std::fputs("usage: ambrelis_contentcheck CONTENT_DIR [STAMP] [--only FILE...]\n", stderr);
+        std::fputs("usage: ambrelis_contentcheck SOURCE_DIR [STAMP] [--only FILE...]\n", stderr);
         return 2;
     }
 

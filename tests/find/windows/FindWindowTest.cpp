@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 #include "app/platform/UserFiles.h"
 #include "app/shell/AppWindow.h"
-#include "app/shell/Place.h"
+#include "shared/Place.h"
 #include "app/shell/WindowCatalog.h"
 #include "find/logic/ReferenceIndex.h"
 #include "indications/windows/frmIndications.h"

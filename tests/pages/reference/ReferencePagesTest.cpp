@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 #include "app/shell/AppWindow.h"
 #include "app/shell/PictureBox.h"
-#include "app/shell/Place.h"
+#include "shared/Place.h"
 #include "app/shell/Twips.h"
 #include "pages/reference/EssentialOilsPage.h"
 #include "pages/reference/frmAbout.h"

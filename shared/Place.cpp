@@ -1,4 +1,4 @@
-#include "app/shell/Place.h"
+#include "shared/Place.h"
 
 namespace {
 constexpr QChar separator = QLatin1Char('#');
