@@ -158,10 +158,13 @@ const QStringList &SearchIndex::sortedTerms() const
         }
         readTitleStarts();
         writtenLetters_.clear();
+        writtenSorted_.clear();
         for (const auto &[word, documents] : store_->words()) {
             const QString written = QString::fromStdString(word);
             writtenLetters_.push_back({written, lettersOf(written), documents, 0});
+            writtenSorted_.append(written);
         }
+        std::sort(writtenSorted_.begin(), writtenSorted_.end());
         termsRead_ = true;
     }
     return sortedTerms_;
@@ -203,6 +206,19 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
             if (*it != term)
                 starting.push_back(&termLetters_[std::size_t(it - terms.cbegin())]);
         }
+        // A word cut short can be longer than its term ("inhalat" of "inhalation", whose term is "inhal"):
+        // the words as written that it begins lead to their terms.
+        if (starting.empty()) {
+            const auto written = std::lower_bound(writtenSorted_.cbegin(), writtenSorted_.cend(), term);
+            for (auto w = written; w != writtenSorted_.cend() && w->startsWith(term); ++w) {
+                const QString stem = termOf(*w);
+                const auto known = std::lower_bound(terms.cbegin(), terms.cend(), stem);
+                if (stem != term && known != terms.cend() && *known == stem)
+                    starting.push_back(&termLetters_[std::size_t(known - terms.cbegin())]);
+            }
+            std::sort(starting.begin(), starting.end());
+            starting.erase(std::unique(starting.begin(), starting.end()), starting.end());
+        }
         // The first letters of a word stand for hundreds of terms; the common ones are what is being typed,
         // and matching all of them would keep every keystroke waiting.
         if (starting.size() > prefixTerms) {
@@ -213,7 +229,9 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
         for (const Letters *t : starting)
             found.insert(t->text, prefixMatch);
     }
-    const int allowed = typosAllowed(term.size());
+    // A word the reference has, or the start of words it has, is what the user meant: reading it as a typo of
+    // another word would rank "holding" beside "cold", and the scan of every term is a keystroke's main cost.
+    const int allowed = found.isEmpty() ? typosAllowed(term.size()) : 0;
     if (allowed > 0) {
         const quint64 letters = lettersOf(term);
         for (const Letters &t : termLetters_) {

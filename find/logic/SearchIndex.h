@@ -117,6 +117,7 @@ private:
     mutable QStringList sortedTerms_; // for prefixes and typos; read again by the first search after a change
     mutable std::vector<Letters> termLetters_;    // the same terms
     mutable std::vector<Letters> writtenLetters_; // the words as written, for suggestions
+    mutable QStringList writtenSorted_;           // the same words in order, for words cut short
     // For each pair of first letters, the title terms longer than the pair that begin with it, the most
     // common first and no more than a word being typed stands for: all that two letters typed look for.
     mutable QHash<QString, QStringList> titleStarts_;

@@ -153,7 +153,20 @@ int editDistance(const QString &a, const QString &b, int limit)
     if (std::abs(n - m) > limit)
         return limit + 1;
     // Optimal string alignment over three rows; a row whose best cell is over the limit ends the search.
-    std::vector<int> before(m + 1), previous(m + 1), current(m + 1);
+    // The typo scan calls this for every likely term of a keystroke: words fit rows on the stack.
+    constexpr qsizetype stackRow = 48;
+    std::array<std::array<int, stackRow>, 3> onStack;
+    std::vector<int> onHeap;
+    int *rows[3];
+    if (m + 1 <= stackRow) {
+        for (int r = 0; r < 3; ++r)
+            rows[r] = onStack[std::size_t(r)].data();
+    } else {
+        onHeap.resize(std::size_t(3 * (m + 1)));
+        for (int r = 0; r < 3; ++r)
+            rows[r] = onHeap.data() + r * (m + 1);
+    }
+    int *before = rows[0], *previous = rows[1], *current = rows[2];
     for (qsizetype j = 0; j <= m; ++j)
         previous[j] = int(j);
     for (qsizetype i = 1; i <= n; ++i) {

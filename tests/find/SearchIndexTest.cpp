@@ -263,6 +263,38 @@ private slots:
         QVERIFY2(r.groups.isEmpty(), qPrintable(r.groups.value(0).results.value(0).title));
     }
 
+    // A word being typed can already be longer than its word's term ("inhalat" of "inhalation", term
+    // "inhal"): it is still the start of that word, not a typo of something else.
+    void aWordCutShortPastItsTermIsStillAPrefix()
+    {
+        SearchIndex index;
+        index.add({"Indications", "Catarrh", "indication:catarrh", {"Steam inhalation, twice a day"}});
+        index.add({"Indications", "Chilblains", "indication:chilblains", {"A warm hand bath"}});
+        const SearchResults r = index.search(QStringLiteral("inhalat"));
+        QCOMPARE(r.groups.size(), 1);
+        QCOMPARE(r.groups.front().results.front().target, QStringLiteral("indication:catarrh"));
+        QCOMPARE(r.groups.front().results.front().score,
+                 index.search(QStringLiteral("inha")).groups.front().results.front().score);
+    }
+
+    // "cold" is a word of the reference, so it is not also read as a typo of "hold"; a word the reference
+    // lacks still is ("colt").
+    void aWordTheReferenceHasIsNotReadAsATypo()
+    {
+        SearchIndex index;
+        index.add({"Indications", "Cold sores", "indication:coldsores", {"Dab on at the first tingle"}});
+        index.add({"Indications", "Impetigo", "indication:impetigo", {"A compress holding two drops"}});
+        for (const char *query : {"cold", "cold "}) {
+            const SearchResults r = index.search(QString::fromLatin1(query));
+            QCOMPARE(r.groups.size(), 1);
+            QCOMPARE(r.groups.front().results.size(), 1);
+            QCOMPARE(r.groups.front().results.front().target, QStringLiteral("indication:coldsores"));
+        }
+        const SearchResults typo = index.search(QStringLiteral("colt "));
+        QVERIFY(!typo.groups.isEmpty());
+        QCOMPARE(typo.groups.front().results.front().target, QStringLiteral("indication:coldsores"));
+    }
+
     // The words that two letters being typed begin are looked for in titles only; the third letter brings the
     // text in. The two letters as a word of their own are found anywhere ("cannot say no").
     void aTwoLetterWordBeingTypedFindsTitles_data()
