@@ -4,6 +4,7 @@
 #include "ContentFile.h"
 #include "SafetyCheck.h"
 #include "content/BaseOilsPanel.h"
+#include "content/OilLinks.h"
 
 #include <QJsonArray>
 #include <QtTest>
@@ -31,50 +32,32 @@ QString joinStrings(const QJsonValue &value)
     return lines.join(QLatin1Char('\n'));
 }
 
-// The names an action entry may use for an oil, besides the oil's own name.
-QString profiledName(const QString &actionName, const QStringList &oilNames)
+// Where each oil name of a text leads, built like the program's table but from the source tree's oil book:
+// the names a text may use for an oil are the rows' names and the other names the rows give.
+const content::OilLinks &sourceOilLinks()
 {
-    static const QList<std::pair<QString, QString>> aliases{
-        {QStringLiteral("Roman chamomile"), QStringLiteral("Chamomile, Roman")},
-        {QStringLiteral("German chamomile"), QStringLiteral("Chamomile, German")},
-        {QStringLiteral("Sweet marjoram"), QStringLiteral("Marjoram")},
-        {QStringLiteral("Cinnamon leaf"), QStringLiteral("Cinnamon")},
-        {QStringLiteral("Cinnamon bark"), QStringLiteral("Cinnamon")},
-        {QStringLiteral("Helichrysum"), QStringLiteral("Everlasting")},
-        {QStringLiteral("Benzoin"), QStringLiteral("Benzoin resinoid")},
-        {QStringLiteral("Sweet orange"), QStringLiteral("Orange")},
-        {QStringLiteral("Blue tansy"), QStringLiteral("Tansy, blue")},
-    };
-    for (const auto &[alias, name] : aliases)
-        if (actionName.compare(alias, Qt::CaseInsensitive) == 0)
-            return name;
-    for (const QString &name : oilNames)
-        if (name.compare(actionName, Qt::CaseInsensitive) == 0)
-            return name;
-    return {};
+    static const content::OilLinks links = [] {
+        QFile f(contentPath(content::OilBookFile.toUtf8().constData()));
+        f.open(QIODevice::ReadOnly);
+        return content::OilLinks(content::parseOilBook(f.readAll()).value);
+    }();
+    return links;
 }
 
-// Splits an indications oil list by the known names (some names hold a comma of their own).
-QStringList splitOilList(QString list, const QStringList &oilNames)
+// The profile row an oil name leads to; empty for a name without a profile.
+QString profiledName(const QString &name)
 {
-    list.replace(QLatin1Char('\n'), QStringLiteral(", "));
+    const std::optional<content::OilProfile> profile = sourceOilLinks().profileOf(name);
+    return profile ? profile->row : QString();
+}
+
+// The profile rows of an indications oil list (some names hold a comma of their own).
+QStringList splitOilList(const QString &list)
+{
     QStringList found;
-    QStringList sorted = oilNames;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const QString &a, const QString &b) { return a.size() > b.size(); });
-    while (!list.isEmpty()) {
-        bool matched = false;
-        for (const QString &name : sorted)
-            if (list.startsWith(name) &&
-                (list.size() == name.size() || list.mid(name.size(), 2) == QLatin1String(", "))) {
-                found << name;
-                list = list.mid(name.size() + 2);
-                matched = true;
-                break;
-            }
-        if (!matched)
-            break;
-    }
+    for (const content::OilMention &mention : sourceOilLinks().mentionsIn(list))
+        if (mention.profile)
+            found << mention.profile->row;
     return found;
 }
 
@@ -84,7 +67,7 @@ struct ContentTexts
     QStringList unprofiled; // action oils without a profile
 };
 
-ContentTexts allTexts(const QStringList &oilNames)
+ContentTexts allTexts()
 {
     ContentTexts all;
     auto add = [&](const QString &where, const QStringList &oils, const QString &title, const QString &body) {
@@ -108,7 +91,7 @@ ContentTexts allTexts(const QStringList &oilNames)
             const QJsonObject r = v.toObject();
             const QString title = r.value(QLatin1String("Indications")).toString();
             add(QStringLiteral("indication %1").arg(title),
-                splitOilList(r.value(QLatin1String("Oils")).toString(), oilNames), title,
+                splitOilList(r.value(QLatin1String("Oils")).toString()), title,
                 r.value(QLatin1String("Method")).toString() + QLatin1Char('\n') +
                     r.value(QLatin1String("Notes")).toString());
         }
@@ -119,7 +102,7 @@ ContentTexts allTexts(const QStringList &oilNames)
         const QJsonObject a = v.toObject();
         QStringList oils;
         for (const QJsonValue &o : a.value(QLatin1String("oils")).toArray()) {
-            const QString name = profiledName(o.toString(), oilNames);
+            const QString name = profiledName(o.toString());
             if (name.isEmpty())
                 all.unprofiled << a.value(QLatin1String("caption")).toString() + QStringLiteral(": ") +
                                       o.toString();
@@ -279,7 +262,7 @@ private slots:
     // Every dose and every recommendation in the content keeps the per-oil limits and cautions.
     void contentKeepsTheLimits()
     {
-        const ContentTexts all = allTexts(m_oilNames);
+        const ContentTexts all = allTexts();
         QVERIFY(all.texts.size() > 251 + 107);
         QStringList found;
         for (const Text &t : all.texts)
@@ -292,7 +275,7 @@ private slots:
 
     void actionsNameProfiledOils()
     {
-        const ContentTexts all = allTexts(m_oilNames);
+        const ContentTexts all = allTexts();
         QVERIFY2(all.unprofiled.isEmpty(), qPrintable(all.unprofiled.join(QLatin1Char('\n'))));
     }
 
@@ -311,7 +294,7 @@ private slots:
             {safety::CautionKind::Avoid, "not for home use"},
         };
         QStringList missing;
-        for (const Text &t : allTexts(m_oilNames).texts) {
+        for (const Text &t : allTexts().texts) {
             if (!t.where.startsWith(QLatin1String("oil page, ")))
                 continue;
             const safety::OilSafety *oil = m_table.find(t.oils.value(0));
