@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <numeric>
 
 namespace {
 
@@ -74,6 +75,16 @@ void printKeystrokes(const char *what, const char *goal, const QStringList &type
               .arg(Repeats),
           times.own);
     print("timed once as typed (a keystroke the busy machine interrupted counts in full)", times.once);
+    // What to look at first when the worst is over the goal.
+    std::vector<std::size_t> order(times.own.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    const std::size_t shown = std::min<std::size_t>(5, order.size());
+    std::partial_sort(order.begin(), order.begin() + std::ptrdiff_t(shown), order.end(),
+                      [&](std::size_t a, std::size_t b) { return times.own[a] > times.own[b]; });
+    std::printf("  slowest by own cost:");
+    for (std::size_t i = 0; i < shown; ++i)
+        std::printf(" \"%s\" %.0f us%s", qPrintable(typed[qsizetype(order[i])]), times.own[order[i]],
+                    i + 1 < shown ? "," : "\n");
 }
 
 } // namespace

@@ -14,6 +14,7 @@ namespace {
 constexpr double exactMatch = 1.0;
 constexpr double prefixMatch = 0.8;
 constexpr double oneTypo = 0.6;
+constexpr double prefixWithTypo = 0.5; // the beginning of a word, with a mistake in it
 constexpr double twoTypos = 0.4;
 constexpr std::size_t prefixTerms = 30; // the most a word being typed expands to
 // The words that a word being typed shorter than this begins are looked for in titles only: two
@@ -62,6 +63,17 @@ quint64 lettersOf(const QString &term)
 bool mayBeWithin(quint64 a, quint64 b, int allowed)
 {
     return std::popcount(a & ~b) <= allowed && std::popcount(b & ~a) <= allowed;
+}
+
+// The first letters of a word stand for hundreds of terms; the common ones are what is being typed, and
+// matching all of them would keep every keystroke waiting.
+template <typename Term> void keepMostCommon(std::vector<const Term *> &terms)
+{
+    if (terms.size() <= prefixTerms)
+        return;
+    std::partial_sort(terms.begin(), terms.begin() + prefixTerms, terms.end(),
+                      [](const Term *a, const Term *b) { return a->documents > b->documents; });
+    terms.resize(prefixTerms);
 }
 
 } // namespace
@@ -157,6 +169,7 @@ const QStringList &SearchIndex::sortedTerms() const
             termLetters_.push_back({t, lettersOf(t), store_->documentsWith(term), store_->titlesWith(term)});
         }
         readTitleStarts();
+        readTitleOrder();
         writtenLetters_.clear();
         writtenSorted_.clear();
         for (const auto &[word, documents] : store_->words()) {
@@ -189,6 +202,21 @@ void SearchIndex::readTitleStarts() const
     }
 }
 
+void SearchIndex::readTitleOrder() const
+{
+    std::vector<int> ids;
+    for (std::size_t id = 0; id < documents_.size(); ++id) {
+        if (documents_[id])
+            ids.push_back(int(id));
+    }
+    std::stable_sort(ids.begin(), ids.end(), [this](int a, int b) {
+        return documents_[std::size_t(a)]->title.localeAwareCompare(documents_[std::size_t(b)]->title) < 0;
+    });
+    titleOrder_.assign(documents_.size(), 0);
+    for (std::size_t place = 0; place < ids.size(); ++place)
+        titleOrder_[std::size_t(ids[place])] = int(place);
+}
+
 SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefixToo) const
 {
     TermWeights found;
@@ -219,13 +247,7 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
             std::sort(starting.begin(), starting.end());
             starting.erase(std::unique(starting.begin(), starting.end()), starting.end());
         }
-        // The first letters of a word stand for hundreds of terms; the common ones are what is being typed,
-        // and matching all of them would keep every keystroke waiting.
-        if (starting.size() > prefixTerms) {
-            std::partial_sort(starting.begin(), starting.begin() + prefixTerms, starting.end(),
-                              [](const Letters *a, const Letters *b) { return a->documents > b->documents; });
-            starting.resize(prefixTerms);
-        }
+        keepMostCommon(starting);
         for (const Letters *t : starting)
             found.insert(t->text, prefixMatch);
     }
@@ -234,13 +256,27 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
     const int allowed = found.isEmpty() ? typosAllowed(term.size()) : 0;
     if (allowed > 0) {
         const quint64 letters = lettersOf(term);
+        // A word still being typed with a mistake in it begins no term, and is no term's typo yet: "lavenda",
+        // on the way to "lavendar", would show nothing between two keystrokes that both find Lavender.
+        std::vector<const Letters *> begun;
         for (const Letters &t : termLetters_) {
-            if (std::abs(t.text.size() - term.size()) > allowed ||
-                !mayBeWithin(letters, t.letters, allowed) || found.contains(t.text))
-                continue;
-            const int d = editDistance(term, t.text, allowed);
-            if (d <= allowed)
-                found.insert(t.text, d == 1 ? oneTypo : twoTypos);
+            if (std::abs(t.text.size() - term.size()) <= allowed &&
+                mayBeWithin(letters, t.letters, allowed)) {
+                const int d = editDistance(term, t.text, allowed);
+                if (d <= allowed) {
+                    found.insert(t.text, d == 1 ? oneTypo : twoTypos);
+                    continue;
+                }
+            }
+            // Letters the term lacks are typos; those it has beyond the beginning typed cost nothing.
+            if (prefixToo && t.text.size() > term.size() && std::popcount(letters & ~t.letters) <= allowed &&
+                prefixEditDistance(term, t.text, allowed) <= allowed)
+                begun.push_back(&t);
+        }
+        if (found.isEmpty()) {
+            keepMostCommon(begun);
+            for (const Letters *t : begun)
+                found.insert(t->text, prefixWithTypo);
         }
     }
     return found;
@@ -302,11 +338,11 @@ SearchResults SearchIndex::search(const QString &query) const
     }
     results.matched = std::move(isMatched);
     // The library orders equal scores by when a document came in; the title reads better.
-    std::stable_sort(ranked.begin(), ranked.end(), [this](const auto &a, const auto &b) {
+    sortedTerms(); // reads the titles' order with the terms, when a change made it out of date
+    std::sort(ranked.begin(), ranked.end(), [this](const auto &a, const auto &b) {
         if (a.second != b.second)
             return a.second > b.second;
-        return documents_[std::size_t(a.first)]->title.localeAwareCompare(
-                   documents_[std::size_t(b.first)]->title) < 0;
+        return titleOrder_[std::size_t(a.first)] < titleOrder_[std::size_t(b.first)];
     });
     for (const auto &[id, score] : ranked) {
         const Document &d = *documents_[std::size_t(id)];
@@ -315,6 +351,7 @@ SearchResults SearchIndex::search(const QString &query) const
         if (group == results.groups.end()) {
             results.groups.append({d.kind, {}});
             group = results.groups.end() - 1;
+            group->results.reserve(resultsPerKind);
         }
         if (group->results.size() < resultsPerKind)
             group->results.append({d.title, d.target, score, id});

@@ -103,6 +103,7 @@ private:
     QString suggestionFor(const QString &query) const;
     const QStringList &sortedTerms() const;
     void readTitleStarts() const;
+    void readTitleOrder() const;
     int termFor(const QString &folded);
 
     std::unique_ptr<TermStore> store_;
@@ -121,6 +122,10 @@ private:
     // For each pair of first letters, the title terms longer than the pair that begin with it, the most
     // common first and no more than a word being typed stands for: all that two letters typed look for.
     mutable QHash<QString, QStringList> titleStarts_;
+    // Each document's place when all titles stand in the order a reader expects, by the store's number: equal
+    // scores are ordered by it, and comparing titles letter by letter on every keystroke cost more than the
+    // rest of the ordering.
+    mutable std::vector<int> titleOrder_;
     mutable bool termsRead_ = true;
 };
 

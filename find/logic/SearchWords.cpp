@@ -147,11 +147,12 @@ QString termOf(const QString &foldedWord)
     return stem(americanSpelling(foldedWord));
 }
 
-int editDistance(const QString &a, const QString &b, int limit)
+namespace {
+
+// Optimal string alignment of a with b or, when untilBeginning is set, with the best beginning of b.
+int alignmentDistance(QStringView a, QStringView b, int limit, bool untilBeginning)
 {
     const qsizetype n = a.size(), m = b.size();
-    if (std::abs(n - m) > limit)
-        return limit + 1;
     // Optimal string alignment over three rows; a row whose best cell is over the limit ends the search.
     // The typo scan calls this for every likely term of a keystroke: words fit rows on the stack.
     constexpr qsizetype stackRow = 48;
@@ -185,7 +186,23 @@ int editDistance(const QString &a, const QString &b, int limit)
         std::swap(before, previous);
         std::swap(previous, current);
     }
-    return std::min(previous[m], limit + 1);
+    const int last = untilBeginning ? *std::min_element(previous, previous + m + 1) : previous[m];
+    return std::min(last, limit + 1);
+}
+
+} // namespace
+
+int editDistance(const QString &a, const QString &b, int limit)
+{
+    if (std::abs(a.size() - b.size()) > limit)
+        return limit + 1;
+    return alignmentDistance(a, b, limit, false);
+}
+
+int prefixEditDistance(const QString &typed, const QString &word, int limit)
+{
+    // A beginning longer than this would take more edits than the limit to meet what was typed.
+    return alignmentDistance(typed, QStringView(word).left(typed.size() + limit), limit, true);
 }
 
 int typosAllowed(qsizetype length)

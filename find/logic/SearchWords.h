@@ -25,6 +25,9 @@ QString termOf(const QString &foldedWord);
 
 // Edits (insert, delete, replace, swap of neighbours) between two words, or limit + 1 once it is over limit.
 int editDistance(const QString &a, const QString &b, int limit);
+// The same edits counted until `typed` is the beginning of `word` ("lavenda" is one edit from beginning
+// "lavender"): what a word still being typed with a mistake in it is from the word meant.
+int prefixEditDistance(const QString &typed, const QString &word, int limit);
 
 // How many typing mistakes a word of this length may carry and still be taken for another.
 int typosAllowed(qsizetype length);

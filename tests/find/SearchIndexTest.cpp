@@ -112,27 +112,38 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("distance");
+        QTest::addColumn<int>("toBeginning"); // until a is the beginning of b
         QTest::newRow("equal") << "rose"
-                               << "rose" << 0;
+                               << "rose" << 0 << 0;
         QTest::newRow("replaced") << "lavendar"
-                                  << "lavender" << 1;
+                                  << "lavender" << 1 << 1;
         QTest::newRow("doubled") << "rosemarry"
-                                 << "rosemary" << 1;
+                                 << "rosemary" << 1 << 1;
         QTest::newRow("swapped neighbours") << "lavedner"
-                                            << "lavender" << 1;
+                                            << "lavender" << 1 << 1;
         QTest::newRow("one in a long word") << "eucalyptis"
-                                            << "eucalyptos" << 1;
+                                            << "eucalyptos" << 1 << 1;
         QTest::newRow("over the limit") << "lavender"
-                                        << "cypress" << 3;
+                                        << "cypress" << 3 << 3;
         QTest::newRow("lengths too far apart") << "tea"
-                                               << "eucalyptus" << 3;
+                                               << "eucalyptus" << 3 << 2;
+        QTest::newRow("a beginning") << "lave"
+                                     << "lavender" << 3 << 0;
+        QTest::newRow("a beginning, mistyped") << "lavenda"
+                                               << "lavender" << 2 << 1;
+        QTest::newRow("a beginning, swapped at its end") << "lavne"
+                                                         << "lavender" << 3 << 1;
+        QTest::newRow("longer than the word") << "lavenderoil"
+                                              << "lavender" << 3 << 3;
     }
     void editDistance()
     {
         QFETCH(QString, a);
         QFETCH(QString, b);
         QFETCH(int, distance);
+        QFETCH(int, toBeginning);
         QCOMPARE(find::editDistance(a, b, 2), distance);
+        QCOMPARE(find::prefixEditDistance(a, b, 2), toBeginning);
     }
 
     void firstResult_data()
@@ -167,6 +178,9 @@ private slots:
         QTest::newRow("being typed") << "laven"
                                      << "Oils"
                                      << "Lavender";
+        QTest::newRow("being typed, mistyped") << "lavenda"
+                                               << "Oils"
+                                               << "Lavender";
         QTest::newRow("plural") << "headaches"
                                 << "Indications"
                                 << "Headache";
