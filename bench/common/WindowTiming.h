@@ -57,4 +57,42 @@ inline double bareWindowMicros(int runs)
     });
 }
 
+namespace detail {
+
+// Ends a loop once the watched window's first paint has been done.
+class FirstPaintQuits final : public QObject
+{
+public:
+    explicit FirstPaintQuits(QEventLoop &loop) : m_loop(loop) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, &m_loop, &QEventLoop::quit); // after this paint
+        return false;
+    }
+
+private:
+    QEventLoop &m_loop;
+};
+
+} // namespace detail
+
+// The yardstick as a person sees it: a bare window of the page size from show() until its first paint is
+// done. On a display the paint waits for the window system to map the window, which settle() alone may not
+// (it returns after one pass of the event loop, often before the window is on screen).
+inline double bareWindowPaintedMicros(int runs)
+{
+    return medianMicros(runs, [] {
+        auto window = std::make_unique<QWidget>();
+        window->resize(792, 534);
+        QEventLoop loop;
+        detail::FirstPaintQuits quits(loop);
+        window->installEventFilter(&quits);
+        QTimer::singleShot(5000, &loop, &QEventLoop::quit); // never wait for ever
+        window->show();
+        loop.exec();
+        window->removeEventFilter(&quits);
+    });
+}
+
 } // namespace benchtiming

@@ -1,8 +1,9 @@
-// Prints, as ratios against a bare Qt window shown and painted in the same run: a search per keystroke over
-// 200 queries typed letter by letter (median and worst), the same keystrokes typed into the Find window (the
-// search, the list filled, laid out and painted), and the first search after the index is built. The index
-// holds the whole reference as the Find window builds it: the content built into the program and a copy of
-// the indications database the build generates. Run with QT_QPA_PLATFORM=offscreen or on a desktop.
+// Prints, as ratios against a bare Qt window shown until its first paint in the same run: a search per
+// keystroke over 200 queries typed letter by letter (median and worst), the same keystrokes typed into the
+// Find window (the search, the list filled, laid out and painted), and the first search after the index is
+// built. The index holds the whole reference as the Find window builds it: the content built into the program
+// and a copy of the indications database the build generates. Run with QT_QPA_PLATFORM=offscreen or on a
+// desktop.
 
 #include "bench/common/ProcessMemory.h"
 #include "bench/common/WindowTiming.h"
@@ -102,7 +103,10 @@ int main(int argc, char *argv[])
             typed.append(q.left(n));
     }
 
-    const double bare = benchtiming::bareWindowMicros(Runs);
+    // The yardstick is the window as a person sees it open: until its first paint. Shown and one pass of the
+    // event loop is printed beside it; on a display it often ends before the window is on screen.
+    const double bare = benchtiming::bareWindowPaintedMicros(Runs);
+    const double bareShown = benchtiming::bareWindowMicros(Runs);
 
     // The index reads the user's working copy of the database; the bench works on a copy of the generated
     // one.
@@ -152,7 +156,9 @@ int main(int argc, char *argv[])
         return double(timer.nsecsElapsed()) / 1000.0;
     });
 
-    std::printf("bare window shown and painted: %.0f us\n", bare);
+    std::printf(
+        "bare window shown until its first paint: %.0f us (shown and one pass of the event loop: %.0f us)\n",
+        bare, bareShown);
     std::printf(
         "index of %lld documents built in %.0f us (%.2f x bare window), %ld kB more resident memory\n",
         static_cast<long long>(index.size()), build, build / bare, memory);
@@ -163,5 +169,11 @@ int main(int argc, char *argv[])
                     searches, bare);
     printKeystrokes("keystroke in the Find window (search, list filled, laid out and painted)",
                     "what typing waits for", typed, keystrokes, bare);
+    // The same figures against the stricter yardstick, for comparison with runs before it waited for the
+    // paint.
+    const double worstOwn = *std::max_element(searches.own.begin(), searches.own.end());
+    std::printf("against the window shown and one pass of the event loop: first search %.3f x, search per "
+                "keystroke own cost median %.4f x and worst %.4f x\n",
+                cold / bareShown, benchtiming::median(searches.own) / bareShown, worstOwn / bareShown);
     return 0;
 }
