@@ -99,6 +99,47 @@ QString stem(QString w)
     return w;
 }
 
+// Optimal string alignment of a with b or, when untilBeginning is set, with the best beginning of b.
+int alignmentDistance(QStringView a, QStringView b, int limit, bool untilBeginning)
+{
+    const qsizetype n = a.size(), m = b.size();
+    // Optimal string alignment over three rows; a row whose best cell is over the limit ends the search.
+    // The typo scan calls this for every likely term of a keystroke: words fit rows on the stack.
+    constexpr qsizetype stackRow = 48;
+    std::array<std::array<int, stackRow>, 3> onStack;
+    std::vector<int> onHeap;
+    int *rows[3];
+    if (m + 1 <= stackRow) {
+        for (int r = 0; r < 3; ++r)
+            rows[r] = onStack[std::size_t(r)].data();
+    } else {
+        onHeap.resize(std::size_t(3 * (m + 1)));
+        for (int r = 0; r < 3; ++r)
+            rows[r] = onHeap.data() + r * (m + 1);
+    }
+    int *before = rows[0], *previous = rows[1], *current = rows[2];
+    for (qsizetype j = 0; j <= m; ++j)
+        previous[j] = int(j);
+    for (qsizetype i = 1; i <= n; ++i) {
+        current[0] = int(i);
+        int rowBest = current[0];
+        for (qsizetype j = 1; j <= m; ++j) {
+            const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            int d = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d = std::min(d, before[j - 2] + 1);
+            current[j] = d;
+            rowBest = std::min(rowBest, d);
+        }
+        if (rowBest > limit)
+            return limit + 1;
+        std::swap(before, previous);
+        std::swap(previous, current);
+    }
+    const int last = untilBeginning ? *std::min_element(previous, previous + m + 1) : previous[m];
+    return std::min(last, limit + 1);
+}
+
 } // namespace
 
 QList<Word> wordsOf(const QString &text)
@@ -146,51 +187,6 @@ QString termOf(const QString &foldedWord)
 {
     return stem(americanSpelling(foldedWord));
 }
-
-namespace {
-
-// Optimal string alignment of a with b or, when untilBeginning is set, with the best beginning of b.
-int alignmentDistance(QStringView a, QStringView b, int limit, bool untilBeginning)
-{
-    const qsizetype n = a.size(), m = b.size();
-    // Optimal string alignment over three rows; a row whose best cell is over the limit ends the search.
-    // The typo scan calls this for every likely term of a keystroke: words fit rows on the stack.
-    constexpr qsizetype stackRow = 48;
-    std::array<std::array<int, stackRow>, 3> onStack;
-    std::vector<int> onHeap;
-    int *rows[3];
-    if (m + 1 <= stackRow) {
-        for (int r = 0; r < 3; ++r)
-            rows[r] = onStack[std::size_t(r)].data();
-    } else {
-        onHeap.resize(std::size_t(3 * (m + 1)));
-        for (int r = 0; r < 3; ++r)
-            rows[r] = onHeap.data() + r * (m + 1);
-    }
-    int *before = rows[0], *previous = rows[1], *current = rows[2];
-    for (qsizetype j = 0; j <= m; ++j)
-        previous[j] = int(j);
-    for (qsizetype i = 1; i <= n; ++i) {
-        current[0] = int(i);
-        int rowBest = current[0];
-        for (qsizetype j = 1; j <= m; ++j) {
-            const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
-            int d = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost});
-            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
-                d = std::min(d, before[j - 2] + 1);
-            current[j] = d;
-            rowBest = std::min(rowBest, d);
-        }
-        if (rowBest > limit)
-            return limit + 1;
-        std::swap(before, previous);
-        std::swap(previous, current);
-    }
-    const int last = untilBeginning ? *std::min_element(previous, previous + m + 1) : previous[m];
-    return std::min(last, limit + 1);
-}
-
-} // namespace
 
 int editDistance(const QString &a, const QString &b, int limit)
 {
