@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "app/platform/FontConfigurationWarmUp.h"
 #include "app/script/ScriptedRun.h"
 #include "app/shell/WindowManager.h"
 
@@ -8,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    FontConfigurationWarmUp fonts; // read while the application object connects to the display
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Ambrelis"));
     // Only closing the main menu ends the program.
@@ -33,6 +35,7 @@ int main(int argc, char *argv[])
     WindowManager manager;
     installWindowManager(&manager);
     registerProgramWindows(manager);
+    fonts.finish();
     startProgram(manager);
     if (arguments.isSet(scriptOption))
         script::start(std::move(script.steps));
