@@ -11,7 +11,8 @@ foreach(feature catalogue pages indications print mail companion settings blend 
     list(APPEND _registrations ${_function})
 endforeach()
 ambrelis_write_registrations("${CMAKE_BINARY_DIR}/FeatureWindows.cpp" registerFeatureWindows ${_registrations})
-add_library(ambrelis_features STATIC "${CMAKE_BINARY_DIR}/FeatureWindows.cpp" "${CMAKE_CURRENT_LIST_DIR}/Program.cpp")
+add_library(ambrelis_features STATIC "${CMAKE_BINARY_DIR}/FeatureWindows.cpp" "${CMAKE_CURRENT_LIST_DIR}/Program.cpp"
+            "${CMAKE_CURRENT_LIST_DIR}/EarlyReading.cpp" "${CMAKE_CURRENT_LIST_DIR}/EarlyReading.h")
 target_link_libraries(ambrelis_features PUBLIC ambrelis_shell ${_feature_libraries})
 
 # The scripted run (app/script/ScriptedRun.h) drives the program's windows; it has no windows of its own.

@@ -1,5 +1,5 @@
+#include "app/EarlyReading.h"
 #include "app/Program.h"
-#include "app/platform/FontConfigurationWarmUp.h"
 #include "app/script/ScriptedRun.h"
 #include "app/shell/WindowManager.h"
 
@@ -9,7 +9,7 @@
 
 int main(int argc, char *argv[])
 {
-    FontConfigurationWarmUp fonts; // read while the application object connects to the display
+    EarlyReading early; // while the application object connects to the display
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Ambrelis"));
     // Only closing the main menu ends the program.
@@ -32,10 +32,10 @@ int main(int argc, char *argv[])
         script::captureMessages();
     }
 
+    early.finish();
     WindowManager manager;
     installWindowManager(&manager);
     registerProgramWindows(manager);
-    fonts.finish();
     startProgram(manager);
     if (arguments.isSet(scriptOption))
         script::start(std::move(script.steps));

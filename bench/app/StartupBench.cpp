@@ -8,8 +8,8 @@
 // time does. Run under an X server with a window manager (/work/shared/tools/xsession.sh, or xvfb-run) where
 // one is at hand, otherwise with QT_QPA_PLATFORM=offscreen.
 
+#include "app/EarlyReading.h"
 #include "app/Program.h"
-#include "app/platform/FontConfigurationWarmUp.h"
 #include "app/platform/PlatformServices.h"
 #include "app/shell/AppWindow.h"
 #include "app/shell/WindowCatalog.h"
@@ -93,10 +93,10 @@ private:
 // Runs in a child process: a start to the first paint of its window; its peak memory goes to stdout.
 int runChild(const char *kind, const char *mode, int argc, char *argv[])
 {
-    // The program's start reads the font configuration on a thread from its first line, as main() does.
-    std::optional<FontConfigurationWarmUp> fonts;
+    // The program's start reads what it can on a thread from its first line, as main() does.
+    std::optional<EarlyReading> early;
     if (std::strcmp(kind, ProgramChild) == 0)
-        fonts.emplace();
+        early.emplace();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Ambrelis"));
     app.setQuitOnLastWindowClosed(false);
@@ -118,9 +118,9 @@ int runChild(const char *kind, const char *mode, int argc, char *argv[])
             return 1;
         screen.close();
         setPlatform(std::make_unique<ModeFolderPlatform>(folder.path()));
+        early->finish();
         installWindowManager(&manager);
         registerProgramWindows(manager);
-        fonts->finish();
         startProgram(manager);
     }
     app.exec();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <thread>
+
+// What a start reads before its first window that needs neither the display nor the application object: the
+// system's font configuration, and the content the page windows are registered from. A thread reads it from
+// the program's first line while the application object connects to the display, which keeps the main thread
+// waiting for the display server more than working.
+class EarlyReading
+{
+public:
+    EarlyReading();
+    ~EarlyReading();
+    EarlyReading(const EarlyReading &) = delete;
+    EarlyReading &operator=(const EarlyReading &) = delete;
+
+    // Waits until all of it has been read. Call it before the windows are registered: anything asked for
+    // sooner would be read a second time alongside the thread, or wait for it.
+    void finish();
+
+private:
+    std::thread m_reading;
+};
