@@ -7,7 +7,8 @@
 EarlyReading::EarlyReading()
     : m_reading([] {
           readFontConfiguration();
-          // The books the page windows are registered from; each is read once and kept.
+          // The books the page windows are registered from; each is read once and kept. They are built into
+          // the program, so reading them needs no application object (no name, no folders of the user).
           content::oilBook();
           content::baseOilBook();
           content::safetyPages();
