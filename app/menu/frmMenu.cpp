@@ -5,6 +5,7 @@
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/ButtonColours.h"
 #include "app/shell/DatabankLauncher.h"
+#include "app/shell/DesignColours.h"
 #include "app/shell/DesignFonts.h"
 #include "app/shell/ScreenMode.h"
 #include "app/shell/WindowManager.h"
@@ -57,6 +58,7 @@ frmMenu::frmMenu(QWidget *parent) : AppWindow(Forms::frmMenu, parent), ui(std::m
     ui->setupUi(this);
     applyDesignFontSizes(this);
     applyButtonColours(this);
+    applyDesignColours(this);
     new KeepDesignWrap(ui->Label4); // owned by the label
     ui->rtfScreen->setText(QStringLiteral("2"));
     fillBaseOilsIntroduction();
