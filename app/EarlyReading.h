@@ -5,7 +5,7 @@
 // What a start reads before its first window that needs neither the display nor the application object: the
 // system's font configuration, and the content the page windows are registered from. A thread reads it from
 // the program's first line while the application object connects to the display, which keeps the main thread
-// waiting for the display server more than working.
+// waiting for the display server more than working; it runs at a lower priority, on the time they leave.
 class EarlyReading
 {
 public:
