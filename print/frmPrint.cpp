@@ -1,7 +1,7 @@
 #include "print/frmPrint.h"
 
 #include "app/richtext/RichTextBox.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/WindowManager.h"
 #include "print/PrintServices.h"
@@ -43,7 +43,7 @@ std::unique_ptr<QPrinter> pdfFilePrinter()
 frmPrint::frmPrint(QWidget *parent) : AppWindow(Forms::frmPrint, parent), ui(std::make_unique<Ui::frmPrint>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
+    applyDesignProperties(this);
     // Text handed over shows in the box's own font, which the document keeps as its default.
     ui->rtfPrint->document()->setDefaultFont(ui->rtfPrint->font());
     ui->Text2->setFocus();

@@ -3,10 +3,8 @@
 #include "app/platform/PlatformServices.h"
 #include "app/platform/UserFiles.h"
 #include "app/richtext/RichTextBox.h"
-#include "app/shell/ButtonColours.h"
 #include "app/shell/DatabankLauncher.h"
-#include "app/shell/DesignColours.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/ScreenMode.h"
 #include "app/shell/WindowManager.h"
 #include "content/BaseOilsPanel.h"
@@ -56,9 +54,7 @@ private:
 frmMenu::frmMenu(QWidget *parent) : AppWindow(Forms::frmMenu, parent), ui(std::make_unique<Ui::frmMenu>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
-    applyButtonColours(this);
-    applyDesignColours(this);
+    applyDesignProperties(this);
     new KeepDesignWrap(ui->Label4); // owned by the label
     ui->rtfScreen->setText(QStringLiteral("2"));
     fillBaseOilsIntroduction();

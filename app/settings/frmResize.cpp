@@ -1,13 +1,13 @@
 #include "app/settings/frmResize.h"
 
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "ui_frmResize.h"
 
 frmResize::frmResize(QWidget *parent)
     : AppWindow(Forms::frmResize, parent), ui(std::make_unique<Ui::frmResize>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
+    applyDesignProperties(this);
 }
 
 frmResize::~frmResize() = default;

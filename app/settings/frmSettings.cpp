@@ -6,7 +6,7 @@
 #include "app/richtext/RichTextBox.h"
 #include "app/settings/RemovalPanel.h"
 #include "app/settings/frmResize.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/ScreenMode.h"
 #include "app/shell/WindowManager.h"
@@ -32,7 +32,7 @@ frmSettings::frmSettings(QWidget *parent)
     : AppWindow(Forms::frmSettings, parent), ui(std::make_unique<Ui::frmSettings>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
+    applyDesignProperties(this);
     ui->Shape1->lower();
     growToText(ui->Label6);
     growToText(ui->Label8);

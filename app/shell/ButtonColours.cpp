@@ -6,7 +6,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionButton>
-#include <QVariant>
 #include <vector>
 
 namespace {
@@ -66,18 +65,12 @@ QPalette sharedButtonPalette(const QPalette &palette)
     return palette;
 }
 
-void applyButtonColours(QWidget *root)
+void colourButton(QPushButton *button, const QColor &colour)
 {
-    const auto buttons = root->findChildren<QPushButton *>();
-    for (QPushButton *button : buttons) {
-        const QVariant colour = button->property("buttonColor");
-        if (!colour.isValid())
-            continue;
-        QPalette palette = button->palette();
-        // The style draws the frame from the window colour, so both follow the button's own colour.
-        palette.setColor(QPalette::Button, colour.value<QColor>());
-        palette.setColor(QPalette::Window, colour.value<QColor>());
-        button->setPalette(palette);
-        button->setStyle(sharedPanelStyle());
-    }
+    QPalette palette = button->palette();
+    // The style draws the frame from the window colour, so both follow the button's own colour.
+    palette.setColor(QPalette::Button, colour);
+    palette.setColor(QPalette::Window, colour);
+    button->setPalette(palette);
+    button->setStyle(sharedPanelStyle());
 }

@@ -1,8 +1,7 @@
 #include "companion/windows/frmDownloadSKP.h"
 
 #include "app/platform/PlatformServices.h"
-#include "app/shell/ButtonColours.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/WindowManager.h"
 #include "companion/windows/Launcher.h"
 #include "shared/MakerConfig.h"
@@ -18,8 +17,7 @@ frmDownloadSKP::frmDownloadSKP(QWidget *parent)
     : AppWindow(Forms::frmDownloadSKP, parent), ui(std::make_unique<Ui::frmDownloadSKP>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
-    applyButtonColours(this);
+    applyDesignProperties(this);
 
     const maker::MakerConfig &config = maker::makerConfig();
     ui->lblDefaultFolder->setText(QStringLiteral("Default folder is: ") +

@@ -2,8 +2,7 @@
 
 #include "app/platform/PlatformServices.h"
 #include "app/platform/UserFiles.h"
-#include "app/shell/ButtonColours.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/WindowManager.h"
 #include "companion/logic/PathFile.h"
@@ -15,8 +14,7 @@
 frmPath::frmPath(QWidget *parent) : AppWindow(Forms::frmPath, parent), ui(std::make_unique<Ui::frmPath>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
-    applyButtonColours(this);
+    applyDesignProperties(this);
 
     // The lists open on the current folder; the path box stays empty until the user chooses.
     const QString current = platform().CurrentFolder();

@@ -2,8 +2,7 @@
 
 #include "app/platform/PlatformServices.h"
 #include "app/platform/UserFiles.h"
-#include "app/shell/ButtonColours.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/OilNameLinks.h"
 #include "app/shell/PrintHandOver.h"
@@ -26,8 +25,7 @@ frmIndications::frmIndications(QWidget *parent)
     : AppWindow(Forms::frmIndications, parent), ui(std::make_unique<Ui::frmIndications>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
-    applyButtonColours(this);
+    applyDesignProperties(this);
     ui->lstAfflictions->addItems(indications::afflictionListEntries());
     ui->lstAfflictions->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->txtOilsDec->raise();

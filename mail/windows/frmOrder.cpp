@@ -1,8 +1,7 @@
 #include "mail/windows/frmOrder.h"
 
 #include "app/platform/PlatformServices.h"
-#include "app/shell/ButtonColours.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/WindowManager.h"
 #include "shared/MakerConfig.h"
 #include "ui_frmOrder.h"
@@ -10,8 +9,7 @@
 frmOrder::frmOrder(QWidget *parent) : AppWindow(Forms::frmOrder, parent), ui(std::make_unique<Ui::frmOrder>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
-    applyButtonColours(this);
+    applyDesignProperties(this);
     const maker::MakerConfig &maker = maker::makerConfig();
     ui->cmdWebSite->setToolTip(QStringLiteral("Opens Website: ") + maker.secureWebOrderUrl);
     ui->Text3->setText(maker.pricingUrl);

@@ -1,8 +1,7 @@
 #include "mail/windows/frmOrderForm.h"
 
 #include "app/platform/PlatformServices.h"
-#include "app/shell/ButtonColours.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/WindowManager.h"
 #include "mail/windows/frmOrderReview.h"
@@ -25,8 +24,7 @@ OrderFormWindow::OrderFormWindow(FormId formName, mail::OrderForm kind, FormId r
       m_reviewWindow(reviewWindow)
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
-    applyButtonColours(this);
+    applyDesignProperties(this);
     const mail::OrderFormTexts &texts = mail::orderFormTexts(kind);
     setWindowTitle(texts.caption);
     ui->lblFormHeading->setText(texts.heading);

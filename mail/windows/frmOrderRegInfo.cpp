@@ -1,8 +1,7 @@
 #include "mail/windows/frmOrderRegInfo.h"
 
 #include "app/platform/PlatformServices.h"
-#include "app/shell/ButtonColours.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/WindowManager.h"
 #include "ui_frmOrderRegInfo.h"
 
@@ -10,8 +9,7 @@ frmOrderRegInfo::frmOrderRegInfo(QWidget *parent)
     : AppWindow(Forms::frmOrderRegInfo, parent), ui(std::make_unique<Ui::frmOrderRegInfo>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
-    applyButtonColours(this);
+    applyDesignProperties(this);
     connect(ui->cmdOrder, &QPushButton::clicked, this, [] { windows().OpenPage(Forms::frmOrder); });
     connect(ui->cmdUpgrade, &QPushButton::clicked, this, [] { windows().OpenPage(Forms::frmUpgradeInfo); });
     connect(ui->cmdClose, &QPushButton::clicked, this, [] { windows().ClosePage(Forms::frmOrderRegInfo); });

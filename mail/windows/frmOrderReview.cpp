@@ -1,8 +1,7 @@
 #include "mail/windows/frmOrderReview.h"
 
 #include "app/platform/PlatformServices.h"
-#include "app/shell/ButtonColours.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/PrintHandOver.h"
 #include "app/shell/WindowManager.h"
 #include "mail/logic/OrderForm.h"
@@ -14,8 +13,7 @@ OrderReviewWindow::OrderReviewWindow(FormId formName, FormId orderForm, const De
     : AppWindow(formName, parent), ui(std::make_unique<Ui::frmOrderReview>()), m_orderForm(orderForm)
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
-    applyButtonColours(this);
+    applyDesignProperties(this);
     setWindowTitle(design.caption);
     ui->txtOrder->setObjectName(design.orderBox);
     ui->cmdAction->setObjectName(design.actionButton);

@@ -1,8 +1,7 @@
 #include "mail/windows/frmPriceList.h"
 
 #include "app/platform/PlatformServices.h"
-#include "app/shell/ButtonColours.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/WindowManager.h"
 #include "shared/MakerConfig.h"
 #include "ui_frmPriceList.h"
@@ -53,8 +52,7 @@ frmPriceList::frmPriceList(QWidget *parent)
     : AppWindow(Forms::frmPriceList, parent), ui(std::make_unique<Ui::frmPriceList>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
-    applyButtonColours(this);
+    applyDesignProperties(this);
     const maker::MakerConfig &maker = maker::makerConfig();
 
     for (int row = 0; row < maker.priceList.size(); ++row) {

@@ -1,8 +1,7 @@
 #include "mail/windows/frmSupport.h"
 
 #include "app/platform/PlatformServices.h"
-#include "app/shell/ButtonColours.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "mail/logic/SupportRequest.h"
 #include "mail/windows/DraftHandOff.h"
 #include "shared/MakerConfig.h"
@@ -25,8 +24,7 @@ frmSupport::frmSupport(QWidget *parent)
     : AppWindow(Forms::frmSupport, parent), ui(std::make_unique<Ui::frmSupport>())
 {
     ui->setupUi(this);
-    applyDesignFontSizes(this);
-    applyButtonColours(this);
+    applyDesignProperties(this);
     const maker::MakerConfig &maker = maker::makerConfig();
     const auto [local, domain] = splitMailbox(maker.supportMailbox);
     ui->Label1->setText(local);

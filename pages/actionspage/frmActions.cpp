@@ -1,6 +1,6 @@
 #include "pages/actionspage/frmActions.h"
 
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/OilNameLinks.h"
 #include "app/shell/PrintHandOver.h"
 #include "ui_frmActions.h"
@@ -26,7 +26,7 @@ frmActions::frmActions(QWidget *parent)
     setFont(windowFont);
 
     ui->setupUi(this);
-    applyDesignFontSizes(this);
+    applyDesignProperties(this);
 
     for (const actions::ActionEntry &entry : std::as_const(m_entries)) {
         auto *button = ui->Frame1->findChild<QPushButton *>(entry.button);

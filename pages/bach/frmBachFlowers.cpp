@@ -1,7 +1,7 @@
 #include "pages/bach/frmBachFlowers.h"
 
 #include "app/shell/ClickableLabel.h"
-#include "app/shell/DesignFonts.h"
+#include "app/shell/DesignProperties.h"
 #include "content/BachTexts.h"
 #include "ui_frmBachFlowers.h"
 
@@ -36,7 +36,7 @@ frmBachFlowers::frmBachFlowers(QWidget *parent)
     setPalette(pal);
 
     ui->setupUi(this);
-    applyDesignFontSizes(this);
+    applyDesignProperties(this);
     fillFixedTexts();
     connectRemedyLabels();
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmBachFlowers::cmdClose_Click);

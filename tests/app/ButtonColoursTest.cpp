@@ -1,5 +1,7 @@
 #include "app/shell/ButtonColours.h"
 
+#include "app/shell/DesignProperties.h"
+
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
@@ -24,7 +26,7 @@ QImage buttonsGrab(const QColor &colour, QSize size, bool bySheet, int count = 1
         else
             button->setProperty("buttonColor", colour);
     }
-    applyButtonColours(&window);
+    applyDesignProperties(&window);
     return window.grab().toImage();
 }
 
@@ -33,7 +35,7 @@ QPalette colouredPalette(const QColor &colour)
     QWidget window;
     auto *button = new QPushButton(&window); // owned by the window
     button->setProperty("buttonColor", colour);
-    applyButtonColours(&window);
+    applyDesignProperties(&window);
     return button->palette();
 }
 
@@ -94,7 +96,7 @@ private slots:
         QWidget window;
         auto *plain = new QPushButton(&window); // owned by the window
         const QPalette before = plain->palette();
-        applyButtonColours(&window);
+        applyDesignProperties(&window);
         QCOMPARE(plain->palette(), before);
         QVERIFY(!plain->testAttribute(Qt::WA_SetPalette));
         QCOMPARE(plain->style(), window.style());

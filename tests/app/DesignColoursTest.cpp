@@ -1,4 +1,4 @@
-#include "app/shell/DesignColours.h"
+#include "app/shell/DesignProperties.h"
 
 #include <QFrame>
 #include <QImage>
@@ -46,7 +46,7 @@ QImage labelGrab(const LabelDesign &design, bool bySheet, qreal points, qreal po
         if (design.paddingLeft >= 0)
             label->setProperty("paddingLeft", design.paddingLeft);
     }
-    applyDesignColours(&window);
+    applyDesignProperties(&window);
     window.show();
     if (pointsAfter > 0)
         label->setFont(designFont(pointsAfter));
@@ -102,7 +102,7 @@ private slots:
         QWidget window;
         auto *plain = new QLabel(QStringLiteral("plain"), &window); // owned by the window
         const QPalette before = plain->palette();
-        applyDesignColours(&window);
+        applyDesignProperties(&window);
         QCOMPARE(plain->palette(), before);
         QVERIFY(!plain->autoFillBackground());
         QCOMPARE(plain->indent(), -1);
