@@ -254,31 +254,30 @@ SearchIndex::TermWeights SearchIndex::candidates(const QString &term, bool prefi
     // A word the reference has, or the start of words it has, is what the user meant: reading it as a typo of
     // another word would rank "holding" beside "cold", and the scan of every term is a keystroke's main cost.
     const int allowed = found.isEmpty() ? typosAllowed(term.size()) : 0;
-    if (allowed > 0) {
-        const quint64 letters = lettersOf(term);
-        // A word still being typed with a mistake in it begins no term, and is no term's typo yet: "lavenda",
-        // on the way to "lavendar", would show nothing between two keystrokes that both find Lavender.
-        std::vector<const Letters *> begun;
-        for (const Letters &t : termLetters_) {
-            if (std::abs(t.text.size() - term.size()) <= allowed &&
-                mayBeWithin(letters, t.letters, allowed)) {
-                const int d = editDistance(term, t.text, allowed);
-                if (d <= allowed) {
-                    found.insert(t.text, d == 1 ? oneTypo : twoTypos);
-                    continue;
-                }
-            }
-            // Letters the term lacks are typos; those it has beyond the beginning typed cost nothing.
-            if (prefixToo && t.text.size() > term.size() && std::popcount(letters & ~t.letters) <= allowed &&
-                prefixEditDistance(term, t.text, allowed) <= allowed)
-                begun.push_back(&t);
-        }
-        if (found.isEmpty()) {
-            keepMostCommon(begun);
-            for (const Letters *t : begun)
-                found.insert(t->text, prefixWithTypo);
-        }
+    if (allowed <= 0)
+        return found;
+    const quint64 letters = lettersOf(term);
+    for (const Letters &t : termLetters_) {
+        if (std::abs(t.text.size() - term.size()) > allowed || !mayBeWithin(letters, t.letters, allowed))
+            continue;
+        const int d = editDistance(term, t.text, allowed);
+        if (d <= allowed)
+            found.insert(t.text, d == 1 ? oneTypo : twoTypos);
     }
+    if (!found.isEmpty() || !prefixToo)
+        return found;
+    // A word still being typed with a mistake in it begins no term, and is no term's typo yet: "lavenda", on
+    // the way to "lavendar", would show nothing between two keystrokes that both find Lavender.
+    std::vector<const Letters *> begun;
+    for (const Letters &t : termLetters_) {
+        // Letters the term lacks are typos; those it has beyond the beginning typed cost nothing.
+        if (t.text.size() > term.size() && std::popcount(letters & ~t.letters) <= allowed &&
+            prefixEditDistance(term, t.text, allowed) <= allowed)
+            begun.push_back(&t);
+    }
+    keepMostCommon(begun);
+    for (const Letters *t : begun)
+        found.insert(t->text, prefixWithTypo);
     return found;
 }
 
