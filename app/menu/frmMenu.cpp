@@ -2,7 +2,7 @@
 
 #include "app/platform/PlatformServices.h"
 #include "app/platform/UserFiles.h"
-#include "app/richtext/RichTextBox.h"
+#include "app/richtext/InvisibleRichTextBox.h"
 #include "app/shell/DatabankLauncher.h"
 #include "app/shell/DesignProperties.h"
 #include "app/shell/ScreenMode.h"
@@ -67,7 +67,7 @@ frmMenu::frmMenu(QWidget *parent) : AppWindow(Forms::frmMenu, parent), ui(std::m
 
 frmMenu::~frmMenu() = default;
 
-RichTextBox *frmMenu::rtfScreen() const
+InvisibleRichTextBox *frmMenu::rtfScreen() const
 {
     return ui->rtfScreen;
 }

@@ -7,7 +7,7 @@
 namespace Ui {
 class frmMenu;
 }
-class RichTextBox;
+class InvisibleRichTextBox;
 
 // The main menu: the start-up window, the holder of the screen mode, and the hub every section opens from.
 class frmMenu final : public AppWindow
@@ -20,7 +20,7 @@ public:
     ~frmMenu() override;
 
     // The invisible box whose plain text is the screen mode.
-    RichTextBox *rtfScreen() const;
+    InvisibleRichTextBox *rtfScreen() const;
 
     void cmdEssentialOils_Click();
     void cmdBaseOils_Click();

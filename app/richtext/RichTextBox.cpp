@@ -1,27 +1,11 @@
 #include "RichTextBox.h"
 
-#include "RtfReader.h"
-#include "RtfWriter.h"
+#include "RichTextDocument.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
 #include <QPagedPaintDevice>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
-
-namespace {
-
-const QString LineEnd = QStringLiteral("\r\n");
-
-QString withLineEnds(QString text)
-{
-    text.replace(QChar::ParagraphSeparator, LineEnd);
-    text.replace(QChar::LineSeparator, LineEnd);
-    return text;
-}
-
-} // namespace
 
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 {
@@ -34,74 +18,37 @@ RichTextBox::~RichTextBox() = default;
 
 QFont RichTextBox::defaultBoxFont()
 {
-    // The family is asked for by name and stays in saved files even where the system shows another one.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.5);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    return richtext::defaultBoxFont();
 }
 
 bool RichTextBox::LoadFile(const QString &fileName, QString *error)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString());
+    if (!richtext::loadFile(*document(), fileName, error))
         return false;
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    QString reason;
-    if (!rtf::read(data, *document(), &reason)) {
-        if (error)
-            *error = QStringLiteral("Cannot load %1: %2").arg(fileName, reason);
-        return false;
-    }
     moveCursor(QTextCursor::Start);
     return true;
 }
 
 bool RichTextBox::SaveFile(const QString &fileName, QString *error)
 {
-    // Written aside and renamed over the old file, so that a failed save never leaves half a document.
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(true); // a writable file in a folder that is not still gets saved
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf::write(*document())) < 0 || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("Cannot save %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    return true;
+    return richtext::saveFile(*document(), fileName, error);
 }
 
 QString RichTextBox::Text() const
 {
-    QString text = withLineEnds(document()->toRawText());
-    // Objects and frame boundaries are structure, not text.
-    text.removeIf(
-        [](QChar c) { return c == QChar::ObjectReplacementCharacter || c == u'\uFDD0' || c == u'\uFDD1'; });
-    return text;
+    return richtext::plainText(*document());
 }
 
 void RichTextBox::setText(const QString &plain)
 {
-    QString text = plain;
-    text.replace(LineEnd, QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    document()->clear();
-    QTextCursor cursor(document());
-    cursor.insertText(text, QTextCharFormat());
+    richtext::setPlainText(*document(), plain);
     setCurrentCharFormat(QTextCharFormat());
     moveCursor(QTextCursor::Start);
 }
 
 int RichTextBox::selectionLength() const
 {
-    return int(withLineEnds(textCursor().selectedText()).size());
+    return int(richtext::withCrLf(textCursor().selectedText()).size());
 }
 
 QTextCharFormat RichTextBox::selectionFormat() const

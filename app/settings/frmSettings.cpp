@@ -3,7 +3,7 @@
 #include "app/menu/frmMenu.h"
 #include "app/platform/PlatformServices.h"
 #include "app/platform/UserFiles.h"
-#include "app/richtext/RichTextBox.h"
+#include "app/richtext/InvisibleRichTextBox.h"
 #include "app/settings/RemovalPanel.h"
 #include "app/settings/frmResize.h"
 #include "app/shell/DesignProperties.h"

@@ -7,7 +7,6 @@
 namespace Ui {
 class frmSettings;
 }
-class RichTextBox;
 
 // Chooses how page windows open (centred normal windows or maximised ones), at once for this run and, through
 // Screen.txt, for the next start; and starts the platform's panel for removing programs.

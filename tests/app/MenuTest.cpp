@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 #include "app/menu/frmMenu.h"
-#include "app/richtext/RichTextBox.h"
+#include "app/richtext/InvisibleRichTextBox.h"
 #include "app/shell/ClickableLabel.h"
 #include "app/shell/WindowCatalog.h"
 

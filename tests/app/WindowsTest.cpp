@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 #include "app/menu/frmMenu.h"
-#include "app/richtext/RichTextBox.h"
+#include "app/richtext/InvisibleRichTextBox.h"
 #include "app/shell/AppWindow.h"
 #include "app/shell/MessageBox.h"
 #include "shared/Place.h"

@@ -1,3 +1,4 @@
+#include "InvisibleRichTextBox.h"
 #include "RichTextBox.h"
 
 #include <QFile>
@@ -68,6 +69,8 @@ private slots:
     void formatsTheInsertionPoint();
     void printsSelectionOrWholeDocument_data();
     void printsSelectionOrWholeDocument();
+    void invisibleBoxReadsAndWritesAsTheShownOne_data();
+    void invisibleBoxReadsAndWritesAsTheShownOne();
 
 private:
     QTemporaryDir m_dir;
@@ -316,6 +319,45 @@ void RichTextBoxTest::printsSelectionOrWholeDocument()
     else
         QCOMPARE(pages, 1);
     QCOMPARE(box.Text(), lines.join(u"\r\n"_s)); // printing leaves the box as it was
+}
+
+
+void RichTextBoxTest::invisibleBoxReadsAndWritesAsTheShownOne_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("fileToLoad"); // empty: nothing loaded
+    QTest::newRow("a digit") << u"0"_s << QByteArray();
+    QTest::newRow("line ends of every kind") << u"a\rb\nc\r\n"_s << QByteArray();
+    QTest::newRow("empty") << QString() << QByteArray();
+    QTest::newRow("hand-written layout loaded")
+        << u"old"_s << fileBytes(QStringLiteral(RTF_TEST_DATA "/screen-2.rtf"));
+    QTest::newRow("plain text fails to load, content kept") << u"kept"_s << "2\r\n"_ba;
+}
+
+void RichTextBoxTest::invisibleBoxReadsAndWritesAsTheShownOne()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, fileToLoad);
+    RichTextBox shown;
+    InvisibleRichTextBox invisible;
+    QVERIFY(invisible.isHidden());
+    shown.setText(text);
+    invisible.setText(text);
+    if (!fileToLoad.isEmpty()) {
+        const QString path = m_dir.filePath(u"to-load.rtf"_s);
+        QVERIFY(writeBytes(path, fileToLoad));
+        QString shownError;
+        QString invisibleError;
+        const bool loaded = shown.LoadFile(path, &shownError);
+        QCOMPARE(invisible.LoadFile(path, &invisibleError), loaded);
+        QCOMPARE(invisibleError, shownError);
+    }
+    QCOMPARE(invisible.Text(), shown.Text());
+    const QString shownPath = m_dir.filePath(u"shown.rtf"_s);
+    const QString invisiblePath = m_dir.filePath(u"invisible.rtf"_s);
+    QVERIFY(shown.SaveFile(shownPath));
+    QVERIFY(invisible.SaveFile(invisiblePath));
+    QCOMPARE(fileBytes(invisiblePath), fileBytes(shownPath));
 }
 
 QTEST_MAIN(RichTextBoxTest)

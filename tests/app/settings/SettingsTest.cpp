@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 #include "app/menu/frmMenu.h"
-#include "app/richtext/RichTextBox.h"
+#include "app/richtext/InvisibleRichTextBox.h"
 #include "app/shell/Twips.h"
 
 #include <QDir>
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(screenFile('2').size(), 107);
         // What the box itself writes for a digit set as its text, so that both windows agree on the bytes.
         QTemporaryDir dir;
-        RichTextBox box;
+        InvisibleRichTextBox box;
         box.setText(QStringLiteral("0"));
         QVERIFY(box.SaveFile(dir.filePath(QStringLiteral("Screen.txt"))));
         QCOMPARE(readFile(dir.filePath(QStringLiteral("Screen.txt"))), screenFile('0'));
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(settings->size(), twips::size(6705, 3570));
         QVERIFY(!(settings->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(settings->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!settings->findChild<RichTextBox *>(QStringLiteral("rtfScreen"))->isVisible());
+        QVERIFY(!settings->findChild<InvisibleRichTextBox *>(QStringLiteral("rtfScreen"))->isVisible());
         // "Center Screen" comes first in the tab order.
         QWidget *first = settings->nextInFocusChain();
         while (first != settings && !(first->isVisible() && (first->focusPolicy() & Qt::TabFocus)))

@@ -1,6 +1,7 @@
 #include "OilLinkClicks.h"
 #include "ShellFixture.h"
 #include "app/menu/frmMenu.h"
+#include "app/richtext/InvisibleRichTextBox.h"
 #include "app/richtext/RichTextBox.h"
 #include "app/shell/PictureBox.h"
 #include "pages/actions/ActionText.h"
