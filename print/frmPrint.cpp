@@ -42,8 +42,7 @@ std::unique_ptr<QPrinter> pdfFilePrinter()
 
 frmPrint::frmPrint(QWidget *parent) : AppWindow(Forms::frmPrint, parent), ui(std::make_unique<Ui::frmPrint>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     // Text handed over shows in the box's own font, which the document keeps as its default.
     ui->rtfPrint->document()->setDefaultFont(ui->rtfPrint->font());
     ui->Text2->setFocus();

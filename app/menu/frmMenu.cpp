@@ -53,8 +53,7 @@ private:
 
 frmMenu::frmMenu(QWidget *parent) : AppWindow(Forms::frmMenu, parent), ui(std::make_unique<Ui::frmMenu>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     new KeepDesignWrap(ui->Label4); // owned by the label
     ui->rtfScreen->setText(QStringLiteral("2"));
     fillBaseOilsIntroduction();

@@ -6,8 +6,7 @@
 frmResize::frmResize(QWidget *parent)
     : AppWindow(Forms::frmResize, parent), ui(std::make_unique<Ui::frmResize>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
 }
 
 frmResize::~frmResize() = default;

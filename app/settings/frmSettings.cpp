@@ -31,8 +31,7 @@ void growToText(QLabel *paragraph)
 frmSettings::frmSettings(QWidget *parent)
     : AppWindow(Forms::frmSettings, parent), ui(std::make_unique<Ui::frmSettings>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     ui->Shape1->lower();
     growToText(ui->Label6);
     growToText(ui->Label8);

@@ -3,6 +3,8 @@
 #include "app/shell/ButtonColours.h"
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QDynamicPropertyChangeEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -90,4 +92,22 @@ void applyDesignProperties(QWidget *root)
         applyColours(widget);
         applyPadding(widget);
     }
+}
+
+DesignFontSizesAsSet::DesignFontSizesAsSet()
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+DesignFontSizesAsSet::~DesignFontSizesAsSet()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool DesignFontSizesAsSet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::DynamicPropertyChange && watched->isWidgetType()
+        && static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName() == "pointSizeF")
+        applyFontSize(static_cast<QWidget *>(watched));
+    return false;
 }

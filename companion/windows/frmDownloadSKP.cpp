@@ -16,8 +16,7 @@ const QString DownloadTip = QStringLiteral("Downloads File: ");
 frmDownloadSKP::frmDownloadSKP(QWidget *parent)
     : AppWindow(Forms::frmDownloadSKP, parent), ui(std::make_unique<Ui::frmDownloadSKP>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
 
     const maker::MakerConfig &config = maker::makerConfig();
     ui->lblDefaultFolder->setText(QStringLiteral("Default folder is: ") +

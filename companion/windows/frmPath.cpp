@@ -13,8 +13,7 @@
 
 frmPath::frmPath(QWidget *parent) : AppWindow(Forms::frmPath, parent), ui(std::make_unique<Ui::frmPath>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
 
     // The lists open on the current folder; the path box stays empty until the user chooses.
     const QString current = platform().CurrentFolder();

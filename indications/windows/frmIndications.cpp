@@ -24,8 +24,7 @@ using indications::Field;
 frmIndications::frmIndications(QWidget *parent)
     : AppWindow(Forms::frmIndications, parent), ui(std::make_unique<Ui::frmIndications>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     ui->lstAfflictions->addItems(indications::afflictionListEntries());
     ui->lstAfflictions->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->txtOilsDec->raise();

@@ -8,8 +8,7 @@
 
 frmOrder::frmOrder(QWidget *parent) : AppWindow(Forms::frmOrder, parent), ui(std::make_unique<Ui::frmOrder>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     const maker::MakerConfig &maker = maker::makerConfig();
     ui->cmdWebSite->setToolTip(QStringLiteral("Opens Website: ") + maker.secureWebOrderUrl);
     ui->Text3->setText(maker.pricingUrl);

@@ -23,8 +23,7 @@ OrderFormWindow::OrderFormWindow(FormId formName, mail::OrderForm kind, FormId r
     : AppWindow(formName, parent), ui(std::make_unique<Ui::frmOrderForm>()), m_kind(kind),
       m_reviewWindow(reviewWindow)
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     const mail::OrderFormTexts &texts = mail::orderFormTexts(kind);
     setWindowTitle(texts.caption);
     ui->lblFormHeading->setText(texts.heading);

@@ -8,8 +8,7 @@
 frmOrderRegInfo::frmOrderRegInfo(QWidget *parent)
     : AppWindow(Forms::frmOrderRegInfo, parent), ui(std::make_unique<Ui::frmOrderRegInfo>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     connect(ui->cmdOrder, &QPushButton::clicked, this, [] { windows().OpenPage(Forms::frmOrder); });
     connect(ui->cmdUpgrade, &QPushButton::clicked, this, [] { windows().OpenPage(Forms::frmUpgradeInfo); });
     connect(ui->cmdClose, &QPushButton::clicked, this, [] { windows().ClosePage(Forms::frmOrderRegInfo); });

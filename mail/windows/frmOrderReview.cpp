@@ -12,8 +12,7 @@
 OrderReviewWindow::OrderReviewWindow(FormId formName, FormId orderForm, const Design &design, QWidget *parent)
     : AppWindow(formName, parent), ui(std::make_unique<Ui::frmOrderReview>()), m_orderForm(orderForm)
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     setWindowTitle(design.caption);
     ui->txtOrder->setObjectName(design.orderBox);
     ui->cmdAction->setObjectName(design.actionButton);

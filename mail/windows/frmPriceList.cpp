@@ -51,8 +51,7 @@ int priceOf(const maker::MakerConfig &maker, const QString &program)
 frmPriceList::frmPriceList(QWidget *parent)
     : AppWindow(Forms::frmPriceList, parent), ui(std::make_unique<Ui::frmPriceList>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     const maker::MakerConfig &maker = maker::makerConfig();
 
     for (int row = 0; row < maker.priceList.size(); ++row) {

@@ -23,8 +23,7 @@ std::pair<QString, QString> splitMailbox(const QString &mailbox)
 frmSupport::frmSupport(QWidget *parent)
     : AppWindow(Forms::frmSupport, parent), ui(std::make_unique<Ui::frmSupport>())
 {
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     const maker::MakerConfig &maker = maker::makerConfig();
     const auto [local, domain] = splitMailbox(maker.supportMailbox);
     ui->Label1->setText(local);

@@ -25,8 +25,7 @@ frmActions::frmActions(QWidget *parent)
     windowFont.setPointSizeF(11.25);
     setFont(windowFont);
 
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
 
     for (const actions::ActionEntry &entry : std::as_const(m_entries)) {
         auto *button = ui->Frame1->findChild<QPushButton *>(entry.button);

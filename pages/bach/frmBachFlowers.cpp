@@ -35,8 +35,7 @@ frmBachFlowers::frmBachFlowers(QWidget *parent)
     pal.setColor(QPalette::Window, QColor(0, 64, 0));
     setPalette(pal);
 
-    ui->setupUi(this);
-    applyDesignProperties(this);
+    setUpFromDesign(*ui, this);
     fillFixedTexts();
     connectRemedyLabels();
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmBachFlowers::cmdClose_Click);

@@ -1,9 +1,12 @@
 #include "app/shell/DesignProperties.h"
 
 #include <QFrame>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
@@ -106,6 +109,37 @@ private slots:
         QCOMPARE(plain->palette(), before);
         QVERIFY(!plain->autoFillBackground());
         QCOMPARE(plain->indent(), -1);
+    }
+
+    // A designer file's setup sets a control's whole-point font, then its exact size, then its texts. While
+    // the window is set up the exact size is in place as soon as it is set; afterwards only the pass sets it.
+    void aDesignFontSizeTakesEffectAsItIsSetDuringSetUp_data()
+    {
+        QTest::addColumn<bool>("duringSetUp");
+        QTest::newRow("during set-up") << true;
+        QTest::newRow("set afterwards") << false;
+    }
+
+    void aDesignFontSizeTakesEffectAsItIsSetDuringSetUp()
+    {
+        QFETCH(bool, duringSetUp);
+        QWidget window;
+        auto *frame = new QGroupBox(&window); // owned by the window
+        std::optional<DesignFontSizesAsSet> sizes;
+        if (duringSetUp)
+            sizes.emplace();
+        frame->setFont(designFont(21));
+        frame->setProperty("pointSizeF", 21.75);
+        frame->setTitle(QStringLiteral(" Ambrelis "));
+        QCOMPARE(frame->font().pointSizeF(), duringSetUp ? 21.75 : 21.0);
+        sizes.reset();
+        auto *later = new QLabel(&window); // owned by the window
+        later->setFont(designFont(12));
+        later->setProperty("pointSizeF", 12.75);
+        QCOMPARE(later->font().pointSizeF(), 12.0);
+        applyDesignProperties(&window);
+        QCOMPARE(frame->font().pointSizeF(), 21.75);
+        QCOMPARE(later->font().pointSizeF(), 12.75);
     }
 };
 
