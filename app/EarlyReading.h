@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QString>
 #include <thread>
 
 // What a start reads before its first window that needs neither the display nor the application object: the
-// system's font configuration, and the content the page windows are registered from. A thread reads it from
+// system's font configuration and the family it shows for the design's, and the content the page windows
+// are registered from. A thread reads it from
 // the program's first line while the application object connects to the display, which keeps the main thread
 // waiting for the display server more than working; it runs at a lower priority, on the time they leave.
 class EarlyReading
@@ -14,10 +16,12 @@ public:
     EarlyReading(const EarlyReading &) = delete;
     EarlyReading &operator=(const EarlyReading &) = delete;
 
-    // Waits until all of it has been read. Call it before the windows are registered: anything asked for
-    // sooner would be read a second time alongside the thread, or wait for it.
+    // Waits until all of it has been read, and hands the design family's shown family to the windows. Call it
+    // before the windows are registered: anything asked for sooner would be read a second time alongside the
+    // thread, or wait for it.
     void finish();
 
 private:
+    QString m_designFamilyShown; // written by the thread, read once it has ended
     std::thread m_reading;
 };

@@ -39,6 +39,12 @@ private:
     QLabel *m_label;
 };
 
+QString &shownFamily()
+{
+    static QString family;
+    return family;
+}
+
 void applyFontSize(QWidget *widget)
 {
     const QVariant size = widget->property("pointSizeF");
@@ -46,6 +52,16 @@ void applyFontSize(QWidget *widget)
         return;
     QFont font = widget->font();
     font.setPointSizeF(size.toDouble());
+    widget->setFont(font);
+}
+
+void applyShownFamily(QWidget *widget)
+{
+    const QString &shown = shownFamily();
+    if (shown.isEmpty() || widget->font().family() != designFamily())
+        return;
+    QFont font = widget->font();
+    font.setFamily(shown);
     widget->setFont(font);
 }
 
@@ -79,10 +95,26 @@ void applyPadding(QWidget *widget)
 
 } // namespace
 
+QString designFamily()
+{
+    return QStringLiteral("Times New Roman");
+}
+
+void setDesignFamilyShown(const QString &family)
+{
+    shownFamily() = family;
+}
+
+QString designFamilyShown()
+{
+    return shownFamily();
+}
+
 void applyDesignProperties(QWidget *root)
 {
     const auto all = root->findChildren<QWidget *>();
     for (QWidget *widget : all) {
+        applyShownFamily(widget);
         applyFontSize(widget);
         if (auto *button = qobject_cast<QPushButton *>(widget)) {
             const QVariant colour = button->property("buttonColor");
@@ -94,20 +126,24 @@ void applyDesignProperties(QWidget *root)
     }
 }
 
-DesignFontSizesAsSet::DesignFontSizesAsSet()
+DesignFontsAsSet::DesignFontsAsSet()
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-DesignFontSizesAsSet::~DesignFontSizesAsSet()
+DesignFontsAsSet::~DesignFontsAsSet()
 {
     QCoreApplication::instance()->removeEventFilter(this);
 }
 
-bool DesignFontSizesAsSet::eventFilter(QObject *watched, QEvent *event)
+bool DesignFontsAsSet::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::DynamicPropertyChange && watched->isWidgetType()
-        && static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName() == "pointSizeF")
+    if (!watched->isWidgetType())
+        return false;
+    if (event->type() == QEvent::FontChange)
+        applyShownFamily(static_cast<QWidget *>(watched));
+    else if (event->type() == QEvent::DynamicPropertyChange
+             && static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName() == "pointSizeF")
         applyFontSize(static_cast<QWidget *>(watched));
     return false;
 }

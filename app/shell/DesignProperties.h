@@ -1,8 +1,19 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QWidget;
+
+// The family the designer files name for the texts of the program's windows.
+QString designFamily();
+
+// Where the design family is not installed, the installed family the system shows in its place, found at
+// start (see familyShownFor()); empty where it is installed. The design's controls then ask for the shown
+// family by its name: asking for a family the system lacks costs every new font a search of all the
+// system's fonts for one to show instead, and it finds this one.
+void setDesignFamilyShown(const QString &family);
+QString designFamilyShown();
 
 // What a designer file cannot say in its own terms, a control carries in dynamic properties, applied here
 // once the controls exist, in one pass over them:
@@ -10,21 +21,23 @@ class QWidget;
 // - "buttonColor": a push button's own colour (see ButtonColours.h);
 // - "textColor" and "backgroundColor": a label's or a frame's colours, and "paddingLeft" (pixels) a label's
 //   left padding.
+// A control's font in the design family asks for the family shown in its place, where there is one.
 // The colours go into palettes, margins and indents, where the style draws what a style sheet of only these
 // properties would, without the style sheet machinery, which a start paid for every control beneath a sheet,
 // in time and in memory.
 void applyDesignProperties(QWidget *root);
 
-// While it lives, a control's "pointSizeF" takes effect the moment a designer file's setup sets it, before
-// the file's texts are set: a group box measures its title as it gets it, which would otherwise load its
-// font once at the whole-point size for nothing. applyDesignProperties() then finds the size in place.
-class DesignFontSizesAsSet final : public QObject
+// While it lives, a control's design font takes effect the moment a designer file's setup sets it, before
+// the file's texts are set: its "pointSizeF", and the family shown for the design family. A group box
+// measures its title as it gets it, which would otherwise load its font once more, at the whole-point size
+// or in the family asked for. applyDesignProperties() then finds the font in place.
+class DesignFontsAsSet final : public QObject
 {
 public:
-    DesignFontSizesAsSet();
-    ~DesignFontSizesAsSet() override;
-    DesignFontSizesAsSet(const DesignFontSizesAsSet &) = delete;
-    DesignFontSizesAsSet &operator=(const DesignFontSizesAsSet &) = delete;
+    DesignFontsAsSet();
+    ~DesignFontsAsSet() override;
+    DesignFontsAsSet(const DesignFontsAsSet &) = delete;
+    DesignFontsAsSet &operator=(const DesignFontsAsSet &) = delete;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
@@ -35,7 +48,7 @@ template <class Ui, class Window>
 void setUpFromDesign(Ui &ui, Window *window)
 {
     {
-        const DesignFontSizesAsSet sizes;
+        const DesignFontsAsSet fonts;
         ui.setupUi(window);
     }
     applyDesignProperties(window);

@@ -1,5 +1,7 @@
 #include "app/shell/DesignProperties.h"
 
+#include "app/platform/FontConfiguration.h"
+
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
@@ -125,7 +127,7 @@ private slots:
         QFETCH(bool, duringSetUp);
         QWidget window;
         auto *frame = new QGroupBox(&window); // owned by the window
-        std::optional<DesignFontSizesAsSet> sizes;
+        std::optional<DesignFontsAsSet> sizes;
         if (duringSetUp)
             sizes.emplace();
         frame->setFont(designFont(21));
@@ -140,6 +142,52 @@ private slots:
         applyDesignProperties(&window);
         QCOMPARE(frame->font().pointSizeF(), 21.75);
         QCOMPARE(later->font().pointSizeF(), 12.75);
+    }
+
+    // Where the design family is not installed, a control set up in it asks for the family shown in its
+    // place, from the moment its font is set, and looks exactly as it did; other families are left as they
+    // are, and without a shown family nothing changes.
+    void aDesignFontAsksForTheFamilyShownForIt()
+    {
+        const QString shown = familyShownFor(designFamily());
+        if (shown.isEmpty())
+            QSKIP("the design family is installed here, or fontconfig does not choose the fonts");
+        const auto grabLabel = [](const QFont &font) {
+            QLabel label(QStringLiteral("Essential Oils Index"));
+            label.setFont(font);
+            label.resize(240, 40);
+            return label.grab().toImage();
+        };
+        QFont design(designFamily());
+        design.setPointSizeF(21.75);
+        design.setBold(true);
+        design.setItalic(true);
+        const QImage asDesigned = grabLabel(design);
+
+        setDesignFamilyShown(shown);
+        QWidget window;
+        QLabel *inDesign = nullptr;
+        QLabel *inOther = nullptr;
+        {
+            const DesignFontsAsSet fonts;
+            inDesign = new QLabel(&window); // owned by the window
+            inDesign->setFont(design);
+            QCOMPARE(inDesign->font().family(), shown);
+            inOther = new QLabel(&window); // owned by the window
+            inOther->setFont(QFont(QStringLiteral("DejaVu Sans")));
+        }
+        applyDesignProperties(&window);
+        setDesignFamilyShown(QString());
+        QCOMPARE(inDesign->font().family(), shown);
+        QCOMPARE(inDesign->font().pointSizeF(), 21.75);
+        QVERIFY(inDesign->font().bold() && inDesign->font().italic());
+        QCOMPARE(inOther->font().family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(grabLabel(inDesign->font()), asDesigned);
+
+        auto *unchanged = new QLabel(&window); // owned by the window
+        unchanged->setFont(design);
+        applyDesignProperties(&window);
+        QCOMPARE(unchanged->font().family(), designFamily());
     }
 };
 
