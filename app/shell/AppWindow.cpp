@@ -1,7 +1,6 @@
 #include "app/shell/AppWindow.h"
 
 #include "app/shell/DesignArea.h"
-#include "app/shell/FirstPaintPreparation.h"
 #include "app/shell/Resizer.h"
 #include "app/shell/ScreenMode.h"
 #include "app/shell/Twips.h"
@@ -154,8 +153,6 @@ void AppWindow::showPlaced()
         return;
     }
     placeNormal();
-    if (!isVisible())
-        new FirstPaintPreparation(this); // owned by this window until its first paint
     show();
 }
 
