@@ -48,8 +48,25 @@ void WindowManager::registerFactory(FormId form, Factory factory)
     m_factories[form] = std::move(factory);
 }
 
-QList<FormId> WindowManager::registeredForms() const
+void WindowManager::registerWhenNeeded(std::function<void(WindowManager &)> registration)
 {
+    m_waitingRegistrations.push_back(std::move(registration));
+}
+
+void WindowManager::runWaitingRegistrations()
+{
+    // Taken out first: a registration may itself add one.
+    while (!m_waitingRegistrations.empty()) {
+        auto waiting = std::move(m_waitingRegistrations);
+        m_waitingRegistrations.clear();
+        for (const auto &registration : waiting)
+            registration(*this);
+    }
+}
+
+QList<FormId> WindowManager::registeredForms()
+{
+    runWaitingRegistrations();
     QList<FormId> forms;
     for (const auto &[form, factory] : m_factories)
         forms << form;
@@ -86,7 +103,11 @@ AppWindow *WindowManager::OpenPage(FormId form)
         qCritical("no window is named \"%s\"", qPrintable(form.name()));
         return nullptr;
     }
-    const auto factory = m_factories.find(form);
+    auto factory = m_factories.find(form);
+    if (factory == m_factories.end() && !m_waitingRegistrations.empty()) {
+        runWaitingRegistrations();
+        factory = m_factories.find(form);
+    }
     std::unique_ptr<AppWindow> created =
         factory != m_factories.end() ? factory->second() : std::make_unique<AppWindow>(form);
     AppWindow *window = created.get();

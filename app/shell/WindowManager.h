@@ -28,8 +28,12 @@ public:
 
     // Windows without a factory of their own open as the catalogue's empty frame with its buttons.
     void registerFactory(FormId form, Factory factory);
+    // A registration that has to read something first, such as the windows a content file names: it runs
+    // the first time a window without a factory is opened or the registered forms are listed, rather than
+    // on the way to the program's first window.
+    void registerWhenNeeded(std::function<void(WindowManager &)> registration);
     // The forms that have a factory, in the order of their names.
-    QList<FormId> registeredForms() const;
+    QList<FormId> registeredForms();
 
     // Loads the window if it is not loaded, then shows it and brings it to the front. An open window is not
     // reloaded: it keeps its contents and state. A form that the catalogue does not know opens nothing.
@@ -73,7 +77,10 @@ private:
     {
         void operator()(AppWindow *window) const;
     };
+    void runWaitingRegistrations();
+
     std::map<FormId, Factory> m_factories;
+    std::vector<std::function<void(WindowManager &)>> m_waitingRegistrations;
     std::map<FormId, std::unique_ptr<AppWindow, DeferredDelete>> m_open;
     std::function<QString()> m_screenMode;
     std::vector<std::function<void()>> m_endHooks;

@@ -66,9 +66,12 @@ void registerTextPages(WindowManager &manager)
 
 void registerReferenceWindows(WindowManager &manager)
 {
-    registerOilPages(manager);
-    registerBaseOilPages(manager);
-    registerTextPages(manager);
+    // The content files are read when one of their windows is first asked for, not on the way to the menu.
+    manager.registerWhenNeeded([](WindowManager &later) {
+        registerOilPages(later);
+        registerBaseOilPages(later);
+        registerTextPages(later);
+    });
     manager.registerFactory(Forms::frmAntioxidants, [] { return std::make_unique<frmAntioxidants>(); });
     manager.registerFactory(Forms::frmReflexology, [] { return std::make_unique<frmReflexology>(); });
     manager.registerFactory(Forms::frmAbout, [] { return std::make_unique<frmAbout>(); });

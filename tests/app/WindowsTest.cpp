@@ -107,6 +107,25 @@ private slots:
             QVERIFY2(catalogued.contains(form), qPrintable(form.name()));
     }
 
+    // Windows named by content files are registered when one of them is first asked for, once; the menu and
+    // the other windows with factories of their own open without it.
+    void contentWindowsAreRegisteredWhenFirstAskedFor()
+    {
+        ShellFixture shell;
+        int runs = 0;
+        windows().registerWhenNeeded([&runs](WindowManager &) { ++runs; });
+        QVERIFY(windows().OpenPage(Forms::frmMenu));
+        QVERIFY(windows().OpenPage(Forms::frmAbout));
+        QCOMPARE(runs, 0);
+        AppWindow *page = windows().OpenPage(Forms::essentialOilsPages[0]);
+        QCOMPARE(runs, 1);
+        QVERIFY(page);
+        QVERIFY2(page->metaObject() != &AppWindow::staticMetaObject, "an oil page opened as an empty frame");
+        QVERIFY(windows().OpenPage(Forms::frmSafety2));
+        QVERIFY(windows().registeredForms().contains(Forms::frmInformation));
+        QCOMPARE(runs, 1);
+    }
+
     // Names that arrive as text (places, content files) find their form; others find none.
     void formsAreFoundByTheirNames()
     {
