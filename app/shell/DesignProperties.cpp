@@ -115,6 +115,10 @@ void applyDesignProperties(QWidget *root)
     const auto all = root->findChildren<QWidget *>();
     for (QWidget *widget : all) {
         applyShownFamily(widget);
+        // A control without dynamic properties is passed over: asking one for a property it lacks searches
+        // its whole class chain first.
+        if (widget->dynamicPropertyNames().isEmpty())
+            continue;
         applyFontSize(widget);
         if (auto *button = qobject_cast<QPushButton *>(widget)) {
             const QVariant colour = button->property("buttonColor");
