@@ -105,11 +105,6 @@ void setDesignFamilyShown(const QString &family)
     shownFamily() = family;
 }
 
-QString designFamilyShown()
-{
-    return shownFamily();
-}
-
 void applyDesignProperties(QWidget *root)
 {
     const auto all = root->findChildren<QWidget *>();

@@ -13,7 +13,6 @@ QString designFamily();
 // family by its name: asking for a family the system lacks costs every new font a search of all the
 // system's fonts for one to show instead, and it finds this one.
 void setDesignFamilyShown(const QString &family);
-QString designFamilyShown();
 
 // What a designer file cannot say in its own terms, a control carries in dynamic properties, applied here
 // once the controls exist, in one pass over them:
