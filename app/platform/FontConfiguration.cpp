@@ -68,14 +68,14 @@ QString familyShownFor(const QString &family)
         return {};
     const QByteArray name = family.toUtf8();
     QString shown;
-    if (fc.addString(pattern, "family", reinterpret_cast<const unsigned char *>(name.constData()))
-        && fc.substitute(nullptr, pattern, Fontconfig::MatchPattern)) {
+    if (fc.addString(pattern, "family", reinterpret_cast<const unsigned char *>(name.constData())) &&
+        fc.substitute(nullptr, pattern, Fontconfig::MatchPattern)) {
         fc.defaultSubstitute(pattern);
         int result = -1;
         if (Fontconfig::Pattern *best = fc.match(nullptr, pattern, &result)) {
             unsigned char *bestFamily = nullptr;
-            if (result == Fontconfig::ResultMatch && fc.getString(best, "family", 0, &bestFamily) == 0
-                && bestFamily)
+            if (result == Fontconfig::ResultMatch && fc.getString(best, "family", 0, &bestFamily) == 0 &&
+                bestFamily)
                 shown = QString::fromUtf8(reinterpret_cast<const char *>(bestFamily));
             fc.destroy(best);
         }

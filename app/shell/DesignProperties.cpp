@@ -2,10 +2,12 @@
 
 #include "app/shell/ButtonColours.h"
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QCoreApplication>
 #include <QDynamicPropertyChangeEvent>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVariant>
@@ -55,10 +57,18 @@ void applyFontSize(QWidget *widget)
     widget->setFont(font);
 }
 
+// Only controls that draw the design's own texts: a text box's font becomes its document's, and a document
+// names its family in the files it is saved to.
+bool drawsDesignText(const QWidget *widget)
+{
+    return qobject_cast<const QLabel *>(widget) || qobject_cast<const QAbstractButton *>(widget) ||
+           qobject_cast<const QGroupBox *>(widget);
+}
+
 void applyShownFamily(QWidget *widget)
 {
     const QString &shown = shownFamily();
-    if (shown.isEmpty() || widget->font().family() != designFamily())
+    if (shown.isEmpty() || widget->font().family() != designFamily() || !drawsDesignText(widget))
         return;
     QFont font = widget->font();
     font.setFamily(shown);
@@ -141,8 +151,8 @@ bool DesignFontsAsSet::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (event->type() == QEvent::FontChange)
         applyShownFamily(static_cast<QWidget *>(watched));
-    else if (event->type() == QEvent::DynamicPropertyChange
-             && static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName() == "pointSizeF")
+    else if (event->type() == QEvent::DynamicPropertyChange &&
+             static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName() == "pointSizeF")
         applyFontSize(static_cast<QWidget *>(watched));
     return false;
 }

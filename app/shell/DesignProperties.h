@@ -20,7 +20,8 @@ void setDesignFamilyShown(const QString &family);
 // - "buttonColor": a push button's own colour (see ButtonColours.h);
 // - "textColor" and "backgroundColor": a label's or a frame's colours, and "paddingLeft" (pixels) a label's
 //   left padding.
-// A control's font in the design family asks for the family shown in its place, where there is one.
+// A label's, button's or group box's font in the design family asks for the family shown in its place, where
+// there is one (a text box keeps the family by name: its documents name it in the files they are saved to).
 // The colours go into palettes, margins and indents, where the style draws what a style sheet of only these
 // properties would, without the style sheet machinery, which a start paid for every control beneath a sheet,
 // in time and in memory.
@@ -43,8 +44,7 @@ public:
 
 // Sets a window up from its designer file with its design properties applied: the fonts as they are set,
 // the rest in one pass once the controls exist.
-template <class Ui, class Window>
-void setUpFromDesign(Ui &ui, Window *window)
+template <class Ui, class Window> void setUpFromDesign(Ui &ui, Window *window)
 {
     {
         const DesignFontsAsSet fonts;

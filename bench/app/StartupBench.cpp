@@ -193,8 +193,8 @@ std::pair<StartFigures, StartFigures> processStart(int runs, const char *mode)
     for (int i = 0; i < runs; ++i)
         ratios.push_back(program[i] / bare[i]);
     std::sort(ratios.begin(), ratios.end());
-    std::printf("%s: ratios of the %d pairs from %.2f to %.2f, their median %.2f\n", mode, runs, ratios.front(),
-                ratios.back(), benchtiming::median(ratios));
+    std::printf("%s: ratios of the %d pairs from %.2f to %.2f, their median %.2f\n", mode, runs,
+                ratios.front(), ratios.back(), benchtiming::median(ratios));
     bareFigures.micros = benchtiming::median(std::move(bare));
     programFigures.micros = benchtiming::median(std::move(program));
     return {bareFigures, programFigures};

@@ -1,13 +1,12 @@
-#include "app/shell/DesignProperties.h"
-
 #include "app/platform/FontConfiguration.h"
+#include "app/shell/DesignProperties.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
-
+#include <QTextEdit>
 #include <optional>
 
 namespace {
@@ -144,9 +143,9 @@ private slots:
         QCOMPARE(later->font().pointSizeF(), 12.75);
     }
 
-    // Where the design family is not installed, a control set up in it asks for the family shown in its
-    // place, from the moment its font is set, and looks exactly as it did; other families are left as they
-    // are, and without a shown family nothing changes.
+    // Where the design family is not installed, a label set up in it asks for the family shown in its place,
+    // from the moment its font is set, and looks exactly as it did; a text box, other families and a program
+    // without a shown family are left as they are.
     void aDesignFontAsksForTheFamilyShownForIt()
     {
         const QString shown = familyShownFor(designFamily());
@@ -168,6 +167,7 @@ private slots:
         QWidget window;
         QLabel *inDesign = nullptr;
         QLabel *inOther = nullptr;
+        QTextEdit *textBox = nullptr; // its font becomes its document's, which files name
         {
             const DesignFontsAsSet fonts;
             inDesign = new QLabel(&window); // owned by the window
@@ -175,6 +175,8 @@ private slots:
             QCOMPARE(inDesign->font().family(), shown);
             inOther = new QLabel(&window); // owned by the window
             inOther->setFont(QFont(QStringLiteral("DejaVu Sans")));
+            textBox = new QTextEdit(&window); // owned by the window
+            textBox->setFont(design);
         }
         applyDesignProperties(&window);
         setDesignFamilyShown(QString());
@@ -182,6 +184,7 @@ private slots:
         QCOMPARE(inDesign->font().pointSizeF(), 21.75);
         QVERIFY(inDesign->font().bold() && inDesign->font().italic());
         QCOMPARE(inOther->font().family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(textBox->font().family(), designFamily());
         QCOMPARE(grabLabel(inDesign->font()), asDesigned);
 
         auto *unchanged = new QLabel(&window); // owned by the window

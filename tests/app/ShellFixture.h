@@ -2,6 +2,8 @@
 
 #include "RecordingPlatform.h"
 #include "app/Program.h"
+#include "app/platform/FontConfiguration.h"
+#include "app/shell/DesignProperties.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/WindowManager.h"
 
@@ -24,6 +26,8 @@ struct ShellFixture
         auto recording = std::make_unique<RecordingPlatform>(folder.path());
         os = recording.get();
         previous = setPlatform(std::move(recording));
+        // As the program's start does: the design's texts ask for the family the system shows for it.
+        setDesignFamilyShown(familyShownFor(designFamily()));
         manager = std::make_unique<WindowManager>();
         installWindowManager(manager.get());
         registerProgramWindows(*manager);
@@ -35,6 +39,7 @@ struct ShellFixture
         messagebox::setAnswerer({});
         manager.reset();
         setPlatform(std::move(previous));
+        setDesignFamilyShown(QString());
     }
     ShellFixture(const ShellFixture &) = delete;
     ShellFixture &operator=(const ShellFixture &) = delete;

@@ -3,9 +3,9 @@
 #include "app/richtext/InvisibleRichTextBox.h"
 #include "app/shell/AppWindow.h"
 #include "app/shell/MessageBox.h"
-#include "shared/Place.h"
 #include "app/shell/Twips.h"
 #include "app/shell/WindowCatalog.h"
+#include "shared/Place.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>

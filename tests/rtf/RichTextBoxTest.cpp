@@ -1,5 +1,6 @@
-#include "InvisibleRichTextBox.h"
 #include "RichTextBox.h"
+
+#include "InvisibleRichTextBox.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -320,7 +321,6 @@ void RichTextBoxTest::printsSelectionOrWholeDocument()
         QCOMPARE(pages, 1);
     QCOMPARE(box.Text(), lines.join(u"\r\n"_s)); // printing leaves the box as it was
 }
-
 
 void RichTextBoxTest::invisibleBoxReadsAndWritesAsTheShownOne_data()
 {
