@@ -16,8 +16,6 @@ public:
     explicit InvisibleRichTextBox(QWidget *parent = nullptr);
     ~InvisibleRichTextBox() override;
 
-    QTextDocument *document() const { return m_document; }
-
     // Replaces the whole content by the RTF file; on failure the content is left as it was.
     bool LoadFile(const QString &fileName, QString *error = nullptr);
     // Writes the whole document as RTF to exactly this file name, creating or replacing the file.
